@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+// Reading prose of the Western sun-sign calculator. The short profile facts
+// (element, planet, lucky items...) live with the lookup tables in western/.
+namespace velmora::content::western {
+
+struct SignTexts {
+    std::string_view sign;           // "Aries" ... "Pisces"
+    std::string_view positiveTraits; // second person, one paragraph
+    std::string_view negativeTraits; // second person, one paragraph
+    std::string_view famousPersons;  // names joined by ", "
+};
+
+// One row per unordered pair of signs (the first sign not later than the
+// second in zodiac order). `text` serves both orders unless `reverseText` is
+// set: then `text` is read when `first` is the user and `reverseText` when
+// `second` is the user.
+struct PairText {
+    std::string_view first;
+    std::string_view second;
+    std::string_view text;
+    std::string_view reverseText;
+};
+
+extern const std::array<SignTexts, 12> kSignTexts;
+extern const std::array<PairText, 78> kPairTexts;
+
+} // namespace velmora::content::western

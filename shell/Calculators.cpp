@@ -1,0 +1,10 @@
+#include "Calculators.h"
+
+namespace velmora::shell {
+
+CalculatorOpeners calculatorEntryWindows()
+{
+    return {};
+}
+
+} // namespace velmora::shell

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QHash>
+#include <QPointer>
+#include <QString>
+
+class QMdiSubWindow;
+
+namespace velmora::ui {
+class Platform;
+}
+
+namespace velmora::shell {
+
+class CalculatorWindow;
+
+// What the calculator windows need from the launcher frame: the platform,
+// the welcome panel, and the calculator windows themselves. Each window is a
+// single instance made the first time it is asked for; closing destroys it
+// and everything typed into it, and asking again makes a fresh one.
+class Launcher {
+public:
+    virtual ~Launcher() = default;
+
+    virtual ui::Platform& platform() = 0;
+    virtual void setWelcomePanelVisible(bool visible) = 0;
+    virtual bool isWelcomePanelVisible() const = 0;
+
+    // The window of type W (named by its kWindowName), made and loaded now
+    // if it does not exist.
+    template <class W>
+    W& instance();
+    // The window named `name` if it exists, or null.
+    CalculatorWindow* findWindow(const QString& name) const;
+    // Closes the window named `name`; a window that does not exist is ignored.
+    void unload(const QString& name);
+
+protected:
+    // Puts a new window into the frame (hidden) and returns its frame.
+    virtual QMdiSubWindow* adopt(CalculatorWindow& window) = 0;
+
+private:
+    friend class CalculatorWindow;
+    void forget(const CalculatorWindow& window);
+    void load(CalculatorWindow& window);
+
+    QHash<QString, QPointer<CalculatorWindow>> windows_;
+};
+
+} // namespace velmora::shell
+
+#include "CalculatorWindow.h"
+
+namespace velmora::shell {
+
+template <class W>
+W& Launcher::instance()
+{
+    if (CalculatorWindow* existing = findWindow(W::kWindowName))
+        return static_cast<W&>(*existing);
+    auto* created = new W(*this);
+    load(*created);
+    return *created;
+}
+
+} // namespace velmora::shell

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLatin1String>
+
+// The suite's own captions and the wording of its banners and offers.
+namespace velmora::shell::texts {
+
+inline constexpr QLatin1String kFrameCaption{"Velmora Suite v1.30"};
+
+inline constexpr QLatin1String kForumBanner{"Talk love and the stars in the Velmora forum at velmora.example"};
+inline constexpr QLatin1String kForumInvitation{"Share your reading in the Velmora discussion forum. Click here to visit us!"};
+inline constexpr QLatin1String kSiteInvitation{"Visit velmora.example for more on relationships and the stars"};
+
+inline constexpr QLatin1String kFullyBrandedOffer{
+    "Home Business Opportunity. Start your own Internet business and make money online. Get this software fully "
+    "branded for your website. Click here for more details."};
+inline constexpr QLatin1String kBrandedEditionOffer{
+    "Your web site's name on this software: get a branded edition of Velmora Suite for your own site. "
+    "Click here for details."};
+inline constexpr QLatin1String kCoBrandOffer{
+    "Co-brand this software for your web site to increase loyalty and traffic: put your site's name and link on it. "
+    "See the Help menu for details, or click here for more information on co-branding."};
+
+} // namespace velmora::shell::texts

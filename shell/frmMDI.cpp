@@ -1,0 +1,374 @@
+#include "frmMDI.h"
+
+#include "CommonMenus.h"
+#include "Fonts.h"
+#include "LinkLabel.h"
+#include "Pictures.h"
+#include "Platform.h"
+#include "SiteTexts.h"
+#include "Twips.h"
+#include "WrappingButton.h"
+#include "modHelp.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velmora::shell {
+namespace {
+
+const QColor kLavender(192, 192, 255);
+const QColor kLightGrey(192, 192, 192);
+const QColor kCyan(0, 255, 255);
+const QColor kRed(255, 0, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kMagenta(255, 0, 255);
+const QColor kGreen(0, 255, 0);
+
+void paint(QWidget& widget, const QColor& background, const QColor& text = Qt::black)
+{
+    widget.setAutoFillBackground(true);
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Button, background);
+    widget.setPalette(palette);
+}
+
+// A band of the frame: a fixed height, the full width.
+QWidget* band(const char* name, int heightTwips, const QColor& background)
+{
+    auto* widget = new QWidget;
+    widget->setObjectName(QLatin1String(name));
+    widget->setFixedHeight(ui::twipsToPixels(heightTwips));
+    paint(*widget, background);
+    return widget;
+}
+
+// The welcome panel: it tells the frame when the pointer moves over its own
+// background (its labels take their own mouse events).
+class WelcomePanel : public QWidget {
+public:
+    std::function<void()> onMouseMove;
+
+protected:
+    void mouseMoveEvent(QMouseEvent*) override
+    {
+        if (onMouseMove)
+            onMouseMove();
+    }
+};
+
+struct CalculatorButton {
+    const char* caption;
+    int buttonLeft;
+    int buttonTop;
+    const char* iconBox;
+    int iconLeft;
+    pictures::Icon icon;
+};
+
+constexpr std::array<CalculatorButton, 4> kCalculatorButtons = {{
+    {"Chinese Zodiac Compatibility", 720, 188, "Picture3", 120, pictures::Icon::Chinese},
+    {"Egyptian Astrology Compatibility", 3600, 180, "Picture2", 3000, pictures::Icon::Egyptian},
+    {"Japanese Astrology Compatibility", 6480, 188, "Picture4", 5880, pictures::Icon::Japanese},
+    {"Zodiac Compatibility", 9360, 188, "Picture5", 8760, pictures::Icon::Western},
+}};
+
+struct Caption {
+    const char* text;
+    QColor color;
+    double points;
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+const std::array<Caption, 7> kCaptions = {{
+    {"Welcome to Velmora Suite", kCyan, 12, 2940, 240, 5835, 270},
+    {"Welcome to the Velmora Suite! Know where your relationship with your partner stands on the basis of "
+     "different calculations! Try our astrology compatibility tools and understand your partner better!",
+     kRed, 8.25, 1920, 840, 8055, 705},
+    {"Velmora Suite includes the following programs", kCyan, 12, 1710, 1920, 8460, 270},
+    {"Chinese Zodiac Compatibility", kYellow, 12, 4080, 2760, 3720, 270},
+    {"Egyptian Astrology Compatibility", kMagenta, 12, 3840, 3480, 4215, 270},
+    {"Japanese Astrology Compatibility", kGreen, 12, 3720, 4200, 4335, 270},
+    {"Zodiac Compatibility", kCyan, 12, 4800, 4920, 2610, 270},
+}};
+
+constexpr int kFirstLinkCaption = 3;
+constexpr int kOneLine = 270;
+
+// Closed in this order; the report windows bring their result windows back
+// when they close, so the result windows are closed once more at the end.
+constexpr std::array<const char*, 14> kCloseOrder = {
+    "frmChineseZodiacCompatibilityDisplay", "frmChineseZodiacCompatibilityMain",
+    "frmChineseZodiacCompatibilitySave", "frmEgyptianAstrologyCompatibilityDisplay",
+    "frmEgyptianAstrologyCompatibilityMain", "frmJapaneseAstrologyCompatibilityDisplay",
+    "frmJapaneseAstrologyCompatibilityMain", "frmZodiacCompatibilityDisplay",
+    "frmZodiacCompatibilityMain", "frmZodiacCompatibilitySave",
+    "frmChineseZodiacCompatibilityDisplay", "frmEgyptianAstrologyCompatibilityDisplay",
+    "frmJapaneseAstrologyCompatibilityDisplay", "frmZodiacCompatibilityDisplay",
+};
+
+void centreOnScreen(QWidget& widget, int screenWidthTwips)
+{
+    const int widthTwips = ui::pixelsToTwips(widget.width());
+    widget.move(ui::twipsToPixels((screenWidthTwips - widthTwips) / 2), widget.y());
+}
+
+} // namespace
+
+frmMDI::frmMDI(ui::Platform& platform, CalculatorOpeners openers)
+    : platform_(platform), openers_(std::move(openers))
+{
+    setObjectName(QStringLiteral("frmMDI"));
+    setWindowTitle(texts::kFrameCaption);
+    setWindowIcon(pictures::icon(pictures::Icon::Program));
+    setFont(ui::verdana(8.25, true));
+    resize(ui::twipsSize(11880, 8190));
+
+    auto* client = new QWidget;
+    paint(*client, Qt::black);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(createTopBanner());
+    layout->addWidget(createButtonBand());
+    layout->addWidget(createWelcomePanel());
+    mdiArea_ = new QMdiArea;
+    mdiArea_->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea_->setBackground(Qt::black);
+    layout->addWidget(mdiArea_, 1);
+    layout->addWidget(createOfferBand());
+    setCentralWidget(client);
+
+    createMenus();
+    connect(mdiArea_, &QMdiArea::subWindowActivated, menuUpdates_.get(), [this] { updateMenus(); });
+    modHelp::connectLinkLabels(*this, platform_);
+    MDIForm_Load();
+}
+
+QWidget* frmMDI::createTopBanner()
+{
+    auto* picture6 = new ui::LinkLabel(QString(), nullptr, false);
+    picture6->setObjectName(QStringLiteral("Picture6"));
+    picture6->setFixedHeight(ui::twipsToPixels(560));
+    paint(*picture6, kLavender);
+
+    auto* banner = new ui::LinkLabel(texts::kForumBanner, picture6);
+    banner->setObjectName(QStringLiteral("lblOrbenlyBanner"));
+    banner->setGeometry(ui::twipsRect(960, 0, 9480, 465));
+    banner->setFont(ui::verdana(9.75, true, true));
+    banner->setAlignment(Qt::AlignCenter);
+    paint(*banner, Qt::white);
+    return picture6;
+}
+
+QWidget* frmMDI::createButtonBand()
+{
+    QWidget* picture1 = band("Picture1", 900, palette().color(QPalette::Button));
+    auto* container = new QGroupBox(picture1);
+    container->setObjectName(QStringLiteral("picButtonContainer"));
+    container->setGeometry(ui::twipsRect(120, 0, 11655, 800));
+
+    for (int index = 0; index < static_cast<int>(kCalculatorButtons.size()); ++index) {
+        const CalculatorButton& spec = kCalculatorButtons[static_cast<std::size_t>(index)];
+        auto* iconBox = new QLabel(container);
+        iconBox->setObjectName(QLatin1String(spec.iconBox));
+        iconBox->setGeometry(ui::twipsRect(spec.iconLeft, 180, 510, 510));
+        iconBox->setAlignment(Qt::AlignCenter);
+        iconBox->setPixmap(pictures::icon(spec.icon));
+
+        auto* button = new ui::WrappingButton(QLatin1String(spec.caption), container);
+        button->setObjectName(QStringLiteral("cmdSelectOption(%1)").arg(index));
+        button->setGeometry(ui::twipsRect(spec.buttonLeft, spec.buttonTop, 2130, 495));
+        button->setFont(ui::verdana(8.25, true));
+        paint(*button, kLightGrey);
+        connect(button, &QPushButton::clicked, this, [this, index] { cmdSelectOption_Click(index); });
+    }
+    return picture1;
+}
+
+QWidget* frmMDI::createWelcomePanel()
+{
+    auto* panel = new WelcomePanel;
+    panel->setObjectName(QStringLiteral("picMain"));
+    panel->setFixedHeight(ui::twipsToPixels(8640));
+    panel->setMouseTracking(true);
+    paint(*panel, Qt::black);
+    panel->onMouseMove = [this] { picMain_MouseMove(); };
+    picMain_ = panel;
+
+    for (int index = 0; index < static_cast<int>(kCaptions.size()); ++index) {
+        const Caption& spec = kCaptions[static_cast<std::size_t>(index)];
+        auto* label = new ui::LinkLabel(QLatin1String(spec.text), panel, index >= kFirstLinkCaption);
+        label->setObjectName(QStringLiteral("lblCaption(%1)").arg(index));
+        label->setGeometry(ui::twipsRect(spec.left, spec.top, spec.width, spec.height));
+        label->setFont(ui::verdana(spec.points, true));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        paint(*label, Qt::black, spec.color);
+        // One-line captions grow to their text, as the labels size themselves;
+        // the welcome text wraps within its box.
+        if (spec.height > kOneLine)
+            label->setWordWrap(true);
+        else if (label->sizeHint().width() > label->width())
+            label->resize(label->sizeHint().width(), label->height());
+        connect(label, &ui::LinkLabel::clicked, this, [this, index] { lblCaption_Click(index); });
+        connect(label, &ui::LinkLabel::hovered, this, [this, index] { lblCaption_MouseMove(index); });
+        lblCaption_[static_cast<std::size_t>(index)] = label;
+    }
+    return panel;
+}
+
+QWidget* frmMDI::createOfferBand()
+{
+    QWidget* coBrand = band("PicCoBrand", 735, kLavender);
+    auto* offer = new ui::LinkLabel(texts::kBrandedEditionOffer, coBrand);
+    offer->setObjectName(QStringLiteral("Label7"));
+    offer->setGeometry(ui::twipsRect(120, 0, 6975, 615));
+    offer->setFont(ui::verdana(8.25, true, true));
+    offer->setWordWrap(true);
+    offer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    auto* exit = new QPushButton(QStringLiteral("&Exit"), coBrand);
+    exit->setObjectName(QStringLiteral("cmdMdiExit"));
+    exit->setGeometry(ui::twipsRect(0, 120, 1335, 495));
+    exit->setFont(ui::verdana(8.25, true));
+    paint(*exit, kLightGrey);
+    connect(exit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
+    return coBrand;
+}
+
+void frmMDI::createMenus()
+{
+    auto* file = new QMenu(QStringLiteral("&File"), this);
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &frmMDI::cmdMdiExit_Click);
+    ownMenuBar_ = commonMenuBar(*this, *file, UpdateItemWording::Standard, platform_);
+    updateMenus();
+}
+
+void frmMDI::MDIForm_Load()
+{
+    const int screenWidth = platform_.screenWidthTwips();
+    centreOnScreen(*findChild<QWidget*>(QStringLiteral("lblOrbenlyBanner")), screenWidth);
+    centreOnScreen(*findChild<QWidget*>(QStringLiteral("picButtonContainer")), screenWidth);
+    for (ui::LinkLabel* label : lblCaption_)
+        centreOnScreen(*label, screenWidth);
+    auto* exit = findChild<QWidget*>(QStringLiteral("cmdMdiExit"));
+    exit->move(ui::twipsToPixels(screenWidth - (ui::pixelsToTwips(exit->width()) + 120)), exit->y());
+}
+
+// The frame shows the active window's menu bar, and its own while the active
+// window has none (the report windows) or no window is active.
+void frmMDI::updateMenus()
+{
+    QList<QAction*> actions = ownMenuBar_;
+    if (QMdiSubWindow* active = mdiArea_->activeSubWindow(); active && active->isVisible()) {
+        if (auto* window = qobject_cast<CalculatorWindow*>(active->widget())) {
+            if (const QList<QAction*> own = window->menuBarActions(); !own.isEmpty())
+                actions = own;
+        }
+    }
+    if (menuBar()->actions() == actions)
+        return;
+    menuBar()->clear();
+    menuBar()->addActions(actions);
+}
+
+void frmMDI::setWelcomePanelVisible(bool visible)
+{
+    picMain_->setVisible(visible);
+}
+
+bool frmMDI::isWelcomePanelVisible() const
+{
+    return !picMain_->isHidden();
+}
+
+QMdiSubWindow* frmMDI::adopt(CalculatorWindow& window)
+{
+    auto* frame = mdiArea_->addSubWindow(&window, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                                      | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setWindowIcon(windowIcon());
+    frame->adjustSize();
+    frame->setFixedSize(frame->size());
+    frame->hide();
+    // A window hidden or closed leaves another active, or none.
+    connect(frame, &QMdiSubWindow::windowStateChanged, menuUpdates_.get(), [this] { updateMenus(); });
+    connect(frame, &QObject::destroyed, menuUpdates_.get(), [this] { updateMenus(); });
+    return frame;
+}
+
+void frmMDI::OpenCalculator(int k)
+{
+    CloseCalculatorWindows();
+    setWelcomePanelVisible(false);
+    if (k >= 0 && k < static_cast<int>(openers_.size()) && openers_[static_cast<std::size_t>(k)])
+        openers_[static_cast<std::size_t>(k)](*this);
+}
+
+void frmMDI::CloseCalculatorWindows()
+{
+    for (const char* name : kCloseOrder)
+        unload(QLatin1String(name));
+}
+
+void frmMDI::cmdSelectOption_Click(int index)
+{
+    OpenCalculator(index);
+}
+
+void frmMDI::lblCaption_Click(int index)
+{
+    if (index >= kFirstLinkCaption)
+        OpenCalculator(index - kFirstLinkCaption);
+    else
+        CloseCalculatorWindows();
+}
+
+void frmMDI::lblCaption_MouseMove(int index)
+{
+    if (index < kFirstLinkCaption)
+        return;
+    ui::LinkLabel* label = lblCaption_[static_cast<std::size_t>(index)];
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+}
+
+void frmMDI::picMain_MouseMove()
+{
+    for (ui::LinkLabel* label : lblCaption_) {
+        QFont font = label->font();
+        font.setUnderline(false);
+        label->setFont(font);
+    }
+}
+
+void frmMDI::cmdMdiExit_Click()
+{
+    close();
+}
+
+void frmMDI::closeEvent(QCloseEvent* event)
+{
+    // A report window brings its result window back as it closes, so a second
+    // pass closes what the first one left.
+    for (int pass = 0; pass < 2 && !mdiArea_->subWindowList().isEmpty(); ++pass)
+        mdiArea_->closeAllSubWindows();
+    event->accept();
+}
+
+} // namespace velmora::shell

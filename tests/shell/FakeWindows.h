@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Launcher.h"
+
+#include <QLatin1String>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstddef>
+
+namespace velmora::testing {
+
+template <std::size_t N>
+struct WindowName {
+    constexpr WindowName(const char (&text)[N]) { std::copy_n(text, N, value); }
+    char value[N];
+};
+
+enum class Role { Entry, Result, Report };
+
+// Every fake window's closing, in order.
+inline QStringList& unloadLog()
+{
+    static QStringList log;
+    return log;
+}
+
+// Stands in for a calculator window: it keeps the launcher's contract (entry
+// and result windows show the welcome panel when they close; a report window
+// brings `Display` back) and logs its closing.
+template <WindowName Name, Role R, class Display = void>
+class FakeWindow : public shell::CalculatorWindow {
+public:
+    static constexpr QLatin1String kWindowName{Name.value};
+
+    explicit FakeWindow(shell::Launcher& launcher)
+        : CalculatorWindow(launcher, kWindowName, QStringLiteral("Fake"), 4000, 2000)
+    {
+    }
+
+protected:
+    void Form_Unload() override
+    {
+        unloadLog().append(objectName());
+        if constexpr (R == Role::Report)
+            launcher().instance<Display>().showWindow();
+        else
+            launcher().setWelcomePanelVisible(true);
+    }
+};
+
+} // namespace velmora::testing

@@ -1,0 +1,216 @@
+#include "FakeWindows.h"
+#include "RecordingPlatform.h"
+#include "Twips.h"
+#include "frmMDI.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace velmora;
+using velmora::testing::FakeWindow;
+using velmora::testing::Role;
+using velmora::testing::unloadLog;
+
+namespace {
+
+using ChineseDisplay = FakeWindow<"frmChineseZodiacCompatibilityDisplay", Role::Result>;
+using ChineseMain = FakeWindow<"frmChineseZodiacCompatibilityMain", Role::Entry>;
+using ChineseSave = FakeWindow<"frmChineseZodiacCompatibilitySave", Role::Report, ChineseDisplay>;
+using EgyptianDisplay = FakeWindow<"frmEgyptianAstrologyCompatibilityDisplay", Role::Result>;
+using EgyptianMain = FakeWindow<"frmEgyptianAstrologyCompatibilityMain", Role::Entry>;
+using JapaneseDisplay = FakeWindow<"frmJapaneseAstrologyCompatibilityDisplay", Role::Result>;
+using JapaneseMain = FakeWindow<"frmJapaneseAstrologyCompatibilityMain", Role::Entry>;
+using WesternDisplay = FakeWindow<"frmZodiacCompatibilityDisplay", Role::Result>;
+using WesternMain = FakeWindow<"frmZodiacCompatibilityMain", Role::Entry>;
+using WesternSave = FakeWindow<"frmZodiacCompatibilitySave", Role::Report, WesternDisplay>;
+
+template <class W>
+void openEntry(shell::Launcher& launcher)
+{
+    launcher.instance<W>().showWindow();
+}
+
+} // namespace
+
+class LauncherFrame : public ::testing::Test {
+protected:
+    LauncherFrame()
+        : frame(platform, {openEntry<ChineseMain>, openEntry<EgyptianMain>, openEntry<JapaneseMain>,
+                           openEntry<WesternMain>})
+    {
+        frame.showMaximized();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
+        unloadLog().clear();
+    }
+
+    template <class T = QWidget>
+    T* child(const QString& name)
+    {
+        return frame.findChild<T*>(name);
+    }
+
+    QLabel* caption(int index) { return child<QLabel>(QStringLiteral("lblCaption(%1)").arg(index)); }
+    int twipsLeft(const QString& name) { return ui::pixelsToTwips(child(name)->x()); }
+
+    QList<QMdiSubWindow*> framesOnScreen()
+    {
+        QList<QMdiSubWindow*> shown;
+        for (QMdiSubWindow* sub : child<QMdiArea>(QStringLiteral("mdiArea"))->subWindowList())
+            if (sub->isVisible())
+                shown.append(sub);
+        return shown;
+    }
+
+    velmora::testing::RecordingPlatform platform;
+    shell::frmMDI frame;
+};
+
+TEST_F(LauncherFrame, OpensWithItsBandsAndTheWelcomePanel)
+{
+    EXPECT_EQ(frame.windowTitle(), "Velmora Suite v1.30");
+    EXPECT_TRUE(frame.isMaximized());
+    EXPECT_TRUE(frame.isWelcomePanelVisible());
+    EXPECT_TRUE(framesOnScreen().isEmpty());
+    const std::pair<const char*, int> bands[] = {{"Picture6", 560}, {"Picture1", 900}, {"picMain", 8640},
+                                                 {"PicCoBrand", 735}};
+    for (const auto& [name, height] : bands)
+        EXPECT_EQ(child(QLatin1String(name))->height(), ui::twipsToPixels(height)) << name;
+    EXPECT_EQ(child<QPushButton>(QStringLiteral("cmdSelectOption(3)"))->text(), "Zodiac Compatibility");
+    EXPECT_EQ(caption(5)->text(), "Japanese Astrology Compatibility");
+}
+
+TEST_F(LauncherFrame, CentresItsControlsOnTheScreenWidth)
+{
+    const int screen = platform.screenWidth;
+    const auto centred = [&](const QString& name) {
+        return (screen - ui::pixelsToTwips(child(name)->width())) / 2;
+    };
+    EXPECT_NEAR(twipsLeft(QStringLiteral("lblOrbenlyBanner")), centred(QStringLiteral("lblOrbenlyBanner")), 15);
+    EXPECT_NEAR(twipsLeft(QStringLiteral("picButtonContainer")), centred(QStringLiteral("picButtonContainer")), 15);
+    for (int i = 0; i < 7; ++i) {
+        const QString name = QStringLiteral("lblCaption(%1)").arg(i);
+        EXPECT_NEAR(twipsLeft(name), centred(name), 15) << i;
+    }
+    const QWidget* exit = child(QStringLiteral("cmdMdiExit"));
+    EXPECT_NEAR(ui::pixelsToTwips(exit->x()), screen - (1335 + 120), 15);
+}
+
+TEST_F(LauncherFrame, UnderlinesLinkLabelsOnHoverAndClearsThemOverThePanel)
+{
+    QTest::mouseMove(caption(4), QPoint(5, 5));
+    EXPECT_TRUE(caption(4)->font().underline());
+    QTest::mouseMove(caption(1), QPoint(5, 5));
+    EXPECT_FALSE(caption(1)->font().underline());
+    EXPECT_TRUE(caption(4)->font().underline()) << "a heading label leaves the underline as it was";
+
+    QTest::mouseMove(child(QStringLiteral("picMain")), QPoint(3, 3));
+    for (int i = 0; i < 7; ++i)
+        EXPECT_FALSE(caption(i)->font().underline()) << i;
+}
+
+TEST_F(LauncherFrame, AButtonOrLinkOpensItsCalculatorFreshAtTheTopCentre)
+{
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdSelectOption(3)")), Qt::LeftButton);
+    const QPointer<shell::CalculatorWindow> first = frame.findWindow(WesternMain::kWindowName);
+    ASSERT_TRUE(first);
+    EXPECT_FALSE(frame.isWelcomePanelVisible());
+    ASSERT_EQ(framesOnScreen().size(), 1);
+    const QMdiSubWindow* sub = framesOnScreen().first();
+    EXPECT_EQ(sub->y(), 0);
+    EXPECT_NEAR(ui::pixelsToTwips(sub->x()), (platform.screenWidth - ui::pixelsToTwips(sub->width())) / 2, 15);
+
+    QTest::mouseClick(caption(6), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(unloadLog(), QStringList{QStringLiteral("frmZodiacCompatibilityMain")});
+    const shell::CalculatorWindow* second = frame.findWindow(WesternMain::kWindowName);
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(second, first.data());
+    EXPECT_EQ(framesOnScreen().size(), 1);
+
+    QTest::mouseClick(caption(3), Qt::LeftButton);
+    EXPECT_NE(frame.findWindow(ChineseMain::kWindowName), nullptr);
+    EXPECT_EQ(frame.findWindow(WesternMain::kWindowName), nullptr);
+}
+
+TEST_F(LauncherFrame, ClosesAllCalculatorWindowsInItsFixedOrder)
+{
+    frame.instance<ChineseDisplay>();
+    frame.instance<ChineseMain>();
+    frame.instance<ChineseSave>();
+    frame.instance<EgyptianDisplay>();
+    frame.instance<EgyptianMain>();
+    frame.instance<JapaneseDisplay>();
+    frame.instance<JapaneseMain>();
+    frame.instance<WesternDisplay>();
+    frame.instance<WesternMain>();
+    frame.instance<WesternSave>();
+
+    frame.CloseCalculatorWindows();
+
+    // The reports bring their result windows back, which the second round closes.
+    const QStringList expected = {
+        "frmChineseZodiacCompatibilityDisplay", "frmChineseZodiacCompatibilityMain",
+        "frmChineseZodiacCompatibilitySave", "frmEgyptianAstrologyCompatibilityDisplay",
+        "frmEgyptianAstrologyCompatibilityMain", "frmJapaneseAstrologyCompatibilityDisplay",
+        "frmJapaneseAstrologyCompatibilityMain", "frmZodiacCompatibilityDisplay", "frmZodiacCompatibilityMain",
+        "frmZodiacCompatibilitySave", "frmChineseZodiacCompatibilityDisplay", "frmZodiacCompatibilityDisplay"};
+    EXPECT_EQ(unloadLog(), expected);
+    for (const QString& name : expected)
+        EXPECT_EQ(frame.findWindow(name), nullptr) << name.toStdString();
+}
+
+TEST_F(LauncherFrame, AHeadingLabelOnlyClosesCalculatorWindows)
+{
+    frame.OpenCalculator(1);
+    frame.instance<EgyptianDisplay>().showWindow();
+    frame.findWindow(EgyptianMain::kWindowName)->hideWindow();
+    frame.findWindow(EgyptianDisplay::kWindowName)->closeWindow();
+    ASSERT_TRUE(frame.isWelcomePanelVisible());
+    ASSERT_NE(frame.findWindow(EgyptianMain::kWindowName), nullptr) << "the hidden entry window stays loaded";
+
+    QTest::mouseClick(caption(0), Qt::LeftButton);
+    EXPECT_EQ(frame.findWindow(EgyptianMain::kWindowName), nullptr);
+    EXPECT_TRUE(frame.isWelcomePanelVisible());
+}
+
+TEST_F(LauncherFrame, ACalculatorNotInTheSuiteOnlyClosesWindows)
+{
+    shell::frmMDI bare(platform, {});
+    bare.instance<WesternMain>().showWindow();
+    bare.OpenCalculator(3);
+    EXPECT_EQ(bare.findWindow(WesternMain::kWindowName), nullptr);
+}
+
+TEST_F(LauncherFrame, ExitClosesTheFrameAndEveryWindowInIt)
+{
+    frame.OpenCalculator(0);
+    frame.instance<ChineseSave>().showWindow();
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdMdiExit")), Qt::LeftButton);
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_TRUE(unloadLog().contains(QStringLiteral("frmChineseZodiacCompatibilityMain")));
+    EXPECT_TRUE(unloadLog().contains(QStringLiteral("frmChineseZodiacCompatibilitySave")));
+    EXPECT_EQ(frame.findWindow(ChineseDisplay::kWindowName), nullptr);
+}
+
+TEST_F(LauncherFrame, BannerAndOfferLabelsOpenTheirPages)
+{
+    QTest::mouseClick(child(QStringLiteral("lblOrbenlyBanner")), Qt::LeftButton);
+    QTest::mouseClick(child(QStringLiteral("Picture6")), Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(child(QStringLiteral("Label7")), Qt::LeftButton);
+    EXPECT_EQ(platform.openedAddresses,
+              QStringList({"https://velmora.example/suite/ssd.php?page=home-page",
+                           "https://velmora.example/suite/ssd.php?page=home-page",
+                           "https://velmora.example/suite/ssd.php?page=fully-branded"}));
+}
+
+TEST_F(LauncherFrame, LinksWorkFromTheKeyboard)
+{
+    caption(4)->setFocus();
+    QTest::keyClick(caption(4), Qt::Key_Return);
+    EXPECT_NE(frame.findWindow(EgyptianMain::kWindowName), nullptr);
+}

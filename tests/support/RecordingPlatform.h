@@ -1,0 +1,69 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace velmora::testing {
+
+// A platform that records what the windows ask of it and answers dialogs
+// from a script, so tests never meet a real dialog, printer or browser.
+class RecordingPlatform final : public ui::Platform {
+public:
+    struct Message {
+        QString text;
+        ui::MessageIcon icon;
+        QString caption;
+    };
+    struct FileDialog {
+        ui::FileDialogRequest request;
+        bool save;
+    };
+    struct PrintJob {
+        QString text;
+        bool throughDialog;
+        bool selectionFlag;
+    };
+
+    // Scripted answers; an empty script cancels the dialog.
+    std::deque<QString> fileDialogAnswers;
+    std::deque<bool> printDialogAnswers;
+    bool failWrites = false;
+    bool anotherCopyRunning = false;
+    int screenWidth = realScreenWidthTwips(); // so pointer tests hit what they aim at
+
+    std::vector<Message> messages;
+    std::vector<FileDialog> fileDialogs;
+    std::vector<PrintJob> printed;
+    QMap<QString, QByteArray> writtenFiles;
+    QStringList openedAddresses;
+    int clipboardClears = 0;
+
+    void showMessage(QWidget* parent, const QString& text, ui::MessageIcon icon) override;
+    std::optional<QString> getSaveFileName(QWidget* parent, const ui::FileDialogRequest& request) override;
+    std::optional<QString> getOpenFileName(QWidget* parent, const ui::FileDialogRequest& request) override;
+    std::unique_ptr<QPrinter> choosePrinter(QWidget* parent, bool selectionFlag) override;
+    std::unique_ptr<QPrinter> defaultPrinter() override;
+    void print(const QTextEdit& view, QPrinter& printer) override;
+    bool writeFile(const QString& path, const QByteArray& bytes) override;
+    void clearClipboard() override;
+    void openWebPage(QWidget* owner, const QString& address) override;
+    int screenWidthTwips() const override;
+    bool isAnotherCopyRunning() override;
+
+private:
+    static int realScreenWidthTwips();
+    std::optional<QString> answerFileDialog(const ui::FileDialogRequest& request, bool save);
+    // Which printer the next print job goes to: the dialog's or the default.
+    bool nextJobThroughDialog_ = false;
+    bool nextJobSelectionFlag_ = false;
+};
+
+} // namespace velmora::testing

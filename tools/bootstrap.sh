@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian or Ubuntu machine for Velmora Suite, builds it, and
+# then either starts the suite ("run") or runs every test ("test").
+set -euo pipefail
+
+mode="${1:-}"
+if [[ "$mode" != run && "$mode" != test ]]; then
+    echo "usage: $0 run|test" >&2
+    exit 2
+fi
+cd "$(dirname "$0")/.."
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-svg-dev libgl-dev
+    libgtest-dev libbenchmark-dev
+    fonts-dejavu-core
+)
+# The tests read saved reports back with a word processor and printed ones
+# with a PDF reader.
+[[ "$mode" == test ]] && packages+=(abiword poppler-utils)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+if ((${#missing[@]})); then
+    sudo=()
+    ((EUID == 0)) || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [[ "$mode" == run ]]; then
+    cmake --preset release
+    cmake --build --preset release --target velmora-suite
+    exec build/release/shell/velmora-suite
+fi
+
+# Warnings are errors; then the same tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+cmake --preset ci
+cmake --build --preset ci
+ctest --preset ci
+cmake --preset sanitize
+cmake --build --preset sanitize
+ctest --preset sanitize

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLabel>
+
+namespace velmora::ui {
+
+// A label that acts on a click: the suite's web links and the launcher's
+// calculator links. It takes the mouse events it receives (so the panel
+// beneath does not see them) and, when it is a link, the keyboard too:
+// Tab reaches it and Enter or Space clicks it.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit LinkLabel(const QString& text = {}, QWidget* parent = nullptr, bool isLink = true);
+
+signals:
+    void clicked();
+    void hovered();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+} // namespace velmora::ui

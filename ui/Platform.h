@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QLatin1String>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QByteArray;
+class QPrinter;
+class QTextDocument;
+class QTextEdit;
+class QWidget;
+
+namespace velmora::ui {
+
+// The caption of every message box and the title of every file dialog.
+inline constexpr QLatin1String kApplicationTitle{"Velmora Suite"};
+
+// Message box icons, numbered as the program's messages name them.
+enum class MessageIcon { None = 0, Error = 16, Information = 64 };
+
+// What a window asks of a file dialog: one filter entry, the extension added
+// to a name typed without one, and the dialog's title.
+struct FileDialogRequest {
+    QString filter;
+    QString defaultExtension;
+    QString title;
+};
+
+// Every service a window needs from the desktop. The program uses QtPlatform;
+// tests use a recording fake, so no test ever waits on a real dialog.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Modal box with one OK button, captioned with the application title.
+    virtual void showMessage(QWidget* parent, const QString& text, MessageIcon icon) = 0;
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<QString> getSaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> getOpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    // The print dialog; `selectionFlag` offers "print selection". Nothing on cancel.
+    virtual std::unique_ptr<QPrinter> choosePrinter(QWidget* parent, bool selectionFlag) = 0;
+    virtual std::unique_ptr<QPrinter> defaultPrinter() = 0;
+    // Prints the view's selection, or all of it when nothing is selected.
+    virtual void print(const QTextEdit& view, QPrinter& printer) = 0;
+    // Replaces `path` with `bytes` atomically; false when anything failed,
+    // in which case an existing file is left as it was.
+    virtual bool writeFile(const QString& path, const QByteArray& bytes) = 0;
+    virtual void clearClipboard() = 0;
+    // Opens an address in the default browser; failures are silent.
+    virtual void openWebPage(QWidget* owner, const QString& address) = 0;
+    virtual int screenWidthTwips() const = 0;
+    // True when another copy of the program holds the single-instance lock.
+    virtual bool isAnotherCopyRunning() = 0;
+
+    // Writes the document as rich text; false when the write failed.
+    bool saveRichText(const QTextDocument& document, const QString& path);
+};
+
+} // namespace velmora::ui

@@ -1,0 +1,142 @@
+#include "QtPlatform.h"
+
+#include "Printing.h"
+#include "Twips.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+#include <QScreen>
+#include <QTextDocument>
+#include <QUrl>
+
+namespace velmora::ui {
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// A name typed without an extension gets the default one, as the file
+// dialogs of the platform the suite was designed for do.
+QString withDefaultExtension(const QString& path, const QString& extension)
+{
+    if (path.isEmpty() || extension.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + QLatin1Char('.') + extension;
+}
+
+std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, request.title, QString(), request.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setDefaultSuffix(request.defaultExtension);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return withDefaultExtension(dialog.selectedFiles().constFirst(), request.defaultExtension);
+}
+
+} // namespace
+
+void QtPlatform::showMessage(QWidget* parent, const QString& text, MessageIcon icon)
+{
+    QMessageBox box(boxIcon(icon), kApplicationTitle, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+std::optional<QString> QtPlatform::getSaveFileName(QWidget* parent, const FileDialogRequest& request)
+{
+    return runFileDialog(parent, request, QFileDialog::AcceptSave);
+}
+
+std::optional<QString> QtPlatform::getOpenFileName(QWidget* parent, const FileDialogRequest& request)
+{
+    return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+}
+
+std::unique_ptr<QPrinter> QtPlatform::choosePrinter(QWidget* parent, bool selectionFlag)
+{
+    auto printer = std::make_unique<QPrinter>();
+    QPrintDialog dialog(printer.get(), parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, selectionFlag);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (selectionFlag)
+        dialog.setPrintRange(QAbstractPrintDialog::Selection);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    return printer;
+}
+
+std::unique_ptr<QPrinter> QtPlatform::defaultPrinter()
+{
+    return std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter());
+}
+
+void QtPlatform::print(const QTextEdit& view, QPrinter& printer)
+{
+    // Laid out on the printer's own page, so the document prints as it is,
+    // without the page numbers added to documents of no page size.
+    const std::unique_ptr<QTextDocument> document = printableDocument(view);
+    document->documentLayout()->setPaintDevice(&printer);
+    document->setPageSize(printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    document->print(&printer);
+}
+
+bool QtPlatform::writeFile(const QString& path, const QByteArray& bytes)
+{
+    return writeFileAtomically(path, bytes);
+}
+
+void QtPlatform::clearClipboard()
+{
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->clear();
+}
+
+void QtPlatform::openWebPage(QWidget*, const QString& address)
+{
+    QUrl url = QUrl::fromUserInput(address);
+    if (url.isValid())
+        QDesktopServices::openUrl(url);
+}
+
+int QtPlatform::screenWidthTwips() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? pixelsToTwips(screen->geometry().width()) : 0;
+}
+
+bool QtPlatform::isAnotherCopyRunning()
+{
+    return instance_.anotherCopyRunning();
+}
+
+bool writeFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    // Unbuffered, so a short write (a full disk) shows in write()'s count
+    // instead of being lost in a flush that reports success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace velmora::ui
