@@ -1,0 +1,122 @@
+// Times start-up to the launcher on screen, and its peak memory, against a
+// bare Qt main window started the same way. Each sample starts this program
+// again as a child ("--child=bare" or "--child=suite") that shows its window
+// on the offscreen platform, reports its peak resident size and ends.
+#include "Fonts.h"
+#include "QtPlatform.h"
+#include "SingleInstance.h"
+#include "StartApplication.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMainWindow>
+#include <QWindow>
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+std::string selfPath;
+
+void waitUntilShown(QWidget& window)
+{
+    while (!window.windowHandle() || !window.windowHandle()->isExposed())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    QApplication::processEvents();
+}
+
+long peakResidentKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+int runChild(const char* which, int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::unique_ptr<QWidget> window;
+    velmora::ui::QtPlatform platform;
+    if (std::strcmp(which, "bare") == 0) {
+        auto bare = std::make_unique<QMainWindow>();
+        bare->setCentralWidget(new QLabel(QStringLiteral("Hello")));
+        bare->showMaximized();
+        window = std::move(bare);
+    } else {
+        velmora::ui::installFontSubstitutes();
+        velmora::ui::SingleInstance lock(QDir::temp().filePath(QStringLiteral("velmora-bench.lock")));
+        if (lock.anotherCopyRunning())
+            return 1;
+        window = velmora::shell::StartApplication(platform, {});
+    }
+    waitUntilShown(*window);
+    std::printf("%ld\n", peakResidentKiB());
+    return 0;
+}
+
+struct Sample {
+    double seconds;
+    long peakKiB;
+};
+
+Sample startChild(const char* which)
+{
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0)
+        return {0, 0};
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(pipeFds[1], STDOUT_FILENO);
+        close(pipeFds[0]);
+        const std::string arg = std::string("--child=") + which;
+        execl(selfPath.c_str(), selfPath.c_str(), arg.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(pipeFds[1]);
+    char buffer[64] = {};
+    const ssize_t got = read(pipeFds[0], buffer, sizeof buffer - 1);
+    const auto shown = std::chrono::steady_clock::now();
+    close(pipeFds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return {std::chrono::duration<double>(shown - start).count(), got > 0 ? std::atol(buffer) : 0};
+}
+
+void startUp(benchmark::State& state, const char* which)
+{
+    long peak = 0;
+    for (auto _ : state) {
+        const Sample sample = startChild(which);
+        state.SetIterationTime(sample.seconds);
+        peak = std::max(peak, sample.peakKiB);
+    }
+    state.counters["peak_rss_KiB"] = static_cast<double>(peak);
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(startUp, bare_main_window, "bare")->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+BENCHMARK_CAPTURE(startUp, suite_launcher, "suite")->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+
+int main(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--child=", 8) == 0)
+            return runChild(argv[i] + 8, argc, argv);
+    }
+    selfPath = argv[0];
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
