@@ -18,7 +18,7 @@ inline constexpr QLatin1String kBrandedEditionOffer{
     "Your web site's name on this software: get a branded edition of Velmora Suite for your own site. "
     "Click here for details."};
 inline constexpr QLatin1String kCoBrandOffer{
-    "Co-brand this software for your web site to increase loyalty and traffic: put your site's name and link on it. "
-    "See the Help menu for details, or click here for more information on co-branding."};
+    "Co-brand this software with your site's name and link to increase loyalty and traffic. Details in the Help "
+    "menu; click here for more information on co-branding."};
 
 } // namespace velmora::shell::texts

@@ -136,7 +136,6 @@ frmMDI::frmMDI(ui::Platform& platform, CalculatorOpeners openers)
     resize(ui::twipsSize(11880, 8190));
 
     auto* client = new QWidget;
-    paint(*client, Qt::black);
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

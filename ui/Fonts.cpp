@@ -1,23 +1,8 @@
 #include "Fonts.h"
 
-#include <QFontDatabase>
 #include <QStringList>
 
 namespace velmora::ui {
-namespace {
-
-// The family actually used: Verdana where installed, else DejaVu Sans.
-// Asking for the installed family directly spares the font database a
-// failed search and a walk through substitutes for every size and weight.
-const QString& textFamily()
-{
-    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
-                                      ? QStringLiteral("Verdana")
-                                      : QStringLiteral("DejaVu Sans");
-    return family;
-}
-
-} // namespace
 
 void installFontSubstitutes()
 {
@@ -28,7 +13,7 @@ void installFontSubstitutes()
 
 QFont verdana(double pointSize, bool bold, bool underline)
 {
-    QFont font(textFamily());
+    QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setUnderline(underline);

@@ -1,0 +1,100 @@
+#include "Controls.h"
+
+#include "LinkLabel.h"
+#include "Twips.h"
+#include "WrappingButton.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace velmora::ui {
+namespace {
+
+template <class W>
+W* place(W* widget, const char* name, int left, int top, int width, int height)
+{
+    widget->setObjectName(QLatin1String(name));
+    const QSize natural = widget->sizeHint();
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top),
+                        width > 0 ? twipsToPixels(width) : natural.width(),
+                        height > 0 ? twipsToPixels(height) : natural.height());
+    return widget;
+}
+
+} // namespace
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height)
+{
+    auto* label = place(new QLabel(text, parent), name, left, top, width, height);
+    label->setWordWrap(width > 0 && height > 0);
+    return label;
+}
+
+LinkLabel* addLinkLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
+                        int height)
+{
+    auto* label = place(new LinkLabel(text, parent), name, left, top, width, height);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLineEdit* addTextBox(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    return place(new QLineEdit(parent), name, left, top, width, height);
+}
+
+QPlainTextEdit* addMultiLineBox(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* box = place(new QPlainTextEdit(parent), name, left, top, width, height);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return box;
+}
+
+QComboBox* addList(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* list = new QComboBox(parent);
+    list->setEditable(false);
+    return place(list, name, left, top, width, height);
+}
+
+QGroupBox* addFrame(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
+                    int height)
+{
+    return place(new QGroupBox(caption, parent), name, left, top, width, height);
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
+                       int height)
+{
+    return place(new WrappingButton(caption, parent), name, left, top, width, height);
+}
+
+void setColors(QWidget* widget, const QColor& background, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    if (background.isValid()) {
+        widget->setAutoFillBackground(true);
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::Base, background);
+        palette.setColor(QPalette::Button, background);
+    }
+    if (text.isValid()) {
+        palette.setColor(QPalette::WindowText, text);
+        palette.setColor(QPalette::Text, text);
+        palette.setColor(QPalette::ButtonText, text);
+    }
+    widget->setPalette(palette);
+}
+
+void labelInput(QLabel* caption, QWidget* input)
+{
+    caption->setBuddy(input);
+    QString name = caption->text();
+    name.remove(QLatin1Char('&'));
+    input->setAccessibleName(name.trimmed());
+}
+
+} // namespace velmora::ui

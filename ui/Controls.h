@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+
+namespace velmora::ui {
+
+class LinkLabel;
+
+// Makers of the windows' controls, each named, placed in twips (left, top,
+// width, height) within its parent. A width or height of 0 sizes the control
+// to its content.
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width = 0,
+                 int height = 0);
+LinkLabel* addLinkLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
+                        int height);
+QLineEdit* addTextBox(QWidget* parent, const char* name, int left, int top, int width, int height);
+QPlainTextEdit* addMultiLineBox(QWidget* parent, const char* name, int left, int top, int width, int height);
+// A pick-only drop-down list.
+QComboBox* addList(QWidget* parent, const char* name, int left, int top, int width, int height);
+QGroupBox* addFrame(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
+                    int height);
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
+                       int height);
+
+// Background and text colours; an invalid colour leaves that role as it is.
+void setColors(QWidget* widget, const QColor& background, const QColor& text = {});
+// The caption label names its input: for the keyboard (its mnemonic moves the
+// focus there) and for screen readers (the input's accessible name).
+void labelInput(QLabel* caption, QWidget* input);
+
+} // namespace velmora::ui

@@ -1,0 +1,294 @@
+#include "frmZodiacCompatibilityDisplay.h"
+
+#include "CommonMenus.h"
+#include "Controls.h"
+#include "Fonts.h"
+#include "Launcher.h"
+#include "LinkLabel.h"
+#include "Pictures.h"
+#include "ProfileFields.h"
+#include "SiteTexts.h"
+#include "Twips.h"
+#include "WesternReading.h"
+#include "frmZodiacCompatibilityMain.h"
+#include "frmZodiacCompatibilitySave.h"
+#include "modHelp.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+
+namespace velmora::western {
+namespace {
+
+namespace mzc = modZodiacCompatibility;
+
+const QColor kDarkGreen(0, 64, 0);
+const QColor kGreen(0, 128, 0);
+const QColor kLightGreen(0, 192, 0);
+
+constexpr int kPanelWidth = 10335;
+constexpr int kPanelHeight = 6255;
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QByteArray controlName(const char* base, char suffix)
+{
+    return QByteArray(base) + suffix;
+}
+
+// The picture list: one picture per sign, keyed by the sign's name.
+QPixmap signPicture(const QString& sign, int sizeTwips)
+{
+    const int size = ui::twipsToPixels(sizeTwips);
+    return shell::pictures::render(QStringLiteral(":/western/signs/%1.svg").arg(sign), {size, size});
+}
+
+QLabel* addPicture(QWidget* parent, const char* name, int left, int top, int size)
+{
+    QLabel* picture = ui::addLabel(parent, name, QString(), left, top, size, size);
+    picture->setPixmap(shell::pictures::render(QStringLiteral(":/western/signs/default.svg"),
+                                               {ui::twipsToPixels(size), ui::twipsToPixels(size)}));
+    picture->setScaledContents(true);
+    return picture;
+}
+
+QLabel* addBar(QWidget* parent, const char* name, int top, const QColor& color)
+{
+    QLabel* bar = ui::addLabel(parent, name, QString(), 0, top, kPanelWidth, 405);
+    bar->setFont(ui::verdana(9.75, true));
+    bar->setAlignment(Qt::AlignCenter);
+    bar->setWordWrap(false);
+    ui::setColors(bar, color, Qt::white);
+    return bar;
+}
+
+} // namespace
+
+frmZodiacCompatibilityDisplay::frmZodiacCompatibilityDisplay(shell::Launcher& launcher)
+    : CalculatorWindow(launcher, kWindowName, QStringLiteral("Velmora Zodiac Compatibility"), 10710, 7890)
+{
+    auto* banner = ui::addLinkLabel(this, "Label24", shell::texts::kForumInvitation, 180, 60, 10335, 360);
+    banner->setFont(ui::verdana(9.75, true, true));
+    banner->setAlignment(Qt::AlignCenter);
+    ui::setColors(banner, {}, QColor(0, 0, 192));
+
+    tabs_ = new QTabBar(this);
+    tabs_->setObjectName(QStringLiteral("TS"));
+    tabs_->addTab(QStringLiteral("Zodiac Compatibility"));
+    tabs_->addTab(QStringLiteral("Your Zodiac Details"));
+    tabs_->addTab(QStringLiteral("Your Partner's Zodiac Details"));
+    tabs_->setGeometry(ui::twipsRect(180, 540, kPanelWidth, 420));
+    tabs_->setAccessibleName(QStringLiteral("Reading"));
+    connect(tabs_, &QTabBar::currentChanged, this, &frmZodiacCompatibilityDisplay::TS_Click);
+
+    panels_ = new QStackedWidget(this);
+    panels_->setGeometry(ui::twipsRect(180, 960, kPanelWidth, kPanelHeight));
+    panels_->addWidget(createCompatibilityPanel());
+    panels_->addWidget(createPersonPanel(kUserSuffix, QStringLiteral("Your Zodiac Sign Details")));
+    panels_->addWidget(createPersonPanel(kPartnerSuffix, QStringLiteral("Your Partner's Zodiac Sign Details")));
+
+    QGroupBox* offers = ui::addFrame(this, "fraFullBrand", QString(), 180, 7260, 8640, 615);
+    for (ui::LinkLabel* offer : {ui::addLinkLabel(offers, "lblFullBrand", shell::texts::kFullyBrandedOffer, 60, 30, 4200, 570),
+                                 ui::addLinkLabel(offers, "lblCobrand", shell::texts::kCoBrandOffer, 4320, 30, 4260, 570)})
+        offer->setFont(ui::verdana(6.75));
+
+    auto* back = ui::addButton(this, "cmdBack", QStringLiteral("&Back"), 9000, 7350, 1515, 420);
+    connect(back, &QPushButton::clicked, this, &frmZodiacCompatibilityDisplay::cmdBack_Click);
+
+    createMenus();
+    shell::modHelp::connectLinkLabels(*this, platform());
+}
+
+QWidget* frmZodiacCompatibilityDisplay::createCompatibilityPanel()
+{
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("picCompatibility"));
+    panel->setAccessibleName(QStringLiteral("Zodiac Compatibility"));
+    ui::setColors(panel, Qt::white, Qt::black);
+    addBar(panel, "lblMatchSunSigns", 0, kDarkGreen);
+    addBar(panel, "lblMatchComment", 405, kGreen);
+    addBar(panel, "lblMatchPercentage", 810, kLightGreen);
+
+    QLabel* description = ui::addLabel(panel, "lblMatchDescription", QString(), 120, 1335, 7920, 4035);
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    description->setFont(ui::verdana(9));
+    description->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+    description->setFocusPolicy(Qt::StrongFocus);
+    addPicture(panel, "Image1", 8220, 1335, 1995);
+    addPicture(panel, "Image2", 8220, 3450, 1995);
+
+    auto* more = ui::addLinkLabel(panel, "lblHyperlink",
+                                  QStringLiteral("Visit velmora.example for more on your signs and your match"),
+                                  120, 5460, 7920, 300);
+    ui::setColors(more, {}, Qt::blue);
+    more->setFont(ui::verdana(8.25, true, true));
+
+    auto* save = ui::addButton(panel, "cmdSave", QStringLiteral("&Save"), 8700, 5700, 1515, 420);
+    connect(save, &QPushButton::clicked, this, &frmZodiacCompatibilityDisplay::cmdSave_Click);
+    return panel;
+}
+
+QWidget* frmZodiacCompatibilityDisplay::createPersonPanel(char suffix, const QString& title)
+{
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("picPerson") + QLatin1Char(suffix));
+    panel->setAccessibleName(title);
+    ui::setColors(panel, kGreen, Qt::white);
+
+    QGroupBox* welcome =
+        ui::addFrame(panel, controlName("fraUser", suffix).constData(), QStringLiteral("Welcome"), 120, 60, 3480, 6120);
+    ui::setColors(welcome, {}, Qt::white);
+    QLabel* name = ui::addLabel(welcome, controlName("lblName", suffix).constData(), QString(), 120, 300, 3240, 300);
+    name->setFont(ui::verdana(9.75, true));
+    ui::addLabel(welcome, controlName("lblDateOfBirthCaption", suffix).constData(), QStringLiteral("Your Date of Birth"), 120, 780, 3240, 285);
+    ui::addLabel(welcome, controlName("lblDOB", suffix).constData(), QString(), 120, 1080, 3240, 285);
+    ui::addLabel(welcome, controlName("lblSignCaption", suffix).constData(), QStringLiteral("Your Zodiac Sign"), 120, 1500, 3240, 285);
+    addPicture(welcome, controlName("picSunSign", suffix).constData(), 225, 1860, 3030);
+    QLabel* sign =
+        ui::addLabel(welcome, controlName("lblSunSign", suffix).constData(), QString(), 120, 5040, 3240, 420);
+    sign->setFont(ui::verdana(14.25, true));
+    sign->setAlignment(Qt::AlignCenter);
+
+    QGroupBox* profile =
+        ui::addFrame(panel, controlName("fraSunSign", suffix).constData(), QString(), 3720, 60, 6495, 6120);
+    ui::setColors(profile, {}, Qt::white);
+    int top = 240;
+    for (const ProfileField& field : kProfileFields) {
+        const int height = field.multiLine ? 900 : 315;
+        QLabel* caption = ui::addLabel(profile, (QByteArray("lbl") + (field.box + 3) + suffix).constData(),
+                                       QLatin1String(field.caption), 120, top, 2400, height);
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        QWidget* box = field.multiLine
+                           ? static_cast<QWidget*>(ui::addMultiLineBox(
+                                 profile, controlName(field.box, suffix).constData(), 2580, top, 3795, height))
+                           : static_cast<QWidget*>(ui::addTextBox(
+                                 profile, controlName(field.box, suffix).constData(), 2580, top, 3795, height));
+        ui::setColors(box, Qt::white, Qt::black);
+        ui::labelInput(caption, box);
+        if (auto* line = qobject_cast<QLineEdit*>(box))
+            line->setReadOnly(true);
+        else
+            qobject_cast<QPlainTextEdit*>(box)->setReadOnly(true);
+        top += height + 30;
+    }
+    return panel;
+}
+
+void frmZodiacCompatibilityDisplay::createMenus()
+{
+    auto* file = new QMenu(QStringLiteral("&File"), this);
+    QAction* back = file->addAction(QStringLiteral("&Back"));
+    back->setObjectName(QStringLiteral("mnuBack"));
+    connect(back, &QAction::triggered, this, &frmZodiacCompatibilityDisplay::cmdBack_Click);
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &CalculatorWindow::closeWindow);
+    menuBar_ = shell::commonMenuBar(*this, *file, shell::UpdateItemWording::Standard, platform());
+}
+
+QList<QAction*> frmZodiacCompatibilityDisplay::menuBarActions() const
+{
+    return menuBar_;
+}
+
+void frmZodiacCompatibilityDisplay::Form_Load()
+{
+    CalculatorWindow::Form_Load();
+    const WesternReadingRecord& reading = WesternReading();
+    showPerson(kUserSuffix, reading.UserName,
+               reading.UserMonth + QLatin1Char(' ') + reading.UserDay + QStringLiteral(", ") + reading.UserYear,
+               reading.UserSign);
+    setPictures(reading.UserSign, findChild<QLabel*>(QStringLiteral("picSunSignM")),
+                findChild<QLabel*>(QStringLiteral("Image1")));
+    showPerson(kPartnerSuffix, reading.PartnerName,
+               reading.PartnerMonth + QLatin1Char(' ') + reading.PartnerDay + QStringLiteral(", ")
+                   + reading.PartnerYear,
+               reading.PartnerSign);
+    setPictures(reading.PartnerSign, findChild<QLabel*>(QStringLiteral("picSunSignF")),
+                findChild<QLabel*>(QStringLiteral("Image2")));
+
+    mzc::LoadPairCompatibility(reading.UserSign.toStdString(), reading.PartnerSign.toStdString());
+    const mzc::PairResult& pair = mzc::CurrentPairResult();
+    findChild<QLabel*>(QStringLiteral("lblMatchPercentage"))
+        ->setText(pair.MatchPercentage.empty()
+                      ? QStringLiteral("Compatibility Of %1 With %2").arg(reading.UserSign, reading.PartnerSign)
+                      : QStringLiteral("You Have A Match Of ") + toQString(pair.MatchPercentage));
+    findChild<QLabel*>(QStringLiteral("lblMatchComment"))->setText(toQString(pair.MatchComment));
+    findChild<QLabel*>(QStringLiteral("lblMatchSunSigns"))
+        ->setText(QStringLiteral("Zodiac Compatibility: %1 And %2").arg(reading.UserSign, reading.PartnerSign));
+    findChild<QLabel*>(QStringLiteral("lblMatchDescription"))->setText(toQString(pair.MatchDescription));
+
+    tabs_->setCurrentIndex(0);
+    TS_Click();
+}
+
+void frmZodiacCompatibilityDisplay::showPerson(char suffix, const QString& name, const QString& birthDate,
+                                               const QString& sign)
+{
+    mzc::LoadSignProfile(sign.toStdString());
+    const mzc::SignProfile& profile = mzc::CurrentSignProfile();
+    for (const ProfileField& field : kProfileFields) {
+        const QString text = toQString(profile.*field.field);
+        const QString box = QLatin1String(controlName(field.box, suffix));
+        if (auto* line = findChild<QLineEdit*>(box))
+            line->setText(text);
+        else if (auto* lines = findChild<QPlainTextEdit*>(box))
+            lines->setPlainText(text);
+    }
+    findChild<QLabel*>(QLatin1String(controlName("lblName", suffix)))->setText(name);
+    findChild<QLabel*>(QLatin1String(controlName("lblDOB", suffix)))->setText(birthDate);
+    findChild<QLabel*>(QLatin1String(controlName("lblSunSign", suffix)))->setText(sign);
+    findChild<QGroupBox*>(QLatin1String(controlName("fraSunSign", suffix)))->setTitle(sign);
+}
+
+// A sign without a picture leaves both pictures as they were designed.
+void frmZodiacCompatibilityDisplay::setPictures(const QString& sign, QLabel* large, QLabel* small)
+{
+    const QPixmap picture = signPicture(sign, 3030);
+    if (picture.isNull())
+        return;
+    large->setPixmap(picture);
+    small->setPixmap(picture);
+}
+
+QString frmZodiacCompatibilityDisplay::boxText(const QString& box) const
+{
+    if (const auto* line = findChild<QLineEdit*>(box))
+        return line->text();
+    if (const auto* lines = findChild<QPlainTextEdit*>(box))
+        return lines->toPlainText();
+    return {};
+}
+
+void frmZodiacCompatibilityDisplay::TS_Click()
+{
+    panels_->setCurrentIndex(tabs_->currentIndex());
+}
+
+void frmZodiacCompatibilityDisplay::cmdBack_Click()
+{
+    launcher().instance<frmZodiacCompatibilityMain>().showWindow();
+    closeWindow();
+    launcher().setWelcomePanelVisible(false);
+}
+
+void frmZodiacCompatibilityDisplay::cmdSave_Click()
+{
+    launcher().instance<frmZodiacCompatibilitySave>().showWindow();
+}
+
+void frmZodiacCompatibilityDisplay::Form_Unload()
+{
+    launcher().setWelcomePanelVisible(true);
+}
+
+} // namespace velmora::western

@@ -1,0 +1,248 @@
+#include "frmZodiacCompatibilityMain.h"
+
+#include "BirthDateCheck.h"
+#include "CommonMenus.h"
+#include "Controls.h"
+#include "Fonts.h"
+#include "Launcher.h"
+#include "LinkLabel.h"
+#include "Platform.h"
+#include "ProfileFields.h"
+#include "SiteTexts.h"
+#include "WesternReading.h"
+#include "frmZodiacCompatibilityDisplay.h"
+#include "modCheckForUniqueUser.h"
+#include "modHelp.h"
+#include "modZodiacCompatibility.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+namespace velmora::western {
+namespace {
+
+const QColor kDarkGreen(0, 64, 0);
+const QColor kLightRed(255, 192, 192);
+const QColor kPaleYellow(255, 255, 192);
+
+constexpr int kFirstYear = 1900;
+constexpr int kLastYear = 2050;
+
+const QStringList& monthNames()
+{
+    static const QStringList months = {"January", "February", "March",     "April",   "May",      "June",
+                                       "July",    "August",   "September", "October", "November", "December"};
+    return months;
+}
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Selects the entry equal to `text`; a list without one keeps its selection.
+void selectEntry(QComboBox* list, const QString& text)
+{
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+}
+
+} // namespace
+
+frmZodiacCompatibilityMain::frmZodiacCompatibilityMain(shell::Launcher& launcher)
+    : CalculatorWindow(launcher, kWindowName, QStringLiteral("Velmora Zodiac Compatibility"), 9720, 4335)
+{
+    ui::setColors(this, kDarkGreen, Qt::white);
+
+    auto* forum = ui::addLinkLabel(this, "Label14", shell::texts::kForumInvitation, 2273, 120, 5175, 435);
+    forum->setFont(ui::verdana(9.75, true, true));
+    forum->setAlignment(Qt::AlignCenter);
+    ui::setColors(forum, {}, kPaleYellow);
+
+    auto* open = ui::addButton(this, "cmdOpen", QStringLiteral("&Open Previously Saved Reading"), 75, 770, 4725, 850);
+    open->setFont(ui::verdana(11.25, true));
+    connect(open, &QPushButton::clicked, this, &frmZodiacCompatibilityMain::cmdOpen_Click);
+
+    QGroupBox* note = ui::addFrame(this, "fraNote", QStringLiteral("Note"), 4920, 645, 4725, 975);
+    QLabel* noteText = ui::addLabel(note, "Label8",
+                                    QStringLiteral("Please set your Regional and Language Settings to US English "
+                                                   "for proper working of this software."),
+                                    120, 240, 4335, 615);
+    ui::setColors(noteText, {}, kLightRed);
+
+    QGroupBox* details = ui::addFrame(this, "fraDetails", QStringLiteral("Your Details"), 75, 1680, 4725, 1215);
+    user_ = createPerson(details, kUserSuffix);
+    QGroupBox* partner =
+        ui::addFrame(this, "fraPartnerDetails", QStringLiteral("Your Partner's Details"), 4920, 1680, 4725, 1215);
+    partner_ = createPerson(partner, kPartnerSuffix);
+
+    auto* compute =
+        ui::addButton(this, "cmdSunSign", QStringLiteral("Check Our &Zodiac Compatibility Now !"), 2498, 3120, 4725, 375);
+    compute->setFont(ui::verdana(8.25, true));
+    connect(compute, &QPushButton::clicked, this, &frmZodiacCompatibilityMain::cmdSunSign_Click);
+
+    QGroupBox* offers = ui::addFrame(this, "fraFullBrand", QString(), 8, 3600, 9705, 735);
+    ui::addLinkLabel(offers, "lblCobrand", shell::texts::kCoBrandOffer, 120, 60, 4680, 615);
+    ui::addLinkLabel(offers, "lblFullBrand", shell::texts::kFullyBrandedOffer, 4920, 60, 4680, 615);
+
+    setTabOrder(open, user_.name);
+    setTabOrder(user_.name, user_.month);
+    setTabOrder(user_.month, user_.day);
+    setTabOrder(user_.day, user_.year);
+    setTabOrder(user_.year, partner_.name);
+    setTabOrder(partner_.name, partner_.month);
+    setTabOrder(partner_.month, partner_.day);
+    setTabOrder(partner_.day, partner_.year);
+    setTabOrder(partner_.year, compute);
+
+    createMenus();
+    shell::modHelp::connectLinkLabels(*this, platform());
+}
+
+frmZodiacCompatibilityMain::PersonControls frmZodiacCompatibilityMain::createPerson(QWidget* frame, char suffix)
+{
+    const auto name = [suffix](const char* base) { return QByteArray(base) + suffix; };
+    ui::setColors(frame, {}, Qt::white);
+    PersonControls person;
+    QLabel* nameCaption = ui::addLabel(frame, name("lblName").constData(), QStringLiteral("Name"), 360, 360);
+    person.name = ui::addTextBox(frame, name("txtName").constData(), 930, 270, 3705, 345);
+    ui::labelInput(nameCaption, person.name);
+    QLabel* dateCaption = ui::addLabel(frame, name("lblBirthDay").constData(), QStringLiteral("Birth Day"), 60, 810);
+    person.month = ui::addList(frame, name("cboMonth").constData(), 930, 720, 1335, 315);
+    person.day = ui::addList(frame, name("cboDate").constData(), 2415, 720, 735, 315);
+    person.year = ui::addList(frame, name("cboYear").constData(), 3300, 720, 1335, 315);
+    ui::labelInput(dateCaption, person.month);
+    const QString owner = suffix == kUserSuffix ? QStringLiteral("Your") : QStringLiteral("Your partner's");
+    person.day->setAccessibleName(owner + QStringLiteral(" birth day of the month"));
+    person.year->setAccessibleName(owner + QStringLiteral(" birth year"));
+    person.month->setAccessibleName(owner + QStringLiteral(" birth month"));
+    person.name->setAccessibleName(owner + QStringLiteral(" name"));
+    for (QWidget* input : {static_cast<QWidget*>(person.name), static_cast<QWidget*>(person.month),
+                           static_cast<QWidget*>(person.day), static_cast<QWidget*>(person.year)}) {
+        ui::setColors(input, Qt::white, Qt::black);
+    }
+    return person;
+}
+
+void frmZodiacCompatibilityMain::createMenus()
+{
+    auto* file = new QMenu(QStringLiteral("&File"), this);
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &CalculatorWindow::closeWindow);
+    menuBar_ = shell::commonMenuBar(*this, *file, shell::UpdateItemWording::Standard, platform());
+}
+
+QList<QAction*> frmZodiacCompatibilityMain::menuBarActions() const
+{
+    return menuBar_;
+}
+
+void frmZodiacCompatibilityMain::Form_Load()
+{
+    CalculatorWindow::Form_Load();
+    QStringList days;
+    for (int day = 1; day <= 31; ++day)
+        days.append(QString::number(day));
+    QStringList years;
+    for (int year = kFirstYear; year <= kLastYear; ++year)
+        years.append(QString::number(year));
+    for (const PersonControls* person : {&user_, &partner_}) {
+        person->month->addItems(monthNames());
+        person->day->addItems(days);
+        person->year->addItems(years);
+        person->month->setCurrentIndex(0);
+        person->day->setCurrentIndex(0);
+        person->year->setCurrentIndex(0);
+    }
+}
+
+void frmZodiacCompatibilityMain::Form_Unload()
+{
+    launcher().setWelcomePanelVisible(true);
+}
+
+bool frmZodiacCompatibilityMain::validateDate(const PersonControls& person, bool isUser)
+{
+    const shell::DateProblem problem = shell::CheckBirthDate(person.year->currentText().toInt(),
+                                                             person.month->currentIndex(), person.day->currentIndex());
+    if (problem == shell::DateProblem::None)
+        return true;
+    platform().showMessage(this, shell::dateMessage(isUser ? shell::Person::User : shell::Person::Partner, problem),
+                           ui::MessageIcon::Information);
+    return false;
+}
+
+bool frmZodiacCompatibilityMain::ValidateEntries()
+{
+    if (user_.name->text().isEmpty()) {
+        platform().showMessage(this, QStringLiteral("Please Enter Your Name"), ui::MessageIcon::Error);
+        user_.name->setFocus();
+        return false;
+    }
+    if (partner_.name->text().isEmpty()) {
+        platform().showMessage(this, QStringLiteral("Please Enter Your Partner's Name"), ui::MessageIcon::Error);
+        partner_.name->setFocus();
+        return false;
+    }
+    return validateDate(user_, true) && validateDate(partner_, false);
+}
+
+void frmZodiacCompatibilityMain::cmdSunSign_Click()
+{
+    if (!ValidateEntries())
+        return;
+    WesternReadingRecord& reading = WesternReading();
+    reading.UserName = user_.name->text().trimmed();
+    reading.UserMonth = user_.month->currentText().trimmed();
+    reading.UserDay = user_.day->currentText().trimmed();
+    reading.UserYear = user_.year->currentText().trimmed();
+    reading.PartnerName = partner_.name->text().trimmed();
+    reading.PartnerMonth = partner_.month->currentText().trimmed();
+    reading.PartnerDay = partner_.day->currentText().trimmed();
+    reading.PartnerYear = partner_.year->currentText().trimmed();
+    reading.UserSign = toQString(modZodiacCompatibility::GetSunSign(reading.UserMonth.toStdString(),
+                                                                    reading.UserDay.toStdString()));
+    reading.PartnerSign = toQString(modZodiacCompatibility::GetSunSign(reading.PartnerMonth.toStdString(),
+                                                                       reading.PartnerDay.toStdString()));
+
+    launcher().instance<frmZodiacCompatibilityDisplay>().showWindow();
+    hideWindow();
+    launcher().setWelcomePanelVisible(false);
+}
+
+void frmZodiacCompatibilityMain::cmdOpen_Click()
+{
+    const std::optional<QString> chosen = platform().getOpenFileName(
+        this, {QStringLiteral("Zodiac Compatibility (*.zcm)|*.zcm"), QStringLiteral("zcm"),
+               QStringLiteral("Select the source file")});
+    if (!chosen)
+        return;
+    const QString& path = *chosen;
+    if (!path.endsWith(QLatin1String("zcm"), Qt::CaseSensitive)) {
+        platform().showMessage(this, QStringLiteral("Please Check The File."), ui::MessageIcon::Error);
+        return;
+    }
+    const modCheckForUniqueUser::ReadingLines lines =
+        modCheckForUniqueUser::ReadReadingFile(std::filesystem::path(path.toStdU16String()));
+    const auto line = [&lines](std::size_t index) {
+        const std::u32string& text = lines[index];
+        return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
+    };
+    user_.name->setText(line(0));
+    selectEntry(user_.month, line(1));
+    selectEntry(user_.day, line(2));
+    selectEntry(user_.year, line(3));
+    partner_.name->setText(line(4));
+    selectEntry(partner_.month, line(5));
+    selectEntry(partner_.day, line(6));
+    selectEntry(partner_.year, line(7));
+    cmdSunSign_Click();
+}
+
+} // namespace velmora::western

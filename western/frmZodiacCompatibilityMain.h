@@ -1,0 +1,50 @@
+#pragma once
+
+#include "CalculatorWindow.h"
+
+#include <QLatin1String>
+
+class QComboBox;
+class QLineEdit;
+class QMenu;
+
+namespace velmora::western {
+
+// The Western calculator's entry window: two names and two birth dates,
+// checked, turned into sun signs and handed to the result window. It also
+// reopens a saved reading.
+class frmZodiacCompatibilityMain : public shell::CalculatorWindow {
+    Q_OBJECT
+public:
+    static constexpr QLatin1String kWindowName{"frmZodiacCompatibilityMain"};
+
+    explicit frmZodiacCompatibilityMain(shell::Launcher& launcher);
+
+    QList<QAction*> menuBarActions() const override;
+    void Form_Load() override;
+
+    void cmdSunSign_Click();
+    void cmdOpen_Click();
+    bool ValidateEntries();
+
+protected:
+    void Form_Unload() override;
+
+private:
+    struct PersonControls {
+        QLineEdit* name;
+        QComboBox* month;
+        QComboBox* day;
+        QComboBox* year;
+    };
+
+    PersonControls createPerson(QWidget* frame, char suffix);
+    void createMenus();
+    bool validateDate(const PersonControls& person, bool isUser);
+
+    PersonControls user_{};
+    PersonControls partner_{};
+    QList<QAction*> menuBar_;
+};
+
+} // namespace velmora::western

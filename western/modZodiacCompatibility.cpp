@@ -1,0 +1,217 @@
+#include "modZodiacCompatibility.h"
+
+#include "western/WesternTexts.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace velmora::western::modZodiacCompatibility {
+namespace {
+
+namespace texts = content::western;
+
+constexpr std::array<std::string_view, 12> kSigns = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
+                                                     "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius",
+                                                     "Pisces"};
+
+constexpr int indexOfSign(std::string_view sign) noexcept
+{
+    for (std::size_t i = 0; i < kSigns.size(); ++i) {
+        if (kSigns[i] == sign)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// Each month changes sign on its threshold day.
+struct MonthThreshold {
+    std::string_view month;
+    int threshold;
+    std::string_view earlierSign;
+    std::string_view laterSign;
+};
+
+constexpr std::array<MonthThreshold, 12> kMonths = {{
+    {"January", 20, "Capricorn", "Aquarius"},
+    {"February", 19, "Aquarius", "Pisces"},
+    {"March", 21, "Pisces", "Aries"},
+    {"April", 21, "Aries", "Taurus"},
+    {"May", 21, "Taurus", "Gemini"},
+    {"June", 21, "Gemini", "Cancer"},
+    {"July", 21, "Cancer", "Leo"},
+    {"August", 21, "Leo", "Virgo"},
+    {"September", 21, "Virgo", "Libra"},
+    {"October", 21, "Libra", "Scorpio"},
+    {"November", 21, "Scorpio", "Sagittarius"},
+    {"December", 21, "Sagittarius", "Capricorn"},
+}};
+
+// The short facts of each profile, in zodiac order.
+struct ProfileFacts {
+    std::string_view element, rulingPlanet, quality, luckyNumber, luckyColor, luckyDay, birthStone, compatibility;
+};
+
+constexpr std::array<ProfileFacts, 12> kFacts = {{
+    // element  ruling planet          quality     lucky no.  colour                 day          stone         compatibility
+    {"Fire", "Mars", "Cardinal", "9", "Red", "Tuesday", "Diamond", "Leo & Sagittarius"},
+    {"Earth", "Venus", "Fixed", "6", "Green", "Friday", "Emerald", "Capricorn & Virgo"},
+    {"Air", "Mercury", "Mutable", "5", "Yellow", "Wednesday", "Agate", "Aquarius & Libra"},
+    {"Water", "The Moon", "Cardinal", "2", "Silver", "Monday", "Pearl", "Pisces & Scorpio"},
+    {"Fire", "The Sun", "Fixed", "8 & 9", "Gold", "Sunday", "Ruby", "Aries & Sagittarius"},
+    {"Earth", "Mercury", "Mutable", "3 & 5", "Blue", "Wednesday", "Sapphire", "Capricorn & Taurus"},
+    {"Air", "Venus", "Cardinal", "6 & 9", "Blue", "Friday", "Opal", "Aquarius and Gemini"},
+    {"Water", "Pluto and Mars", "Fixed", "2 & 4", "Burgundy and Black", "Tuesday", "Topaz", "Cancer & Pisces"},
+    {"Fire", "Jupiter", "Mutable", "5 & 7", "Purple", "Thursday", "Turquoise", "Aries & Leo"},
+    {"Earth", "Saturn", "Cardinal", "8, 2", "Brown", "Saturday", "Garnet", "Taurus & Virgo"},
+    {"Air", "Uranus and Saturn", "Fixed", "1, 7", "Violet", "Wednesday", "Amethyst", "Gemini & Libra"},
+    {"Water", "Neptune and Jupiter", "Mutable", "2, 6", "Sea green", "Friday", "Aquamarine", "Cancer & Scorpio"},
+}};
+
+struct RatingCode {
+    std::string_view code;
+    std::string_view percentage;
+    std::string_view comment;
+};
+
+constexpr std::array<RatingCode, 7> kCodes = {{
+    {"1", "20%", "A Poor Match"},
+    {"2", "40%", "A Difficult Match"},
+    {"3", "60%", "An Easy Match"},
+    {"4", "80%", "A Great Match"},
+    {"5", "100%", "An Excellent Match"},
+    {"1,4", "", "A Special Match"},
+    {"1,5", "", "A Special Match - This could be a Great Match or a Difficult Match"},
+}};
+
+// Rating code by the user's sign (rows) and the partner's (columns), as
+// positions in kCodes: 0 "1" ... 4 "5", S4 = "1,4", S5 = "1,5".
+constexpr int S4 = 5;
+constexpr int S5 = 6;
+constexpr std::array<std::array<int, 12>, 12> kRatings = {{
+    //        Ari Tau Gem Can Leo Vir Lib Sco Sag Cap Aqu Pis
+    /* Ari */ {S5, 1, 2, 0, 2, 0, S5, 1, 2, 1, 2, 1},
+    /* Tau */ {1, S5, 0, 3, 0, 4, 1, S5, 0, 3, 0, 3},
+    /* Gem */ {2, 0, S5, 1, 2, 0, 4, 1, S5, 0, 2, 0},
+    /* Can */ {1, 2, 1, S5, 0, 2, 0, 3, 0, S4, 0, 4},
+    /* Leo */ {4, 0, 3, 0, S5, 1, 3, 1, 3, 0, S4, 0},
+    /* Vir */ {0, 3, 0, 2, 1, S5, 0, 2, 0, 4, 1, S5},
+    /* Lib */ {S5, 1, 4, 1, 2, 1, S5, 1, 2, 1, 3, 1},
+    /* Sco */ {1, S5, 1, 4, 1, 2, 1, S5, 0, 2, 0, 3},
+    /* Sag */ {3, 0, S5, 1, 4, 0, 2, 0, S5, 0, 3, 0},
+    /* Cap */ {1, 4, 1, S4, 1, 4, 1, 2, 0, S5, 0, 2},
+    /* Aqu */ {2, 0, 4, 0, S4, 1, 4, 0, 3, 0, S5, 0},
+    /* Pis */ {0, 2, 0, 3, 0, S4, 1, 4, 0, 2, 0, S4},
+}};
+
+constexpr std::array<SignProfile, 12> buildProfiles() noexcept
+{
+    std::array<SignProfile, 12> profiles{};
+    for (std::size_t i = 0; i < profiles.size(); ++i) {
+        const ProfileFacts& f = kFacts[i];
+        profiles[i] = {f.element, f.rulingPlanet, {}, {}, f.luckyNumber, f.luckyColor, f.luckyDay,
+                       f.compatibility, {}, f.birthStone, f.quality};
+    }
+    return profiles;
+}
+
+// The prose comes from the reading texts, matched to the facts by sign name.
+const std::array<SignProfile, 12> kProfiles = [] {
+    std::array<SignProfile, 12> profiles = buildProfiles();
+    for (const texts::SignTexts& prose : texts::kSignTexts) {
+        const int index = indexOfSign(prose.sign);
+        if (index < 0)
+            continue;
+        SignProfile& profile = profiles[static_cast<std::size_t>(index)];
+        profile.PositiveTraits = prose.positiveTraits;
+        profile.NegativeTraits = prose.negativeTraits;
+        profile.FamousPersons = prose.famousPersons;
+    }
+    return profiles;
+}();
+
+std::string_view pairDescription(std::string_view user, std::string_view partner) noexcept
+{
+    for (const texts::PairText& pair : texts::kPairTexts) {
+        if (pair.first == user && pair.second == partner)
+            return pair.text;
+        if (pair.first == partner && pair.second == user)
+            return pair.reverseText.empty() ? pair.text : pair.reverseText;
+    }
+    return {};
+}
+
+// All 144 readings, made once: the lookup then only finds its row.
+const std::array<PairResult, 144> kPairs = [] {
+    std::array<PairResult, 144> pairs{};
+    for (std::size_t user = 0; user < kSigns.size(); ++user) {
+        for (std::size_t partner = 0; partner < kSigns.size(); ++partner) {
+            const RatingCode& code = kCodes[static_cast<std::size_t>(kRatings[user][partner])];
+            pairs[user * kSigns.size() + partner] = {code.code, code.percentage, code.comment,
+                                                     pairDescription(kSigns[user], kSigns[partner])};
+        }
+    }
+    return pairs;
+}();
+
+SignProfile currentProfile{};
+PairResult currentPair{};
+
+} // namespace
+
+std::string_view GetSunSign(std::string_view month, std::string_view day) noexcept
+{
+    for (const MonthThreshold& row : kMonths) {
+        if (row.month != month)
+            continue;
+        double d = 0;
+        const auto [end, error] = std::from_chars(day.data(), day.data() + day.size(), d);
+        if (error != std::errc() || end != day.data() + day.size() || !std::isfinite(d))
+            return {};
+        if (d >= row.threshold)
+            return row.laterSign;
+        if (d <= row.threshold - 1)
+            return row.earlierSign;
+        return {};
+    }
+    return {};
+}
+
+const SignProfile* FindSignProfile(std::string_view sign) noexcept
+{
+    const int index = indexOfSign(sign);
+    return index < 0 ? nullptr : &kProfiles[static_cast<std::size_t>(index)];
+}
+
+const PairResult* FindPairResult(std::string_view userSign, std::string_view partnerSign) noexcept
+{
+    const int user = indexOfSign(userSign);
+    const int partner = indexOfSign(partnerSign);
+    if (user < 0 || partner < 0)
+        return nullptr;
+    return &kPairs[static_cast<std::size_t>(user) * kSigns.size() + static_cast<std::size_t>(partner)];
+}
+
+void LoadSignProfile(std::string_view sign) noexcept
+{
+    if (const SignProfile* profile = FindSignProfile(sign))
+        currentProfile = *profile;
+}
+
+void LoadPairCompatibility(std::string_view userSign, std::string_view partnerSign) noexcept
+{
+    if (const PairResult* pair = FindPairResult(userSign, partnerSign))
+        currentPair = *pair;
+}
+
+const SignProfile& CurrentSignProfile() noexcept
+{
+    return currentProfile;
+}
+
+const PairResult& CurrentPairResult() noexcept
+{
+    return currentPair;
+}
+
+} // namespace velmora::western::modZodiacCompatibility
