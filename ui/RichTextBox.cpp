@@ -1,6 +1,7 @@
 #include "RichTextBox.h"
 
 #include "Fonts.h"
+#include "Platform.h"
 
 #include <QMouseEvent>
 #include <QTextCursor>
@@ -59,6 +60,16 @@ void RichTextBox::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
     }
     QTextEdit::mouseReleaseEvent(event);
+}
+
+void clearClipboardOnUse(RichTextBox& view, Platform& platform)
+{
+    const auto clear = [&platform] { platform.clearClipboard(); };
+    QObject::connect(&view, &QTextEdit::textChanged, &view, clear);
+    QObject::connect(&view, &RichTextBox::clicked, &view, clear);
+    QObject::connect(&view, &RichTextBox::mouseDown, &view, clear);
+    QObject::connect(&view, &RichTextBox::mouseMove, &view, clear);
+    QObject::connect(&view, &RichTextBox::mouseUp, &view, clear);
 }
 
 } // namespace velmora::ui

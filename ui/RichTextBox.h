@@ -5,6 +5,8 @@
 
 namespace velmora::ui {
 
+class Platform;
+
 // The reading view of the report windows. Reports are composed by appending
 // runs at the end, each in the colour and emphasis set before it; CR LF in a
 // run starts a new line. The view reports the user's changes, clicks and
@@ -34,5 +36,9 @@ private:
     QTextCharFormat runFormat_;
     bool pressed_ = false;
 };
+
+// Empties the clipboard on every change, click and mouse event of the view,
+// so that the reading cannot be copied out of it.
+void clearClipboardOnUse(RichTextBox& view, Platform& platform);
 
 } // namespace velmora::ui

@@ -8,6 +8,7 @@
 #include "Pictures.h"
 #include "ProfileFields.h"
 #include "SiteTexts.h"
+#include "Text.h"
 #include "Twips.h"
 #include "WesternReading.h"
 #include "frmZodiacCompatibilityMain.h"
@@ -34,11 +35,6 @@ const QColor kLightGreen(0, 192, 0);
 
 constexpr int kPanelWidth = 10335;
 constexpr int kPanelHeight = 6255;
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QByteArray controlName(const char* base, char suffix)
 {
@@ -221,11 +217,11 @@ void frmZodiacCompatibilityDisplay::Form_Load()
     findChild<QLabel*>(QStringLiteral("lblMatchPercentage"))
         ->setText(pair.MatchPercentage.empty()
                       ? QStringLiteral("Compatibility Of %1 With %2").arg(reading.UserSign, reading.PartnerSign)
-                      : QStringLiteral("You Have A Match Of ") + toQString(pair.MatchPercentage));
-    findChild<QLabel*>(QStringLiteral("lblMatchComment"))->setText(toQString(pair.MatchComment));
+                      : QStringLiteral("You Have A Match Of ") + ui::toQString(pair.MatchPercentage));
+    findChild<QLabel*>(QStringLiteral("lblMatchComment"))->setText(ui::toQString(pair.MatchComment));
     findChild<QLabel*>(QStringLiteral("lblMatchSunSigns"))
         ->setText(QStringLiteral("Zodiac Compatibility: %1 And %2").arg(reading.UserSign, reading.PartnerSign));
-    findChild<QLabel*>(QStringLiteral("lblMatchDescription"))->setText(toQString(pair.MatchDescription));
+    findChild<QLabel*>(QStringLiteral("lblMatchDescription"))->setText(ui::toQString(pair.MatchDescription));
 
     tabs_->setCurrentIndex(0);
     TS_Click();
@@ -237,7 +233,7 @@ void frmZodiacCompatibilityDisplay::showPerson(char suffix, const QString& name,
     mzc::LoadSignProfile(sign.toStdString());
     const mzc::SignProfile& profile = mzc::CurrentSignProfile();
     for (const ProfileField& field : kProfileFields) {
-        const QString text = toQString(profile.*field.field);
+        const QString text = ui::toQString(profile.*field.field);
         const QString box = QLatin1String(controlName(field.box, suffix));
         if (auto* line = findChild<QLineEdit*>(box))
             line->setText(text);

@@ -1,6 +1,6 @@
 #include "frmZodiacCompatibilityMain.h"
 
-#include "BirthDateCheck.h"
+#include "BirthDateEntry.h"
 #include "CommonMenus.h"
 #include "Controls.h"
 #include "Fonts.h"
@@ -9,6 +9,7 @@
 #include "Platform.h"
 #include "ProfileFields.h"
 #include "SiteTexts.h"
+#include "Text.h"
 #include "WesternReading.h"
 #include "frmZodiacCompatibilityDisplay.h"
 #include "modCheckForUniqueUser.h"
@@ -31,26 +32,6 @@ const QColor kPaleYellow(255, 255, 192);
 
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2050;
-
-const QStringList& monthNames()
-{
-    static const QStringList months = {"January", "February", "March",     "April",   "May",      "June",
-                                       "July",    "August",   "September", "October", "November", "December"};
-    return months;
-}
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Selects the entry equal to `text`; a list without one keeps its selection.
-void selectEntry(QComboBox* list, const QString& text)
-{
-    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0)
-        list->setCurrentIndex(index);
-}
 
 } // namespace
 
@@ -146,20 +127,8 @@ QList<QAction*> frmZodiacCompatibilityMain::menuBarActions() const
 void frmZodiacCompatibilityMain::Form_Load()
 {
     CalculatorWindow::Form_Load();
-    QStringList days;
-    for (int day = 1; day <= 31; ++day)
-        days.append(QString::number(day));
-    QStringList years;
-    for (int year = kFirstYear; year <= kLastYear; ++year)
-        years.append(QString::number(year));
-    for (const PersonControls* person : {&user_, &partner_}) {
-        person->month->addItems(monthNames());
-        person->day->addItems(days);
-        person->year->addItems(years);
-        person->month->setCurrentIndex(0);
-        person->day->setCurrentIndex(0);
-        person->year->setCurrentIndex(0);
-    }
+    for (const PersonControls* person : {&user_, &partner_})
+        shell::FillBirthDateLists(person->month, person->day, person->year, kFirstYear, kLastYear);
 }
 
 void frmZodiacCompatibilityMain::Form_Unload()
@@ -206,9 +175,9 @@ void frmZodiacCompatibilityMain::cmdSunSign_Click()
     reading.PartnerMonth = partner_.month->currentText().trimmed();
     reading.PartnerDay = partner_.day->currentText().trimmed();
     reading.PartnerYear = partner_.year->currentText().trimmed();
-    reading.UserSign = toQString(modZodiacCompatibility::GetSunSign(reading.UserMonth.toStdString(),
+    reading.UserSign = ui::toQString(modZodiacCompatibility::GetSunSign(reading.UserMonth.toStdString(),
                                                                     reading.UserDay.toStdString()));
-    reading.PartnerSign = toQString(modZodiacCompatibility::GetSunSign(reading.PartnerMonth.toStdString(),
+    reading.PartnerSign = ui::toQString(modZodiacCompatibility::GetSunSign(reading.PartnerMonth.toStdString(),
                                                                        reading.PartnerDay.toStdString()));
 
     launcher().instance<frmZodiacCompatibilityDisplay>().showWindow();
@@ -230,18 +199,15 @@ void frmZodiacCompatibilityMain::cmdOpen_Click()
     }
     const modCheckForUniqueUser::ReadingLines lines =
         modCheckForUniqueUser::ReadReadingFile(std::filesystem::path(path.toStdU16String()));
-    const auto line = [&lines](std::size_t index) {
-        const std::u32string& text = lines[index];
-        return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
-    };
+    const auto line = [&lines](std::size_t index) { return ui::toQString(std::u32string_view(lines[index])); };
     user_.name->setText(line(0));
-    selectEntry(user_.month, line(1));
-    selectEntry(user_.day, line(2));
-    selectEntry(user_.year, line(3));
+    shell::SelectListEntry(user_.month, line(1));
+    shell::SelectListEntry(user_.day, line(2));
+    shell::SelectListEntry(user_.year, line(3));
     partner_.name->setText(line(4));
-    selectEntry(partner_.month, line(5));
-    selectEntry(partner_.day, line(6));
-    selectEntry(partner_.year, line(7));
+    shell::SelectListEntry(partner_.month, line(5));
+    shell::SelectListEntry(partner_.day, line(6));
+    shell::SelectListEntry(partner_.year, line(7));
     cmdSunSign_Click();
 }
 

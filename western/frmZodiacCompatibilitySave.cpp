@@ -8,6 +8,7 @@
 #include "ProfileFields.h"
 #include "RichTextBox.h"
 #include "SiteTexts.h"
+#include "Text.h"
 #include "Twips.h"
 #include "WesternReading.h"
 #include "frmZodiacCompatibilityDisplay.h"
@@ -36,16 +37,6 @@ QString creditLine()
            + QString::fromUtf8(site.data(), static_cast<qsizetype>(site.size()));
 }
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::u32string toU32(const QString& text)
-{
-    return text.toStdU32String();
-}
-
 } // namespace
 
 frmZodiacCompatibilitySave::frmZodiacCompatibilitySave(shell::Launcher& launcher)
@@ -62,12 +53,7 @@ frmZodiacCompatibilitySave::frmZodiacCompatibilitySave(shell::Launcher& launcher
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setGeometry(ui::twipsRect(30, 390, 7665, 6135));
     RTB->setAccessibleName(QStringLiteral("Zodiac compatibility report"));
-    const auto clearClipboard = [this] { platform().clearClipboard(); };
-    connect(RTB, &QTextEdit::textChanged, this, clearClipboard);
-    connect(RTB, &ui::RichTextBox::clicked, this, clearClipboard);
-    connect(RTB, &ui::RichTextBox::mouseDown, this, clearClipboard);
-    connect(RTB, &ui::RichTextBox::mouseMove, this, clearClipboard);
-    connect(RTB, &ui::RichTextBox::mouseUp, this, clearClipboard);
+    ui::clearClipboardOnUse(*RTB, platform());
 
     auto* save = ui::addButton(this, "cmdSave", QStringLiteral("&Save"), 5400, 6570, 1125, 345);
     connect(save, &QPushButton::clicked, this, &frmZodiacCompatibilitySave::cmdSave_Click);
@@ -131,13 +117,13 @@ void frmZodiacCompatibilitySave::composeReport()
     run(kPurple, QStringLiteral("You And Your Partner's Sun Sign Compatibility") + kLineBreak);
     RTB->setEmphasis(false);
     run(kTeal, QStringLiteral("You Have A Match Of: "));
-    run(kBlack, toQString(pair.MatchPercentage) + kLineBreak);
+    run(kBlack, ui::toQString(pair.MatchPercentage) + kLineBreak);
     run(kBlack, creditLine() + blankLine);
-    run(kTeal, toQString(pair.MatchComment) + kLineBreak);
+    run(kTeal, ui::toQString(pair.MatchComment) + kLineBreak);
     run(kTeal, creditLine() + blankLine);
     run(kTeal, QStringLiteral("You And Your Partner: %1 And %2").arg(reading.UserSign, reading.PartnerSign)
                    + kLineBreak);
-    run(kBlack, toQString(pair.MatchDescription) + kLineBreak);
+    run(kBlack, ui::toQString(pair.MatchDescription) + kLineBreak);
     run(kBlack, creditLine());
 }
 
@@ -149,9 +135,9 @@ void frmZodiacCompatibilitySave::cmdSave_Click()
         return;
     const WesternReadingRecord& reading = WesternReading();
     const modCheckForUniqueUser::ReadingLines fields = {
-        toU32(reading.UserName),    toU32(reading.UserMonth),    toU32(reading.UserDay),
-        toU32(reading.UserYear),    toU32(reading.PartnerName),  toU32(reading.PartnerMonth),
-        toU32(reading.PartnerDay),  toU32(reading.PartnerYear),
+        ui::toU32(reading.UserName),    ui::toU32(reading.UserMonth),    ui::toU32(reading.UserDay),
+        ui::toU32(reading.UserYear),    ui::toU32(reading.PartnerName),  ui::toU32(reading.PartnerMonth),
+        ui::toU32(reading.PartnerDay),  ui::toU32(reading.PartnerYear),
     };
     platform().writeFile(*path, QByteArray::fromStdString(modCheckForUniqueUser::FormatReadingFile(fields)));
 }

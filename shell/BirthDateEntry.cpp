@@ -1,4 +1,7 @@
-#include "BirthDateCheck.h"
+#include "BirthDateEntry.h"
+
+#include <QComboBox>
+#include <QStringList>
 
 #include <array>
 
@@ -10,6 +13,30 @@ constexpr std::array<int, 4> kThirtyDayMonths = {3, 5, 8, 10}; // April, June, S
 constexpr int kThirtyFirst = 30;
 
 } // namespace
+
+void FillBirthDateLists(QComboBox* month, QComboBox* day, QComboBox* year, int firstYear, int lastYear)
+{
+    static const QStringList months = {"January", "February", "March",     "April",   "May",      "June",
+                                       "July",    "August",   "September", "October", "November", "December"};
+    QStringList days;
+    for (int d = 1; d <= 31; ++d)
+        days.append(QString::number(d));
+    QStringList years;
+    for (int y = firstYear; y <= lastYear; ++y)
+        years.append(QString::number(y));
+    month->addItems(months);
+    day->addItems(days);
+    year->addItems(years);
+    for (QComboBox* list : {month, day, year})
+        list->setCurrentIndex(0);
+}
+
+void SelectListEntry(QComboBox* list, const QString& text)
+{
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+}
 
 DateProblem CheckBirthDate(int year, int monthPosition, int dayPosition) noexcept
 {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QComboBox;
+
+// The birth-date lists and checks that the Western, Chinese and Egyptian
+// entry windows share. The checks work on list positions (month 0 = January,
+// day 0 = the 1st) and treat every year divisible by 4 as a leap year, 1900
+// included.
+namespace velmora::shell {
+
+// Fills the lists with "January" ... "December", "1" ... "31" and the years
+// from `firstYear` to `lastYear`, and selects each list's first entry.
+void FillBirthDateLists(QComboBox* month, QComboBox* day, QComboBox* year, int firstYear, int lastYear);
+// Selects the entry equal to `text` (exactly, case included); a list without
+// one keeps its selection.
+void SelectListEntry(QComboBox* list, const QString& text);
+
+enum class DateProblem { None, NoSuchFebruaryDay, NoThirtyFirst };
+enum class Person { User, Partner };
+
+DateProblem CheckBirthDate(int year, int monthPosition, int dayPosition) noexcept;
+
+// The message for a refused date, as every entry window words it.
+QString dateMessage(Person person, DateProblem problem);
+
+} // namespace velmora::shell
