@@ -1,0 +1,187 @@
+#include "WesternFixture.h"
+#include "WesternReading.h"
+#include "modCheckForUniqueUser.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace velmora;
+using velmora::testing::Person;
+
+namespace {
+
+const Person kAnna{"Anna", "March", "5", "1980"};
+const Person kTom{"Tom", "July", "4", "1950"};
+
+} // namespace
+
+class WesternEntry : public velmora::testing::WesternFixture {};
+
+TEST_F(WesternEntry, OpensWithFilledListsAndEmptyNames)
+{
+    ASSERT_TRUE(onScreen(entry()));
+    EXPECT_EQ(entry()->windowTitle(), "Velmora Zodiac Compatibility");
+    for (const char suffix : {'M', 'F'}) {
+        const auto list = [&](const char* base) { return child<QComboBox>(entry(), base + QString(QLatin1Char(suffix))); };
+        EXPECT_EQ(list("cboMonth")->count(), 12);
+        EXPECT_EQ(list("cboMonth")->currentText(), "January");
+        EXPECT_EQ(list("cboDate")->count(), 31);
+        EXPECT_EQ(list("cboDate")->itemText(30), "31");
+        EXPECT_EQ(list("cboYear")->count(), 151);
+        EXPECT_EQ(list("cboYear")->currentText(), "1900");
+        EXPECT_EQ(list("cboYear")->itemText(150), "2050");
+        EXPECT_FALSE(list("cboMonth")->isEditable());
+        EXPECT_TRUE(child<QLineEdit>(entry(), QStringLiteral("txtName") + QLatin1Char(suffix))->text().isEmpty());
+    }
+    EXPECT_EQ(child<QLineEdit>(entry(), QStringLiteral("txtNameF"))->accessibleName(), "Your partner's name");
+}
+
+struct Refusal {
+    Person user;
+    Person partner;
+    const char* message;
+    ui::MessageIcon icon;
+    const char* focus;
+};
+
+class WesternValidation : public velmora::testing::WesternFixture, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(WesternValidation, StopsAtTheFirstProblemWithItsMessage)
+{
+    const Refusal& r = GetParam();
+    calculate(r.user, r.partner);
+    ASSERT_EQ(messages(), QStringList{QLatin1String(r.message)});
+    EXPECT_EQ(platform.messages[0].icon, r.icon);
+    EXPECT_EQ(platform.messages[0].caption, "Velmora Suite");
+    if (r.focus)
+        EXPECT_EQ(entry()->focusWidget(), child(entry(), QLatin1String(r.focus)));
+    EXPECT_TRUE(onScreen(entry()));
+    EXPECT_EQ(result(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, WesternValidation,
+    ::testing::Values(
+        Refusal{{"", "April", "31", "1901"}, {"", "April", "31", "1901"}, "Please Enter Your Name",
+                ui::MessageIcon::Error, "txtNameM"},
+        Refusal{kAnna, {"", "March", "5", "1980"}, "Please Enter Your Partner's Name", ui::MessageIcon::Error,
+                "txtNameF"},
+        Refusal{{"Anna", "February", "29", "1901"}, kTom, "Please Enter Your Correct Date Or Month!",
+                ui::MessageIcon::Information, nullptr},
+        Refusal{{"Anna", "February", "30", "2000"}, kTom, "Please Enter Your Correct Date Or Month!",
+                ui::MessageIcon::Information, nullptr},
+        Refusal{{"Anna", "April", "31", "1980"}, {"Tom", "June", "31", "1950"},
+                "Please Enter Your Correct Date Or Month !", ui::MessageIcon::Information, nullptr},
+        Refusal{kAnna, {"Tom", "February", "29", "1951"}, "Please Enter Your Partner's Correct Date Or Month!",
+                ui::MessageIcon::Information, nullptr},
+        Refusal{kAnna, {"Tom", "November", "31", "1950"}, "Please Enter Your Partner's Correct Date Or Month !",
+                ui::MessageIcon::Information, nullptr}));
+
+TEST_F(WesternEntry, AcceptsLeapDaysByTheDivisibleByFourRule)
+{
+    calculate({"Anna", "February", "29", "1900"}, {"Tom", "February", "29", "2000"});
+    EXPECT_TRUE(messages().isEmpty());
+    EXPECT_TRUE(onScreen(result()));
+}
+
+TEST_F(WesternEntry, HandsTheTrimmedEntriesAndSignsToTheResultWindow)
+{
+    calculate({"   ", "July", "21", "1969"}, {"  Tom Brandt ", "December", "20", "2050"});
+    const western::WesternReadingRecord& reading = western::WesternReading();
+    EXPECT_EQ(reading.UserName, "");
+    EXPECT_EQ(reading.PartnerName, "Tom Brandt");
+    EXPECT_EQ(reading.UserSign, "Leo");
+    EXPECT_EQ(reading.PartnerSign, "Sagittarius");
+    EXPECT_EQ(reading.PartnerYear, "2050");
+    EXPECT_TRUE(onScreen(result()));
+    EXPECT_FALSE(onScreen(entry()));
+    EXPECT_FALSE(frame.isWelcomePanelVisible());
+}
+
+TEST_F(WesternEntry, BackShowsTheEntriesAsTheyWere)
+{
+    calculate({"Anna", "October", "31", "1999"}, kTom);
+    result()->cmdBack_Click();
+    QApplication::processEvents();
+    ASSERT_TRUE(onScreen(entry()));
+    EXPECT_EQ(result(), nullptr);
+    EXPECT_FALSE(frame.isWelcomePanelVisible());
+    EXPECT_EQ(child<QLineEdit>(entry(), QStringLiteral("txtNameM"))->text(), "Anna");
+    EXPECT_EQ(child<QComboBox>(entry(), QStringLiteral("cboDateM"))->currentText(), "31");
+    EXPECT_EQ(child<QComboBox>(entry(), QStringLiteral("cboYearF"))->currentText(), "1950");
+}
+
+TEST_F(WesternEntry, ClosingItShowsTheWelcomePanel)
+{
+    entry()->closeWindow();
+    EXPECT_TRUE(frame.isWelcomePanelVisible());
+}
+
+class WesternOpen : public velmora::testing::WesternFixture {
+protected:
+    QString saveFile(const char* name, const std::string& bytes)
+    {
+        const QString path = dir.filePath(QLatin1String(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(bytes));
+        return path;
+    }
+
+    void open(const QString& path)
+    {
+        platform.fileDialogAnswers.push_back(path);
+        entry()->cmdOpen_Click();
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(WesternOpen, AReopenedFileShowsTheSameReading)
+{
+    const std::string file = western::modCheckForUniqueUser::FormatReadingFile(
+        {U"Łukasz Ærø", U"May", U"30", U"1977", U"Ivy  Lee", U"January", U"19", U"2001"});
+    open(saveFile("pair.zcm", file));
+    ASSERT_EQ(platform.fileDialogs.size(), 1u);
+    EXPECT_EQ(platform.fileDialogs[0].request.filter, "Zodiac Compatibility (*.zcm)|*.zcm");
+    EXPECT_EQ(platform.fileDialogs[0].request.title, "Select the source file");
+    EXPECT_TRUE(messages().isEmpty());
+    ASSERT_TRUE(onScreen(result()));
+    EXPECT_EQ(western::WesternReading().UserName, QString::fromUtf8("Łukasz Ærø"));
+    EXPECT_EQ(western::WesternReading().PartnerName, "Ivy  Lee");
+    EXPECT_EQ(western::WesternReading().UserSign, "Gemini");
+    EXPECT_EQ(western::WesternReading().PartnerSign, "Capricorn");
+}
+
+TEST_F(WesternOpen, RefusesNamesNotEndingInLowerCaseZcm)
+{
+    open(saveFile("PAIR.ZCM", western::modCheckForUniqueUser::FormatReadingFile({U"A", U"May", U"1", U"1977"})));
+    EXPECT_EQ(messages(), QStringList{"Please Check The File."});
+    EXPECT_EQ(platform.messages[0].icon, ui::MessageIcon::Error);
+    EXPECT_EQ(result(), nullptr);
+}
+
+TEST_F(WesternOpen, ACancelledDialogDoesNothing)
+{
+    entry()->cmdOpen_Click();
+    EXPECT_TRUE(messages().isEmpty());
+    EXPECT_TRUE(onScreen(entry()));
+}
+
+TEST_F(WesternOpen, AShortFileStopsAtTheMissingName)
+{
+    open(saveFile("short.zcm", western::modCheckForUniqueUser::FormatReadingFile({U"Anna", U"June", U"3", U"1990"})));
+    EXPECT_EQ(messages(), QStringList{"Please Enter Your Partner's Name"});
+    EXPECT_EQ(child<QComboBox>(entry(), QStringLiteral("cboMonthM"))->currentText(), "June");
+}
+
+TEST_F(WesternOpen, ListsKeepTheirSelectionForValuesTheyDoNotHold)
+{
+    enter('M', {"", "August", "9", "1966"});
+    open(saveFile("odd.zcm", western::modCheckForUniqueUser::FormatReadingFile(
+                                 {U"", U"august", U"32", U"1899", U"", U"", U"", U""})));
+    EXPECT_EQ(messages(), QStringList{"Please Enter Your Name"});
+    EXPECT_EQ(child<QComboBox>(entry(), QStringLiteral("cboMonthM"))->currentText(), "August");
+    EXPECT_EQ(child<QComboBox>(entry(), QStringLiteral("cboDateM"))->currentText(), "9");
+    EXPECT_EQ(child<QComboBox>(entry(), QStringLiteral("cboYearM"))->currentText(), "1966");
+}

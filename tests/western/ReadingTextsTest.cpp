@@ -1,0 +1,124 @@
+#include "modZodiacCompatibility.h"
+#include "western/WesternTexts.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace mzc = velmora::western::modZodiacCompatibility;
+namespace texts = velmora::content::western;
+
+namespace {
+
+constexpr std::array<const char*, 12> kSigns = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
+                                                "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius",
+                                                "Pisces"};
+
+bool hasLineBreak(std::string_view text)
+{
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// The text with every sign name blanked out: two pairs' texts that agree
+// here are one template with the names swapped.
+std::string withoutSignNames(std::string text)
+{
+    for (const char* sign : kSigns) {
+        for (std::size_t at = text.find(sign); at != std::string::npos; at = text.find(sign, at))
+            text.replace(at, std::string_view(sign).size(), "#");
+    }
+    return text;
+}
+
+std::set<std::string> words(std::string_view text)
+{
+    std::set<std::string> out;
+    std::istringstream in{std::string(text)};
+    for (std::string word; in >> word;)
+        out.insert(word);
+    return out;
+}
+
+double sharedWords(std::string_view a, std::string_view b)
+{
+    const std::set<std::string> left = words(a);
+    const std::set<std::string> right = words(b);
+    std::size_t common = 0;
+    for (const std::string& word : left)
+        common += right.count(word);
+    return static_cast<double>(common) / static_cast<double>(std::max(left.size(), right.size()));
+}
+
+} // namespace
+
+TEST(ReadingTexts, SignProfilesHaveTheirShape)
+{
+    for (const texts::SignTexts& sign : texts::kSignTexts) {
+        SCOPED_TRACE(std::string(sign.sign));
+        EXPECT_GE(sign.positiveTraits.size(), 500u);
+        EXPECT_LE(sign.positiveTraits.size(), 900u);
+        EXPECT_GE(sign.negativeTraits.size(), 330u);
+        EXPECT_LE(sign.negativeTraits.size(), 650u);
+        EXPECT_NE(sign.positiveTraits.find("You"), std::string_view::npos);
+        EXPECT_NE(sign.negativeTraits.find("You"), std::string_view::npos);
+        for (std::string_view text : {sign.positiveTraits, sign.negativeTraits, sign.famousPersons})
+            EXPECT_FALSE(hasLineBreak(text));
+
+        std::size_t names = 1;
+        for (std::size_t at = sign.famousPersons.find(", "); at != std::string_view::npos;
+             at = sign.famousPersons.find(", ", at + 2))
+            ++names;
+        EXPECT_GE(names, 5u);
+        EXPECT_LE(names, 7u);
+        EXPECT_EQ(sign.famousPersons.find(",,"), std::string_view::npos);
+    }
+}
+
+TEST(ReadingTexts, EveryOrderedPairHasADescriptionNamingBothSigns)
+{
+    for (const char* user : kSigns) {
+        for (const char* partner : kSigns) {
+            SCOPED_TRACE(std::string(user) + "-" + partner);
+            const std::string_view text = mzc::FindPairResult(user, partner)->MatchDescription;
+            EXPECT_GE(text.size(), 780u);
+            EXPECT_LE(text.size(), 1230u);
+            EXPECT_FALSE(hasLineBreak(text));
+            EXPECT_NE(text.find(user), std::string_view::npos);
+            EXPECT_NE(text.find(partner), std::string_view::npos);
+        }
+    }
+}
+
+TEST(ReadingTexts, NinetyFourTextsWithSixteenPairsWordedTwice)
+{
+    std::set<std::string_view> distinct;
+    int wordedTwice = 0;
+    for (std::size_t user = 0; user < kSigns.size(); ++user) {
+        for (std::size_t partner = 0; partner < kSigns.size(); ++partner) {
+            const std::string_view text = mzc::FindPairResult(kSigns[user], kSigns[partner])->MatchDescription;
+            distinct.insert(text);
+            const std::string_view reverse = mzc::FindPairResult(kSigns[partner], kSigns[user])->MatchDescription;
+            if (partner > user && text != reverse) {
+                ++wordedTwice;
+                EXPECT_GT(sharedWords(text, reverse), 0.4) << "two wordings of one paragraph: " << kSigns[user]
+                                                           << "-" << kSigns[partner];
+            }
+        }
+    }
+    EXPECT_EQ(distinct.size(), 94u);
+    EXPECT_EQ(wordedTwice, 16);
+}
+
+TEST(ReadingTexts, NoDescriptionIsAnotherWithTheNamesSwapped)
+{
+    std::set<std::string> shapes;
+    for (const texts::PairText& pair : texts::kPairTexts) {
+        EXPECT_TRUE(shapes.insert(withoutSignNames(std::string(pair.text))).second) << pair.first << "-" << pair.second;
+        if (!pair.reverseText.empty())
+            EXPECT_TRUE(shapes.insert(withoutSignNames(std::string(pair.reverseText))).second)
+                << pair.second << "-" << pair.first;
+    }
+}

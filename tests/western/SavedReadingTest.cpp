@@ -1,0 +1,139 @@
+#include "modCheckForUniqueUser.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace codec = velmora::western::modCheckForUniqueUser;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string bytes(std::initializer_list<int> values)
+{
+    std::string out;
+    for (const int value : values)
+        out += static_cast<char>(value);
+    return out;
+}
+
+class TempFolder {
+public:
+    TempFolder()
+    {
+        char pattern[] = "/tmp/velmora-zcm-XXXXXX";
+        path_ = mkdtemp(pattern);
+    }
+    ~TempFolder() { fs::remove_all(path_); }
+    fs::path file(const char* name) const { return path_ / name; }
+
+private:
+    fs::path path_;
+};
+
+void write(const fs::path& path, std::string_view content)
+{
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+} // namespace
+
+TEST(Codec, ShiftsEachCharacterBy85)
+{
+    EXPECT_EQ(codec::EncodeText(U"21"), bytes({135, 134}));
+    EXPECT_EQ(codec::EncodeText(U""), "");
+    EXPECT_EQ(codec::DecodeText(""), U"");
+    EXPECT_EQ(codec::DecodeText(bytes({135, 134, 40, 84})), U"21") << "bytes below 85 are dropped";
+}
+
+TEST(Codec, EveryTextOfCodes0To170RoundTripsByteForByte)
+{
+    std::u32string all;
+    for (char32_t c = 0; c <= 127; ++c)
+        all += c;
+    all += U"\u20AC\u2019\u00A0\u00A9\u00AA"; // Windows-1252 bytes 0x80, 0x92, 0xA0, 0xA9, 0xAA
+    const std::string encoded = codec::EncodeText(all);
+    EXPECT_EQ(encoded.size(), all.size());
+    for (const char byte : encoded)
+        EXPECT_GE(static_cast<unsigned char>(byte), 85);
+    EXPECT_EQ(codec::DecodeText(encoded), all);
+}
+
+TEST(Codec, KeepsCharactersBeyondTheShiftByAnEscapeOldReadersSkip)
+{
+    for (const std::u32string name : {U"Łukasz", U"Renée Zoë", U"Иван Петров", U"陈伟", U"🙂 Smile"}) {
+        const std::string encoded = codec::EncodeText(name);
+        EXPECT_EQ(codec::DecodeText(encoded), name);
+        EXPECT_EQ(encoded.find_first_of("\r\n"), std::string::npos);
+    }
+    // A reader that knows only the shift drops the escape and keeps the rest.
+    std::u32string oldReading;
+    for (const char byte : codec::EncodeText(U"Łukasz"))
+        if (static_cast<unsigned char>(byte) >= 85)
+            oldReading += static_cast<char32_t>(static_cast<unsigned char>(byte) - 85);
+    EXPECT_EQ(oldReading, U"ukasz");
+}
+
+TEST(Codec, DropsBrokenEscapes)
+{
+    EXPECT_EQ(codec::DecodeText("\x1b" "141"), U"") << "no terminator";
+    EXPECT_EQ(codec::DecodeText("\x1b;"), U"") << "no digits";
+    EXPECT_EQ(codec::DecodeText("\x1b" "D800;"), U"") << "a surrogate is no character";
+    EXPECT_EQ(codec::DecodeText("\x1b" "1234567;"), U"") << "too many digits";
+    EXPECT_EQ(codec::DecodeText("\x1b" "110000;"), U"") << "beyond Unicode";
+}
+
+TEST(SavedReadingFile, HoldsEightCrLfLines)
+{
+    const codec::ReadingLines fields = {U"Anna", U"March", U"21", U"1980", U"Tom", U"July", U"4", U"1950"};
+    const std::string file = codec::FormatReadingFile(fields);
+    EXPECT_EQ(file.substr(0, 6), bytes({150, 195, 195, 182, 13, 10}));
+    EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 8);
+    EXPECT_EQ(file.substr(file.size() - 2), "\r\n");
+    EXPECT_EQ(codec::ParseReadingFile(file), fields);
+}
+
+TEST(SavedReadingFile, ShortOrOddFilesGiveWhatTheyHold)
+{
+    const std::string four = codec::FormatReadingFile({U"Anna", U"March", U"21", U"1980"});
+    EXPECT_EQ(codec::ParseReadingFile(four)[0], U"Anna");
+    EXPECT_EQ(codec::ParseReadingFile(four)[4], U"");
+    EXPECT_EQ(codec::ParseReadingFile("")[0], U"");
+
+    std::string lfOnly = four;
+    std::erase(lfOnly, '\r');
+    EXPECT_EQ(codec::ParseReadingFile(lfOnly), codec::ParseReadingFile(four));
+
+    const std::string garbage = bytes({0, 255, 13, 200, 1, 10, 10, 27, 27, 59, 128});
+    const codec::ReadingLines lines = codec::ParseReadingFile(garbage);
+    EXPECT_EQ(lines[0], U"\u00AA");
+    EXPECT_EQ(lines[1], U"s") << "a lone CR ends a line";
+    EXPECT_EQ(lines[2], U"");
+    EXPECT_EQ(lines[3], U"+") << "escapes without digits are dropped";
+}
+
+TEST(SavedReadingFile, HugeBrokenAndMissingFilesAreReadSafely)
+{
+    TempFolder folder;
+    const fs::path huge = folder.file("huge.zcm");
+    { std::ofstream(huge, std::ios::binary); }
+    fs::resize_file(huge, 100u * 1024 * 1024);
+    EXPECT_EQ(codec::ReadReadingFile(huge)[1], U"");
+
+    const fs::path longLine = folder.file("long.zcm");
+    write(longLine, std::string(1024 * 1024, static_cast<char>(150)) + "\r\n" + codec::EncodeText(U"March"));
+    const codec::ReadingLines read = codec::ReadReadingFile(longLine);
+    EXPECT_EQ(read[0].size(), codec::kMaxFileBytes);
+
+    fs::create_directory(folder.file("folder.zcm"));
+    EXPECT_EQ(codec::ReadReadingFile(folder.file("folder.zcm"))[0], U"");
+    EXPECT_EQ(codec::ReadReadingFile(folder.file("missing.zcm"))[0], U"");
+
+    const fs::path locked = folder.file("locked.zcm");
+    write(locked, codec::FormatReadingFile({U"Anna"}));
+    fs::permissions(locked, fs::perms::none);
+    if (geteuid() != 0) // the superuser reads it anyway
+        EXPECT_EQ(codec::ReadReadingFile(locked)[0], U"");
+}

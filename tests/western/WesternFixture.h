@@ -1,0 +1,83 @@
+#pragma once
+
+#include "Calculators.h"
+#include "RecordingPlatform.h"
+#include "frmMDI.h"
+#include "frmZodiacCompatibilityDisplay.h"
+#include "frmZodiacCompatibilityMain.h"
+#include "frmZodiacCompatibilitySave.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace velmora::testing {
+
+struct Person {
+    QString name;
+    QString month;
+    QString day;
+    QString year;
+};
+
+// The launcher with the Western entry window open, as a user finds it after
+// clicking "Zodiac Compatibility".
+class WesternFixture : public ::testing::Test {
+protected:
+    WesternFixture()
+    {
+        frame.showMaximized();
+        frame.OpenCalculator(3);
+    }
+    ~WesternFixture() override { frame.CloseCalculatorWindows(); }
+
+    western::frmZodiacCompatibilityMain* entry() { return find<western::frmZodiacCompatibilityMain>(); }
+    western::frmZodiacCompatibilityDisplay* result() { return find<western::frmZodiacCompatibilityDisplay>(); }
+    western::frmZodiacCompatibilitySave* report() { return find<western::frmZodiacCompatibilitySave>(); }
+
+    template <class W>
+    W* find()
+    {
+        return static_cast<W*>(frame.findWindow(W::kWindowName));
+    }
+
+    template <class T = QWidget>
+    static T* child(QWidget* window, const QString& name)
+    {
+        return window ? window->findChild<T*>(name) : nullptr;
+    }
+
+    void enter(char suffix, const Person& person)
+    {
+        child<QLineEdit>(entry(), QStringLiteral("txtName") + QLatin1Char(suffix))->setText(person.name);
+        child<QComboBox>(entry(), QStringLiteral("cboMonth") + QLatin1Char(suffix))->setCurrentText(person.month);
+        child<QComboBox>(entry(), QStringLiteral("cboDate") + QLatin1Char(suffix))->setCurrentText(person.day);
+        child<QComboBox>(entry(), QStringLiteral("cboYear") + QLatin1Char(suffix))->setCurrentText(person.year);
+    }
+
+    // Enters both people and presses the compute button.
+    void calculate(const Person& user, const Person& partner)
+    {
+        enter('M', user);
+        enter('F', partner);
+        entry()->cmdSunSign_Click();
+    }
+
+    QStringList messages() const
+    {
+        QStringList out;
+        for (const auto& message : platform.messages)
+            out.append(message.text);
+        return out;
+    }
+
+    static bool onScreen(shell::CalculatorWindow* window) { return window && window->isOnScreen(); }
+
+    RecordingPlatform platform;
+    shell::frmMDI frame{platform, shell::calculatorEntryWindows()};
+};
+
+} // namespace velmora::testing
