@@ -1,19 +1,27 @@
 #include "Pictures.h"
 
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 namespace velmora::shell::pictures {
 
 QPixmap render(const QString& resourcePath, QSize size)
 {
+    // Windows are made afresh for every reading; each picture is drawn once.
+    const QString key = QStringLiteral("%1@%2x%3").arg(resourcePath).arg(size.width()).arg(size.height());
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
     QSvgRenderer renderer(resourcePath);
     if (!renderer.isValid() || size.isEmpty())
         return {};
-    QPixmap pixmap(size);
+    pixmap = QPixmap(size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     renderer.render(&painter);
+    painter.end();
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 

@@ -1,0 +1,110 @@
+// The Western calculator's lookups, one whole calculation (compute button to
+// the result window filled and shown) and opening the report.
+#include "Calculators.h"
+#include "Fonts.h"
+#include "RecordingPlatform.h"
+#include "frmMDI.h"
+#include "frmZodiacCompatibilityDisplay.h"
+#include "frmZodiacCompatibilityMain.h"
+#include "frmZodiacCompatibilitySave.h"
+#include "modZodiacCompatibility.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <benchmark/benchmark.h>
+
+namespace mzc = velmora::western::modZodiacCompatibility;
+using namespace velmora;
+
+namespace {
+
+void BM_GetSunSign(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(mzc::GetSunSign("December", "21"));
+}
+BENCHMARK(BM_GetSunSign);
+
+void BM_LoadSignProfile(benchmark::State& state)
+{
+    for (auto _ : state) {
+        mzc::LoadSignProfile("Pisces");
+        benchmark::DoNotOptimize(mzc::CurrentSignProfile().Element);
+    }
+}
+BENCHMARK(BM_LoadSignProfile);
+
+void BM_LoadPairCompatibility(benchmark::State& state)
+{
+    for (auto _ : state) {
+        mzc::LoadPairCompatibility("Pisces", "Capricorn");
+        benchmark::DoNotOptimize(mzc::CurrentPairResult().MatchDescription);
+    }
+}
+BENCHMARK(BM_LoadPairCompatibility);
+
+// The launcher with a filled-in Western entry window.
+struct WesternSession {
+    testing::RecordingPlatform platform;
+    shell::frmMDI frame{platform, shell::calculatorEntryWindows()};
+
+    WesternSession()
+    {
+        frame.showMaximized();
+        frame.OpenCalculator(3);
+        auto& entry = frame.instance<western::frmZodiacCompatibilityMain>();
+        entry.findChild<QLineEdit*>(QStringLiteral("txtNameM"))->setText(QStringLiteral("Anna"));
+        entry.findChild<QLineEdit*>(QStringLiteral("txtNameF"))->setText(QStringLiteral("Tom"));
+        entry.findChild<QComboBox*>(QStringLiteral("cboMonthF"))->setCurrentIndex(6);
+        QApplication::processEvents();
+    }
+
+    void calculate()
+    {
+        frame.instance<western::frmZodiacCompatibilityMain>().cmdSunSign_Click();
+        QApplication::processEvents();
+    }
+};
+
+void BM_WholeCalculation(benchmark::State& state)
+{
+    WesternSession session;
+    for (auto _ : state) {
+        session.calculate();
+        state.PauseTiming();
+        session.frame.instance<western::frmZodiacCompatibilityDisplay>().cmdBack_Click();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_WholeCalculation)->Unit(benchmark::kMillisecond);
+
+void BM_OpenReport(benchmark::State& state)
+{
+    WesternSession session;
+    session.calculate();
+    for (auto _ : state) {
+        session.frame.instance<western::frmZodiacCompatibilityDisplay>().cmdSave_Click();
+        QApplication::processEvents();
+        state.PauseTiming();
+        session.frame.unload(western::frmZodiacCompatibilitySave::kWindowName);
+        session.frame.unload(western::frmZodiacCompatibilityDisplay::kWindowName);
+        session.calculate();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenReport)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ui::installFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,19 @@
+// libFuzzer target for the saved-reading reader: any bytes parse without
+// crashing, and every line read re-encodes to a text that decodes to itself.
+#include "modCheckForUniqueUser.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace codec = velmora::western::modCheckForUniqueUser;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    for (const std::u32string& line : codec::ParseReadingFile(bytes)) {
+        const std::string encoded = codec::EncodeText(line);
+        if (encoded.find_first_of("\r\n") != std::string::npos || codec::DecodeText(encoded) != line)
+            std::abort();
+    }
+    return 0;
+}
