@@ -53,8 +53,9 @@ TEST_P(WesternValidation, StopsAtTheFirstProblemWithItsMessage)
     ASSERT_EQ(messages(), QStringList{QLatin1String(r.message)});
     EXPECT_EQ(platform.messages[0].icon, r.icon);
     EXPECT_EQ(platform.messages[0].caption, "Velmora Suite");
-    if (r.focus)
+    if (r.focus) {
         EXPECT_EQ(entry()->focusWidget(), child(entry(), QLatin1String(r.focus)));
+    }
     EXPECT_TRUE(onScreen(entry()));
     EXPECT_EQ(result(), nullptr);
 }

@@ -33,10 +33,13 @@ TEST(PairCompatibility, TheSpecialCodesSitOnTheDiagonalAndBetweenOppositeSigns)
     EXPECT_EQ(code(4, 10), "1,4");
     EXPECT_EQ(code(5, 11), "1,5");
     EXPECT_EQ(code(11, 5), "1,4");
-    for (int user = 0; user < 12; ++user)
-        for (int partner = 0; partner < 12; ++partner)
-            if (user != partner && (user - partner + 12) % 12 != 6)
+    for (int user = 0; user < 12; ++user) {
+        for (int partner = 0; partner < 12; ++partner) {
+            if (user != partner && (user - partner + 12) % 12 != 6) {
                 EXPECT_EQ(code(user, partner).find(','), std::string_view::npos) << user << "," << partner;
+            }
+        }
+    }
 }
 
 TEST(PairCompatibility, ExactlyTwentyTwoPairsDependOnWhoIsTheUser)

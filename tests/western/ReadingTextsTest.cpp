@@ -117,8 +117,9 @@ TEST(ReadingTexts, NoDescriptionIsAnotherWithTheNamesSwapped)
     std::set<std::string> shapes;
     for (const texts::PairText& pair : texts::kPairTexts) {
         EXPECT_TRUE(shapes.insert(withoutSignNames(std::string(pair.text))).second) << pair.first << "-" << pair.second;
-        if (!pair.reverseText.empty())
+        if (!pair.reverseText.empty()) {
             EXPECT_TRUE(shapes.insert(withoutSignNames(std::string(pair.reverseText))).second)
                 << pair.second << "-" << pair.first;
+        }
     }
 }

@@ -134,6 +134,7 @@ TEST(SavedReadingFile, HugeBrokenAndMissingFilesAreReadSafely)
     const fs::path locked = folder.file("locked.zcm");
     write(locked, codec::FormatReadingFile({U"Anna"}));
     fs::permissions(locked, fs::perms::none);
-    if (geteuid() != 0) // the superuser reads it anyway
+    if (geteuid() != 0) { // the superuser reads it anyway
         EXPECT_EQ(codec::ReadReadingFile(locked)[0], U"");
+    }
 }
