@@ -39,9 +39,23 @@ QString withDefaultExtension(const QString& path, const QString& extension)
     return path + QLatin1Char('.') + extension;
 }
 
+// The windows give a filter as "description|pattern"; Qt wants
+// "description (pattern)".
+QString qtFilter(const QString& filter)
+{
+    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
+    if (bar < 0)
+        return filter;
+    const QString description = filter.left(bar).trimmed();
+    const QString pattern = filter.mid(bar + 1).trimmed();
+    if (description.contains(QLatin1Char('(') + pattern + QLatin1Char(')')))
+        return description;
+    return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+}
+
 std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, request.title, QString(), request.filter);
+    QFileDialog dialog(parent, request.title, QString(), qtFilter(request.filter));
     dialog.setAcceptMode(mode);
     dialog.setDefaultSuffix(request.defaultExtension);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

@@ -31,7 +31,7 @@ inline QStringList& unloadLog()
 template <WindowName Name, Role R, class Display = void>
 class FakeWindow : public shell::CalculatorWindow {
 public:
-    static constexpr QLatin1String kWindowName{Name.value};
+    static constexpr QLatin1String kWindowName{Name.value, static_cast<qsizetype>(sizeof(Name.value) - 1)};
 
     explicit FakeWindow(shell::Launcher& launcher)
         : CalculatorWindow(launcher, kWindowName, QStringLiteral("Fake"), 4000, 2000)
