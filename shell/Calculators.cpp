@@ -1,5 +1,8 @@
 #include "Calculators.h"
 
+#include "frmChineseZodiacCompatibilityMain.h"
+#include "frmEgyptianAstrologyCompatibilityMain.h"
+#include "frmJapaneseAstrologyCompatibilityMain.h"
 #include "frmZodiacCompatibilityMain.h"
 
 namespace velmora::shell {
@@ -7,6 +10,15 @@ namespace velmora::shell {
 CalculatorOpeners calculatorEntryWindows()
 {
     CalculatorOpeners openers;
+    openers[0] = [](Launcher& launcher) {
+        launcher.instance<chinese::frmChineseZodiacCompatibilityMain>().showWindow();
+    };
+    openers[1] = [](Launcher& launcher) {
+        launcher.instance<egyptian::frmEgyptianAstrologyCompatibilityMain>().showWindow();
+    };
+    openers[2] = [](Launcher& launcher) {
+        launcher.instance<bloodtype::frmJapaneseAstrologyCompatibilityMain>().showWindow();
+    };
     openers[3] = [](Launcher& launcher) { launcher.instance<western::frmZodiacCompatibilityMain>().showWindow(); };
     return openers;
 }

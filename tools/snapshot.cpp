@@ -4,6 +4,12 @@
 #include "Fonts.h"
 #include "QtPlatform.h"
 #include "frmAbout.h"
+#include "frmChineseZodiacCompatibilityDisplay.h"
+#include "frmChineseZodiacCompatibilityMain.h"
+#include "frmEgyptianAstrologyCompatibilityDisplay.h"
+#include "frmEgyptianAstrologyCompatibilityMain.h"
+#include "frmJapaneseAstrologyCompatibilityDisplay.h"
+#include "frmJapaneseAstrologyCompatibilityMain.h"
 #include "frmMDI.h"
 #include "frmZodiacCompatibilityDisplay.h"
 #include "frmZodiacCompatibilityMain.h"
@@ -12,6 +18,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QDir>
 #include <QTemporaryFile>
 #include <QTextStream>
@@ -91,6 +98,81 @@ void westernReading(velmora::shell::frmMDI& launcher, Snapshots& shots)
     launcher.CloseCalculatorWindows();
 }
 
+void chineseReading(velmora::shell::frmMDI& launcher, Snapshots& shots)
+{
+    using namespace velmora::chinese;
+    launcher.OpenCalculator(0);
+    auto& entry = launcher.instance<frmChineseZodiacCompatibilityMain>();
+    const auto enter = [&entry](const char* who, const char* dayList, const QString& name, const QString& day,
+                                const QString& month, const QString& year) {
+        const QByteArray person(who);
+        child<QLineEdit>(entry, ("txt" + person + "Name").constData())->setText(name);
+        child<QComboBox>(entry, dayList)->setCurrentText(day);
+        child<QComboBox>(entry, ("cbo" + person + "Month").constData())->setCurrentText(month);
+        child<QComboBox>(entry, ("cbo" + person + "Year").constData())->setCurrentText(year);
+    };
+    enter("Male", "CboMaleDate", QStringLiteral("Mei Lin Chen"), QStringLiteral("15"), QStringLiteral("January"),
+          QStringLiteral("1980"));
+    enter("Female", "cboFemaleDate", QStringLiteral("David Okafor"), QStringLiteral("20"), QStringLiteral("February"),
+          QStringLiteral("1985"));
+    shots.take(launcher, QStringLiteral("chinese-entry"));
+    entry.cmdProceed_Click();
+    auto& result = launcher.instance<frmChineseZodiacCompatibilityDisplay>();
+    auto* tabs = child<QTabWidget>(result, "SSTab");
+    const char* const tabNames[] = {"chinese-result-compatibility", "chinese-result-user", "chinese-result-partner"};
+    for (int tab = 0; tab < 3; ++tab) {
+        tabs->setCurrentIndex(tab);
+        shots.take(launcher, QLatin1String(tabNames[tab]));
+    }
+    tabs->setCurrentIndex(0);
+    result.cmdPrint_Click();
+    shots.take(launcher, QStringLiteral("chinese-report"));
+    launcher.CloseCalculatorWindows();
+}
+
+void egyptianReading(velmora::shell::frmMDI& launcher, Snapshots& shots)
+{
+    using namespace velmora::egyptian;
+    launcher.OpenCalculator(1);
+    auto& entry = launcher.instance<frmEgyptianAstrologyCompatibilityMain>();
+    child<QLineEdit>(entry, "txtName")->setText(QStringLiteral("NADIA FARES"));
+    child<QComboBox>(entry, "cmbDate")->setCurrentText(QStringLiteral("15"));
+    child<QComboBox>(entry, "cmbMonth")->setCurrentText(QStringLiteral("May"));
+    child<QComboBox>(entry, "cmbYear")->setCurrentText(QStringLiteral("1984"));
+    child<QLineEdit>(entry, "txtPartnerName")->setText(QStringLiteral("OMAR HADDAD"));
+    child<QComboBox>(entry, "cmbPartnerDate")->setCurrentText(QStringLiteral("20"));
+    child<QComboBox>(entry, "cmbPartnerMonth")->setCurrentText(QStringLiteral("October"));
+    child<QComboBox>(entry, "cmbPartnerYear")->setCurrentText(QStringLiteral("1981"));
+    shots.take(launcher, QStringLiteral("egyptian-entry"));
+    entry.Command1_Click();
+    auto& result = launcher.instance<frmEgyptianAstrologyCompatibilityDisplay>();
+    const char* const tabNames[] = {"egyptian-result-user", "egyptian-result-partner", "egyptian-result-compatibility"};
+    for (int tab = 0; tab < 3; ++tab) {
+        result.tabSelect->setCurrentIndex(tab);
+        shots.take(launcher, QLatin1String(tabNames[tab]));
+    }
+    launcher.CloseCalculatorWindows();
+}
+
+void japaneseReading(velmora::shell::frmMDI& launcher, Snapshots& shots)
+{
+    using namespace velmora::bloodtype;
+    launcher.OpenCalculator(2);
+    auto& entry = launcher.instance<frmJapaneseAstrologyCompatibilityMain>();
+    child<QLineEdit>(entry, "txtName")->setText(QStringLiteral("HANA MORI"));
+    child<QComboBox>(entry, "cboSex")->setCurrentText(QStringLiteral("Female"));
+    child<QComboBox>(entry, "cboBloodType")->setCurrentText(QStringLiteral("B-"));
+    child<QLineEdit>(entry, "txtPartnerName")->setText(QStringLiteral("KENJI ARAI"));
+    child<QComboBox>(entry, "cboPartnerBloodType")->setCurrentText(QStringLiteral("AB+"));
+    shots.take(launcher, QStringLiteral("japanese-entry"));
+    entry.cmdProceed_Click();
+    auto& result = launcher.instance<frmJapaneseAstrologyCompatibilityDisplay>();
+    shots.take(launcher, QStringLiteral("japanese-result-compatibility"));
+    child<QTabBar>(result, "SSTab1")->setCurrentIndex(0);
+    shots.take(launcher, QStringLiteral("japanese-result-personality"));
+    launcher.CloseCalculatorWindows();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -117,6 +199,9 @@ int main(int argc, char* argv[])
     launcher.picMain_MouseMove();
 
     westernReading(launcher, shots);
+    chineseReading(launcher, shots);
+    egyptianReading(launcher, shots);
+    japaneseReading(launcher, shots);
 
     velmora::shell::frmAbout about(platform, &launcher);
     about.show();

@@ -1,0 +1,450 @@
+#include "frmChineseZodiacCompatibilityDisplay.h"
+
+#include "ChineseReading.h"
+#include "CommonMenus.h"
+#include "Controls.h"
+#include "Fonts.h"
+#include "Launcher.h"
+#include "LinkLabel.h"
+#include "Pictures.h"
+#include "RichTextBox.h"
+#include "SiteTexts.h"
+#include "Text.h"
+#include "Twips.h"
+#include "frmChineseZodiacCompatibilityMain.h"
+#include "frmChineseZodiacCompatibilitySave.h"
+#include "modHelp.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <array>
+#include <map>
+#include <string_view>
+
+namespace velmora::chinese {
+namespace {
+
+namespace mcz = modchinesezodiac;
+
+const QColor kDarkRed(128, 0, 0);
+const QColor kPaleYellow(255, 255, 192);
+const QColor kPage(255, 250, 240);
+
+// Where a box sits in a person's frame: beside its caption in the middle
+// column, or below its caption in the middle or the right column.
+enum class Place { Beside, BelowMiddle, BelowRight };
+constexpr int kElementReading = -1;
+
+struct FieldBox {
+    const char* caption;
+    const char* userBox;
+    const char* partnerBox;
+    int field; // a profile position, or kElementReading
+    Place place;
+    int top;    // of the caption
+    int height; // of the box; above one line the box wraps and scrolls
+};
+
+// clang-format off
+constexpr std::array<FieldBox, 14> kFieldBoxes = {{
+    // caption, user's box, partner's box;
+    //     field, place, caption top, box height
+    {"Ruling Planets", "txtMaleRulingPlanet", "txtFemaleRulingPlanet",
+        mcz::RulingPlanet, Place::Beside, 300, 315},
+    {"Most Compatible Sign", "txtMaleMostCompatibleSign", "txtFemaleMostCompatibleSign",
+        mcz::MostCompatibleSigns, Place::Beside, 660, 315},
+    {"Least Compatible Sign", "txtMAleLeastCompatibleSign", "txtFemaleLeastCompitibleSign",
+        mcz::LeastCompatibleSign, Place::Beside, 1020, 315},
+    {"Lucky Colour", "txtMaleLuckycolour", "txtFemaleLuckycolour",
+        mcz::LuckyColour, Place::Beside, 1380, 315},
+    {"Gem Stone", "txtMaleGemStone", "txtFemaleGemStone",
+        mcz::GemStone, Place::Beside, 1740, 315},
+    {"Energy", "txtMaleEnergy", "txtFemaleEnergy",
+        mcz::Energy, Place::Beside, 2100, 315},
+    {"Lucky Seasons", "txtMaleLuckySeasons", "txtFemaleLuckySeasons",
+        mcz::LuckySeasons, Place::Beside, 2460, 315},
+    {"Lucky Month", "txtMaleLuckyMonth", "txtFemaleLuckyMonth",
+        mcz::FavourableMonth, Place::Beside, 2820, 315},
+    {"Western Zodiac Sign", "txtMaleWesternZodiacSign", "txtFemaleWesternZodiacSign",
+        mcz::WesternZodiacSign, Place::Beside, 3180, 315},
+    {"Lucky Number", "txtMaleLuckyNumber", "txtFemaleLuckyNumber",
+        mcz::LuckyNumbers, Place::Beside, 3540, 555},
+    {"Element  Description", "txtMaleElementDescription", "txtFemaleelementDescription",
+        kElementReading, Place::BelowMiddle, 4200, 1440},
+    {"Positive Traits", "txtMalePositiveTraits", "txtFemalePositiveTraits",
+        mcz::PositiveTraits, Place::BelowRight, 300, 1860},
+    {"Negative Traits", "txtMaleNegativeTraits", "txtFemaleNegativeTraits",
+        mcz::NegativeTraits, Place::BelowRight, 2520, 1440},
+    {"Famous Personalities Born Under This Sign", "txtMaleFamousPersonBorn", "txtFemaleFamousPerson",
+        mcz::FamousPersons, Place::BelowRight, 4320, 1320},
+}};
+// clang-format on
+
+constexpr int kOneLine = 315;
+constexpr int kCaptionHeight = 240;
+constexpr int kMiddleLeft = 2760;
+constexpr int kCaptionWidth = 2160;
+constexpr int kColumnWidth = 4500;
+constexpr int kRightLeft = 7380;
+
+// The person controls that are not profile boxes, by person.
+struct PersonControlNames {
+    const char* frame;
+    const char* animal;
+    const char* element;
+    const char* picture;
+    const char* animalCaption;
+    const char* elementCaption;
+};
+constexpr PersonControlNames kUserControls = {"Framale", "lblMaleChinesesign", "lblMaleChineseElements",
+                                              "YourPicture", "Chinese  Sign", "Chinese Element"};
+constexpr PersonControlNames kPartnerControls = {"Frafemale", "lblFemaleChineseSign", "lblFemaleChineseElements",
+                                                 "YourPartnerPicture", "Chinese Sign", "Chinese  Element"};
+
+const PersonControlNames& controlsOf(bool isUser)
+{
+    return isUser ? kUserControls : kPartnerControls;
+}
+
+// The image list: one picture of each animal, keyed by its Western sign.
+struct KeyedPicture {
+    const char* key;
+    const char* resource;
+};
+constexpr std::array<KeyedPicture, 12> IMG = {{
+    {"Sagittarius", ":/chinese/animals/Rat.svg"},
+    {"Capricorn", ":/chinese/animals/Ox.svg"},
+    {"Aquarius", ":/chinese/animals/Tiger.svg"},
+    {"Pisces", ":/chinese/animals/Rabbit.svg"},
+    {"Aries", ":/chinese/animals/Dragon.svg"},
+    {"Taurus", ":/chinese/animals/Snake.svg"},
+    {"Gemini", ":/chinese/animals/Horse.svg"},
+    {"Cancer", ":/chinese/animals/Goat.svg"},
+    {"Leo", ":/chinese/animals/Monkey.svg"},
+    {"Virgo", ":/chinese/animals/Rooster.svg"},
+    {"Libra", ":/chinese/animals/Dog.svg"},
+    {"Scorpio", ":/chinese/animals/Pig.svg"},
+}};
+
+constexpr int kPictureSize = 2400;
+
+// Each picture is drawn once and then reused (kept as an image, which
+// needs no display to be released at exit).
+QPixmap picture(const char* resource)
+{
+    static std::map<std::string_view, QImage> drawn;
+    auto found = drawn.find(resource);
+    if (found == drawn.end()) {
+        const int size = ui::twipsToPixels(kPictureSize);
+        found = drawn.emplace(resource, shell::pictures::render(QLatin1String(resource), {size, size}).toImage()).first;
+    }
+    return QPixmap::fromImage(found->second);
+}
+
+QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, int left, int top, int width)
+{
+    QLabel* caption = ui::addLabel(parent, name.toLatin1().constData(), text, left, top, width, kCaptionHeight);
+    caption->setWordWrap(false);
+    return caption;
+}
+
+QLabel* addValueLabel(QWidget* parent, const char* name, int left, int top, int width, int height, double points)
+{
+    QLabel* value = ui::addLabel(parent, name, QString(), left, top, width, height);
+    value->setFont(ui::verdana(points, true));
+    value->setWordWrap(false);
+    ui::setColors(value, {}, kDarkRed);
+    return value;
+}
+
+void setBoxText(QWidget* box, const QString& text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->setText(text);
+        line->setCursorPosition(0);
+    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
+        lines->setPlainText(text);
+    }
+}
+
+QString boxText(const QWidget* box)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(box))
+        return line->text();
+    if (const auto* lines = qobject_cast<const QPlainTextEdit*>(box))
+        return lines->toPlainText();
+    return {};
+}
+
+} // namespace
+
+frmChineseZodiacCompatibilityDisplay::frmChineseZodiacCompatibilityDisplay(shell::Launcher& launcher)
+    : CalculatorWindow(launcher, kWindowName, QStringLiteral("Velmora Chinese Zodiac Compatibility"), 12600, 7905)
+{
+    ui::setColors(this, kDarkRed, Qt::white);
+
+    auto* banner = ui::addLinkLabel(this, "Label1", shell::texts::kForumInvitation, 180, 60, 12240, 360);
+    banner->setFont(ui::verdana(9.75, true, true));
+    banner->setAlignment(Qt::AlignCenter);
+    ui::setColors(banner, {}, kPaleYellow);
+
+    SSTab = new QTabWidget(this);
+    SSTab->setObjectName(QStringLiteral("SSTab"));
+    SSTab->setGeometry(ui::twipsRect(180, 480, 12240, 6600));
+    SSTab->setAccessibleName(QStringLiteral("Reading"));
+    SSTab->addTab(createCompatibilityTab(), QStringLiteral("Chinese Compatibility  "));
+    SSTab->addTab(createPersonTab(true), QStringLiteral("Your Details"));
+    SSTab->addTab(createPersonTab(false), QStringLiteral("Your Partner's Details"));
+
+    QGroupBox* offers = ui::addFrame(this, "fraFullBrand", QString(), 180, 7140, 7740, 705);
+    ui::setColors(offers, {}, Qt::white);
+    for (ui::LinkLabel* offer :
+         {ui::addLinkLabel(offers, "lblFullBrand", shell::texts::kFullyBrandedOffer, 60, 45, 3780, 615),
+          ui::addLinkLabel(offers, "lblCobrand", shell::texts::kCoBrandOffer, 3900, 45, 3780, 615)})
+        offer->setFont(ui::verdana(6.75));
+
+    auto* back = ui::addButton(this, "cmdBack", QStringLiteral("&Back"), 8100, 7260, 1320, 420);
+    connect(back, &QPushButton::clicked, this, &frmChineseZodiacCompatibilityDisplay::cmdBack_Click);
+    auto* print = ui::addButton(this, "cmdPrint", QStringLiteral("&Print"), 9600, 7260, 1320, 420);
+    connect(print, &QPushButton::clicked, this, &frmChineseZodiacCompatibilityDisplay::cmdPrint_Click);
+    auto* exit = ui::addButton(this, "cmdExit", QStringLiteral("E&xit"), 11100, 7260, 1320, 420);
+    connect(exit, &QPushButton::clicked, this, &frmChineseZodiacCompatibilityDisplay::cmdExit_Click);
+
+    createMenus();
+    shell::modHelp::connectLinkLabels(*this, platform());
+}
+
+QWidget* frmChineseZodiacCompatibilityDisplay::createCompatibilityTab()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tabCompatibility"));
+    ui::setColors(page, kPage, Qt::black);
+
+    QGroupBox* frame =
+        ui::addFrame(page, "fracompalibility", QStringLiteral("Compatibility"), 120, 60, 12000, 6060);
+    ui::setColors(frame, {}, kDarkRed);
+
+    const struct {
+        const char* captionName;
+        const char* caption;
+        QLabel** value;
+        const char* valueName;
+    } rows[] = {
+        {"lblNumberCaption", "Chinese Compatibility Number", &lblChineseCompatibilityNumber,
+         "lblChineseCompatibilityNumber"},
+        {"lblPercentageCaption", "Chinese Compatibility  Percentage", &lblChinesePercentage, "lblChinesePercentage"},
+        {"lblRatingCaption", "Rating", &lblChineseRating, "lblChineseRating"},
+    };
+    int top = 360;
+    for (const auto& row : rows) {
+        QLabel* caption = ui::addLabel(frame, row.captionName, QLatin1String(row.caption), 240, top, 4200, 330);
+        caption->setFont(ui::verdana(9.75));
+        ui::setColors(caption, {}, Qt::black);
+        *row.value = addValueLabel(frame, row.valueName, 4560, top, 7200, 330, 9.75);
+        (*row.value)->setAccessibleName(QLatin1String(row.caption));
+        top += 420;
+    }
+
+    lblMatchingDescription = addValueLabel(frame, "lblMatchingDescription", 240, 1680, 11520, 330, 9.75);
+    txtMatchingDescription = new ui::RichTextBox(frame);
+    txtMatchingDescription->setObjectName(QStringLiteral("txtMatchingDescription"));
+    txtMatchingDescription->setGeometry(ui::twipsRect(240, 2070, 11520, 3810));
+    txtMatchingDescription->setReadOnly(true);
+    txtMatchingDescription->setAccessibleName(QStringLiteral("Matching description"));
+    ui::setColors(txtMatchingDescription, Qt::white, Qt::black);
+    ui::clearClipboardOnUse(*txtMatchingDescription, platform());
+    return page;
+}
+
+QWidget* frmChineseZodiacCompatibilityDisplay::createPersonTab(bool isUser)
+{
+    const PersonControlNames& names = controlsOf(isUser);
+    const QString who = isUser ? QStringLiteral("Male") : QStringLiteral("Female");
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tab") + who);
+    ui::setColors(page, kPage, Qt::black);
+
+    QGroupBox* frame = ui::addFrame(page, names.frame, QString(), 120, 60, 12000, 6060);
+    ui::setColors(frame, {}, kDarkRed);
+
+    QLabel* pictureBox = ui::addLabel(frame, names.picture, QString(), 240, 300, kPictureSize, kPictureSize);
+    pictureBox->setPixmap(picture(":/chinese/animals/default.svg"));
+    pictureBox->setScaledContents(true);
+    pictureBox->setAccessibleName(isUser ? QStringLiteral("Your animal") : QStringLiteral("Your partner's animal"));
+
+    const struct {
+        const char* caption;
+        const char* value;
+        int top;
+    } signs[] = {{names.animalCaption, names.animal, 2820}, {names.elementCaption, names.element, 3600}};
+    for (const auto& sign : signs) {
+        QLabel* caption = addCaption(frame, QStringLiteral("lbl%1Caption").arg(QLatin1String(sign.value + 3)),
+                                     QLatin1String(sign.caption), 240, sign.top, kPictureSize);
+        caption->setAlignment(Qt::AlignCenter);
+        ui::setColors(caption, {}, Qt::black);
+        QLabel* value = addValueLabel(frame, sign.value, 240, sign.top + kCaptionHeight, kPictureSize, 420, 12);
+        value->setAlignment(Qt::AlignCenter);
+        value->setAccessibleName(QString(QLatin1String(sign.caption)).simplified());
+    }
+
+    for (const FieldBox& field : kFieldBoxes) {
+        const char* boxName = isUser ? field.userBox : field.partnerBox;
+        const bool beside = field.place == Place::Beside;
+        const int boxLeft = beside ? kMiddleLeft + kCaptionWidth
+                                   : (field.place == Place::BelowMiddle ? kMiddleLeft : kRightLeft);
+        const int boxTop = beside ? field.top : field.top + kCaptionHeight;
+        const int boxWidth = beside ? kColumnWidth - kCaptionWidth : kColumnWidth;
+        QLabel* caption = addCaption(frame, QStringLiteral("lbl%1").arg(QLatin1String(boxName + 3)),
+                                     QLatin1String(field.caption), beside ? kMiddleLeft : boxLeft,
+                                     beside ? field.top + 45 : field.top, beside ? kCaptionWidth - 60 : kColumnWidth);
+        ui::setColors(caption, {}, Qt::black);
+
+        QWidget* box = nullptr;
+        if (field.height == kOneLine) {
+            auto* line = ui::addTextBox(frame, boxName, boxLeft, boxTop, boxWidth, field.height);
+            line->setReadOnly(true);
+            box = line;
+        } else {
+            auto* lines = ui::addMultiLineBox(frame, boxName, boxLeft, boxTop, boxWidth, field.height);
+            lines->setReadOnly(true);
+            if (beside)
+                lines->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+            box = lines;
+        }
+        ui::setColors(box, Qt::white, Qt::black);
+        ui::labelInput(caption, box);
+    }
+    return page;
+}
+
+void frmChineseZodiacCompatibilityDisplay::createMenus()
+{
+    auto* file = new QMenu(QStringLiteral("&File"), this);
+    QAction* back = file->addAction(QStringLiteral("&Back"));
+    back->setObjectName(QStringLiteral("mnuBack"));
+    connect(back, &QAction::triggered, this, &frmChineseZodiacCompatibilityDisplay::cmdBack_Click);
+    file->addSeparator();
+    QAction* print = file->addAction(QStringLiteral("&Print"));
+    print->setObjectName(QStringLiteral("mnuPrint"));
+    connect(print, &QAction::triggered, this, &frmChineseZodiacCompatibilityDisplay::cmdPrint_Click);
+    file->addSeparator();
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &frmChineseZodiacCompatibilityDisplay::cmdExit_Click);
+    menuBar_ = shell::commonMenuBar(*this, *file, shell::UpdateItemWording::CapitalFor, platform());
+}
+
+QList<QAction*> frmChineseZodiacCompatibilityDisplay::menuBarActions() const
+{
+    return menuBar_;
+}
+
+void frmChineseZodiacCompatibilityDisplay::Form_Load()
+{
+    CalculatorWindow::Form_Load();
+    SSTab->setCurrentIndex(0);
+}
+
+void frmChineseZodiacCompatibilityDisplay::ShowReading(const ChineseReadingRecord& reading)
+{
+    showPerson(true, reading);
+    showPerson(false, reading);
+    lblChinesePercentage->setText(ui::toQString(reading.Percentage));
+    lblChineseRating->setText(ui::toQString(reading.Rating));
+    lblChineseCompatibilityNumber->setText(QString::number(reading.CompatibilityNumber));
+    txtMatchingDescription->clear();
+    txtMatchingDescription->appendRun(ui::toQString(reading.MatchingDescription));
+    txtMatchingDescription->moveCursor(QTextCursor::Start);
+
+    const QString userAnimal = findChild<QLabel*>(QLatin1String(kUserControls.animal))->text();
+    const QString partnerAnimal = findChild<QLabel*>(QLatin1String(kPartnerControls.animal))->text();
+    lblMatchingDescription->setText(QStringLiteral("Compatibility Of %1 With  %2 :-").arg(userAnimal, partnerAnimal));
+
+    showPicture(false);
+    showPicture(true);
+}
+
+void frmChineseZodiacCompatibilityDisplay::showPerson(bool isUser, const ChineseReadingRecord& reading)
+{
+    const PersonControlNames& names = controlsOf(isUser);
+    findChild<QGroupBox*>(QLatin1String(names.frame))->setTitle(isUser ? reading.UserName : reading.PartnerName);
+    findChild<QLabel*>(QLatin1String(names.animal))
+        ->setText(ui::toQString(isUser ? reading.UserAnimal : reading.PartnerAnimal));
+    findChild<QLabel*>(QLatin1String(names.element))
+        ->setText(ui::toQString(isUser ? reading.UserElement : reading.PartnerElement));
+
+    const mcz::AnimalProfile& profile = isUser ? reading.UserProfile : reading.PartnerProfile;
+    const std::string_view elementReading = isUser ? reading.UserElementReading : reading.PartnerElementReading;
+    for (const FieldBox& field : kFieldBoxes) {
+        const std::string_view text =
+            field.field == kElementReading ? elementReading : profile[static_cast<std::size_t>(field.field)];
+        setBoxText(findChild<QWidget*>(QLatin1String(isUser ? field.userBox : field.partnerBox)), ui::toQString(text));
+    }
+}
+
+// A sign without a picture leaves the picture box as it was.
+void frmChineseZodiacCompatibilityDisplay::showPicture(bool isUser)
+{
+    const QString sign = boxText(findChild<QWidget*>(
+                                     QLatin1String(isUser ? "txtMaleWesternZodiacSign" : "txtFemaleWesternZodiacSign")))
+                             .trimmed();
+    for (const KeyedPicture& entry : IMG) {
+        if (sign == QLatin1String(entry.key)) {
+            findChild<QLabel*>(QLatin1String(controlsOf(isUser).picture))->setPixmap(picture(entry.resource));
+            return;
+        }
+    }
+}
+
+QString frmChineseZodiacCompatibilityDisplay::compatibilityNumberText() const
+{
+    return lblChineseCompatibilityNumber->text();
+}
+
+QString frmChineseZodiacCompatibilityDisplay::percentageText() const
+{
+    return lblChinesePercentage->text();
+}
+
+QString frmChineseZodiacCompatibilityDisplay::ratingText() const
+{
+    return lblChineseRating->text();
+}
+
+QString frmChineseZodiacCompatibilityDisplay::matchingDescriptionText() const
+{
+    return txtMatchingDescription->toPlainText();
+}
+
+void frmChineseZodiacCompatibilityDisplay::cmdBack_Click()
+{
+    launcher().instance<frmChineseZodiacCompatibilityMain>().showWindow();
+    closeWindow();
+    launcher().setWelcomePanelVisible(false);
+}
+
+// The report is composed when it opens, so one left open from an earlier
+// reading is closed and composed afresh.
+void frmChineseZodiacCompatibilityDisplay::cmdPrint_Click()
+{
+    launcher().unload(frmChineseZodiacCompatibilitySave::kWindowName);
+    launcher().instance<frmChineseZodiacCompatibilitySave>().showWindow();
+}
+
+void frmChineseZodiacCompatibilityDisplay::cmdExit_Click()
+{
+    closeWindow();
+}
+
+void frmChineseZodiacCompatibilityDisplay::Form_Unload()
+{
+    launcher().setWelcomePanelVisible(true);
+}
+
+} // namespace velmora::chinese

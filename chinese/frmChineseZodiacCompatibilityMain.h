@@ -1,0 +1,52 @@
+#pragma once
+
+#include "CalculatorWindow.h"
+
+#include <QLatin1String>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+
+namespace velmora::chinese {
+
+struct PersonEntry;
+
+// The Chinese calculator's entry window: two names and two full birth dates,
+// checked, turned into the reading of both people's Chinese years and shown
+// in the result window in place of this one.
+class frmChineseZodiacCompatibilityMain : public shell::CalculatorWindow {
+    Q_OBJECT
+public:
+    static constexpr QLatin1String kWindowName{"frmChineseZodiacCompatibilityMain"};
+
+    explicit frmChineseZodiacCompatibilityMain(shell::Launcher& launcher);
+
+    QList<QAction*> menuBarActions() const override;
+    void Form_Load() override;
+
+    void cmdProceed_Click();
+    bool ValidateEntries();
+
+protected:
+    void Form_Unload() override;
+
+private:
+    struct PersonControls {
+        QLineEdit* name;
+        QComboBox* day;
+        QComboBox* month;
+        QComboBox* year;
+    };
+
+    PersonControls createPerson(QGroupBox* frame, const char* who, bool isUser);
+    void createMenus();
+    bool validateDate(const PersonControls& person, bool isUser);
+    static PersonEntry entryOf(const PersonControls& person);
+
+    PersonControls user_{};
+    PersonControls partner_{};
+    QList<QAction*> menuBar_;
+};
+
+} // namespace velmora::chinese

@@ -1,0 +1,171 @@
+#include "frmChineseZodiacCompatibilitySave.h"
+
+#include "ChineseReading.h"
+#include "Controls.h"
+#include "Fonts.h"
+#include "Launcher.h"
+#include "LinkLabel.h"
+#include "Platform.h"
+#include "RichTextBox.h"
+#include "SiteTexts.h"
+#include "Text.h"
+#include "Twips.h"
+#include "frmChineseZodiacCompatibilityDisplay.h"
+#include "modHelp.h"
+#include "modRTB.h"
+
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextCursor>
+
+#include <array>
+
+namespace velmora::chinese {
+namespace {
+
+namespace mcz = modchinesezodiac;
+
+const QColor kDarkRed(128, 0, 0);
+const QColor kBlack(0, 0, 0);
+
+const QString kBlankLine = QStringLiteral("\r\n\r\n");
+
+struct ReportField {
+    const char* label;
+    std::size_t field;
+};
+
+// The profile fields in the order each person's section prints them.
+// clang-format off
+constexpr std::array<ReportField, 13> kUserFields = {{
+    {"Ruling Planet: ", mcz::RulingPlanet},          {"Positive Traits: ", mcz::PositiveTraits},
+    {"Western Zodiac Sign: ", mcz::WesternZodiacSign}, {"Negative Traits: ", mcz::NegativeTraits},
+    {"Lucky Color: ", mcz::LuckyColour},             {"Lucky Number: ", mcz::LuckyNumbers},
+    {"GemStone: ", mcz::GemStone},                   {"Energy: ", mcz::Energy},
+    {"Lucky Seasons: ", mcz::LuckySeasons},          {"Favourable Month: ", mcz::FavourableMonth},
+    {"Most Compatible Sign: ", mcz::MostCompatibleSigns}, {"Least Compatible Sign: ", mcz::LeastCompatibleSign},
+    {"Famous Persons of this Star Sign are: ", mcz::FamousPersons},
+}};
+constexpr std::array<ReportField, 13> kPartnerFields = {{
+    {"Ruling Planet: ", mcz::RulingPlanet},          {"Wester Zodiac Sign: ", mcz::WesternZodiacSign},
+    {"Positive Traits: ", mcz::PositiveTraits},      {"Negative Traits: ", mcz::NegativeTraits},
+    {"Lucky Color: ", mcz::LuckyColour},             {"Lucky Number: ", mcz::LuckyNumbers},
+    {"GemStone: ", mcz::GemStone},                   {"Energy: ", mcz::Energy},
+    {"Lucky Seasons: ", mcz::LuckySeasons},          {"Favourable Month: ", mcz::FavourableMonth},
+    {"Most Compatible Sign: ", mcz::MostCompatibleSigns}, {"Least Compatible Sign: ", mcz::LeastCompatibleSign},
+    {"Famous Persons of this Star Sign are: ", mcz::FamousPersons},
+}};
+// clang-format on
+
+} // namespace
+
+frmChineseZodiacCompatibilitySave::frmChineseZodiacCompatibilitySave(shell::Launcher& launcher)
+    : CalculatorWindow(launcher, kWindowName, QStringLiteral("Velmora Chinese Zodiac Compatibility"), 7725, 7530)
+{
+    auto* forum = ui::addLinkLabel(this, "Label14", shell::texts::kForumBanner, 1747, 0, 5800, 195);
+    auto* site = ui::addLinkLabel(this, "Label1", shell::texts::kSiteInvitation, 1867, 180, 5800, 195);
+    for (ui::LinkLabel* label : {forum, site}) {
+        label->setFont(ui::verdana(7, true, true));
+        ui::setColors(label, {}, Qt::blue);
+    }
+
+    RTB = new ui::RichTextBox(this);
+    RTB->setObjectName(QStringLiteral("RTB"));
+    RTB->setGeometry(ui::twipsRect(30, 390, 7665, 6135));
+    RTB->setAccessibleName(QStringLiteral("Chinese zodiac compatibility report"));
+    // The report always runs past one screen; a scroll bar that is there
+    // from the start spares laying the report out again when it appears.
+    RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ui::clearClipboardOnUse(*RTB, platform());
+
+    auto* save = ui::addButton(this, "cmdSave", QStringLiteral("&Save"), 5400, 6570, 1125, 345);
+    connect(save, &QPushButton::clicked, this, &frmChineseZodiacCompatibilitySave::cmdSave_Click);
+    auto* print = ui::addButton(this, "cmdPrint", QStringLiteral("&Print"), 6555, 6570, 1125, 345);
+    connect(print, &QPushButton::clicked, this, &frmChineseZodiacCompatibilitySave::cmdPrint_Click);
+
+    auto* offer = ui::addLinkLabel(this, "Label16", shell::texts::kFullyBrandedOffer, 30, 6960, 7665, 540);
+    offer->setFont(ui::verdana(8.25, true, true));
+
+    shell::modHelp::connectLinkLabels(*this, platform());
+}
+
+void frmChineseZodiacCompatibilitySave::Form_Load()
+{
+    CalculatorWindow::Form_Load();
+    ui::modRTB::EnableLinkDetection(*RTB, *this, platform());
+    // One edit: the view and its link detection see the finished report once
+    // instead of after every run.
+    QTextCursor edit(RTB->document());
+    edit.beginEditBlock();
+    composeReport();
+    edit.endEditBlock();
+    RTB->moveCursor(QTextCursor::Start);
+}
+
+// Brings the result window back to the front; one that has been closed in
+// the meantime is not made again, since it would show no reading.
+void frmChineseZodiacCompatibilitySave::Form_Unload()
+{
+    ui::modRTB::DisableLinkDetection();
+    if (shell::CalculatorWindow* result = launcher().findWindow(frmChineseZodiacCompatibilityDisplay::kWindowName))
+        result->showWindow();
+}
+
+// A label run (emphasised, dark red), then its value (plain, black) and a
+// blank line.
+void frmChineseZodiacCompatibilitySave::appendField(const QString& label, const QString& value)
+{
+    RTB->setEmphasis(true);
+    RTB->setRunColor(kDarkRed);
+    RTB->appendRun(label);
+    RTB->setEmphasis(false);
+    RTB->setRunColor(kBlack);
+    RTB->appendRun(value + kBlankLine);
+}
+
+void frmChineseZodiacCompatibilitySave::appendPerson(bool isUser)
+{
+    const ChineseReadingRecord& reading = ChineseReading();
+    appendField(QStringLiteral("Name: "), isUser ? reading.UserName : reading.PartnerName);
+    appendField(QStringLiteral("Date of Birth: "), isUser ? reading.UserDate : reading.PartnerDate);
+    appendField(QStringLiteral("Sign: "), ui::toQString(isUser ? reading.UserAnimal : reading.PartnerAnimal));
+    appendField(QStringLiteral("Element: ") + ui::toQString(isUser ? reading.UserElement : reading.PartnerElement)
+                    + QStringLiteral(": "),
+                ui::toQString(isUser ? reading.UserElementReading : reading.PartnerElementReading));
+    const mcz::AnimalProfile& profile = isUser ? reading.UserProfile : reading.PartnerProfile;
+    for (const ReportField& field : isUser ? kUserFields : kPartnerFields)
+        appendField(QLatin1String(field.label), ui::toQString(profile[field.field]));
+}
+
+void frmChineseZodiacCompatibilitySave::composeReport()
+{
+    appendPerson(true);
+    appendPerson(false);
+
+    const auto* result = qobject_cast<const frmChineseZodiacCompatibilityDisplay*>(
+        launcher().findWindow(frmChineseZodiacCompatibilityDisplay::kWindowName));
+    appendField(QStringLiteral("Chinese Compatibility Number: "),
+                result ? result->compatibilityNumberText() : QString());
+    appendField(QStringLiteral("Chinese Compatibility  Percentage: "), result ? result->percentageText() : QString());
+    appendField(QStringLiteral("Rating: "), result ? result->ratingText() : QString());
+    appendField(QStringLiteral("Matching Description : "), result ? result->matchingDescriptionText() : QString());
+}
+
+// The file holds rich text, so a name typed without an extension gets ".rtf".
+void frmChineseZodiacCompatibilitySave::cmdSave_Click()
+{
+    const std::optional<QString> path = platform().getSaveFileName(
+        this, {QStringLiteral("Rich Text Format | *.rtf "), QStringLiteral("rtf"), QString(ui::kApplicationTitle)});
+    if (!path)
+        return;
+    platform().saveRichText(*RTB->document(), *path);
+}
+
+// Prints the selection when there is one, otherwise the whole report.
+void frmChineseZodiacCompatibilitySave::cmdPrint_Click()
+{
+    if (const std::unique_ptr<QPrinter> printer = platform().choosePrinter(this, RTB->textCursor().hasSelection()))
+        platform().print(*RTB, *printer);
+}
+
+} // namespace velmora::chinese

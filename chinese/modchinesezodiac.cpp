@@ -1,0 +1,397 @@
+#include "modchinesezodiac.h"
+
+#include "chinese/ChineseTexts.h"
+
+#include <algorithm>
+
+namespace velmora::chinese::modchinesezodiac {
+
+using namespace std::chrono;
+
+// clang-format off
+constexpr std::array<NewYearRow, 84> NewYearTable = {{
+    // first day                  last day                     animal     element
+    {1936y / January  /  1, 1937y / February / 10, "Rat",     "Fire"},
+    {1937y / February / 11, 1938y / January  / 30, "Ox",      "Fire"},
+    {1938y / January  / 31, 1939y / February / 18, "Tiger",   "Earth"},
+    {1939y / February / 19, 1940y / February /  7, "Rabbit",  "Earth"},
+    {1940y / February /  8, 1941y / January  / 26, "Dragon",  "Metal"},
+    {1941y / January  / 27, 1942y / February / 14, "Snake",   "Metal"},
+    {1942y / February / 15, 1943y / February /  4, "Horse",   "Water"},
+    {1943y / February /  5, 1944y / January  / 24, "Goat",    "Water"},
+    {1944y / January  / 25, 1945y / February / 12, "Monkey",  "Wood"},
+    {1945y / February / 13, 1946y / February /  1, "Rooster", "Wood"},
+    {1946y / February /  2, 1947y / January  / 21, "Dog",     "Fire"},
+    {1947y / January  / 22, 1948y / February /  9, "Pig",     "Fire"},
+    {1948y / February / 10, 1949y / January  / 28, "Rat",     "Earth"},
+    {1949y / January  / 29, 1950y / February / 16, "Ox",      "Earth"},
+    {1950y / February / 17, 1951y / February /  5, "Tiger",   "Metal"},
+    {1951y / February /  6, 1952y / January  / 26, "Rabbit",  "Metal"},
+    {1952y / January  / 27, 1953y / February / 13, "Dragon",  "Water"},
+    {1953y / February / 14, 1954y / February /  2, "Snake",   "Water"},
+    {1954y / February /  3, 1955y / January  / 23, "Horse",   "Wood"},
+    {1955y / January  / 24, 1956y / February / 11, "Goat",    "Wood"},
+    {1956y / February / 12, 1957y / January  / 30, "Monkey",  "Fire"},
+    {1957y / January  / 31, 1958y / February / 17, "Rooster", "Fire"},
+    {1958y / February / 18, 1959y / February /  7, "Dog",     "Earth"},
+    {1959y / February /  8, 1960y / January  / 27, "Pig",     "Earth"},
+    {1960y / January  / 28, 1961y / February / 14, "Rat",     "Metal"},
+    {1961y / February / 15, 1962y / February /  4, "Ox",      "Metal"},
+    {1962y / February /  5, 1963y / January  / 24, "Tiger",   "Water"},
+    {1963y / January  / 25, 1964y / February / 12, "Rabbit",  "Water"},
+    {1964y / February / 13, 1965y / February /  1, "Dragon",  "Wood"},
+    {1965y / February /  2, 1966y / January  / 20, "Snake",   "Wood"},
+    {1966y / January  / 21, 1967y / February /  8, "Horse",   "Fire"},
+    {1967y / February /  9, 1968y / January  / 29, "Goat",    "Fire"},
+    {1968y / January  / 30, 1969y / February / 16, "Monkey",  "Earth"},
+    {1969y / February / 17, 1970y / February /  5, "Rooster", "Earth"},
+    {1970y / February /  6, 1971y / January  / 26, "Dog",     "Metal"},
+    {1971y / January  / 27, 1972y / February / 14, "Pig",     "Metal"},
+    {1972y / February / 15, 1973y / February /  2, "Rat",     "Water"},
+    {1973y / February /  3, 1974y / January  / 22, "Ox",      "Water"},
+    {1974y / January  / 23, 1975y / February / 10, "Tiger",   "Wood"},
+    {1975y / February / 11, 1976y / January  / 30, "Rabbit",  "Wood"},
+    {1976y / January  / 31, 1977y / February / 17, "Dragon",  "Fire"},
+    {1977y / February / 18, 1978y / February /  6, "Snake",   "Fire"},
+    {1978y / February /  7, 1979y / January  / 27, "Horse",   "Earth"},
+    {1979y / January  / 28, 1980y / February / 15, "Goat",    "Earth"},
+    {1980y / February / 16, 1981y / February /  4, "Monkey",  "Metal"},
+    {1981y / February /  5, 1982y / January  / 24, "Rooster", "Metal"},
+    {1982y / January  / 25, 1983y / February / 12, "Dog",     "Water"},
+    {1983y / February / 13, 1984y / February /  1, "Pig",     "Water"},
+    {1984y / February /  2, 1985y / February / 19, "Rat",     "Wood"},
+    {1985y / February / 20, 1986y / February /  8, "Ox",      "Wood"},
+    {1986y / February /  9, 1987y / January  / 28, "Tiger",   "Fire"},
+    {1987y / January  / 29, 1988y / February / 16, "Rabbit",  "Fire"},
+    {1988y / February / 17, 1989y / February /  5, "Dragon",  "Earth"},
+    {1989y / February /  6, 1990y / January  / 26, "Snake",   "Earth"},
+    {1990y / January  / 27, 1991y / February / 14, "Horse",   "Metal"},
+    {1991y / February / 15, 1992y / February /  3, "Goat",    "Metal"},
+    {1992y / February /  4, 1993y / January  / 22, "Monkey",  "Water"},
+    {1993y / January  / 23, 1994y / February /  9, "Rooster", "Water"},
+    {1994y / February / 10, 1995y / January  / 30, "Dog",     "Wood"},
+    {1995y / January  / 31, 1996y / February / 18, "Pig",     "Wood"},
+    {1996y / February / 19, 1997y / February /  6, "Rat",     "Fire"},
+    {1997y / February /  7, 1998y / January  / 27, "Ox",      "Fire"},
+    {1998y / January  / 28, 1999y / February / 15, "Tiger",   "Earth"},
+    {1999y / February / 16, 2000y / February /  4, "Rabbit",  "Earth"},
+    {2000y / February /  5, 2001y / January  / 23, "Dragon",  "Metal"},
+    {2001y / January  / 24, 2002y / February / 11, "Snake",   "Metal"},
+    {2002y / February / 12, 2003y / January  / 31, "Horse",   "Water"},
+    {2003y / February /  1, 2004y / January  / 21, "Goat",    "Water"},
+    {2004y / January  / 22, 2005y / February /  8, "Monkey",  "Wood"},
+    {2005y / February /  9, 2006y / January  / 28, "Rooster", "Wood"},
+    {2006y / January  / 29, 2007y / February / 17, "Dog",     "Fire"},
+    {2007y / February / 18, 2008y / February /  6, "Pig",     "Fire"},
+    {2008y / February /  7, 2009y / January  / 25, "Rat",     "Earth"},
+    {2009y / January  / 26, 2010y / February / 13, "Ox",      "Earth"},
+    {2010y / February / 14, 2011y / February /  2, "Tiger",   "Metal"},
+    {2011y / February /  3, 2012y / January  / 22, "Rabbit",  "Metal"},
+    {2012y / January  / 23, 2013y / February /  9, "Dragon",  "Water"},
+    {2013y / February / 10, 2014y / January  / 30, "Snake",   "Water"},
+    {2014y / January  / 31, 2015y / February / 18, "Horse",   "Wood"},
+    {2015y / February / 19, 2016y / February /  7, "Goat",    "Wood"},
+    {2016y / February /  8, 2017y / January  / 27, "Monkey",  "Fire"},
+    {2017y / January  / 28, 2018y / February / 15, "Rooster", "Fire"},
+    {2018y / February / 16, 2019y / February /  4, "Dog",     "Earth"},
+    {2019y / February /  5, 2020y / January  / 24, "Pig",     "Earth"},
+}};
+// clang-format on
+
+namespace {
+
+namespace texts = content::chinese;
+
+// Row k is the year 1936 + k: its animal is entry k mod 12 of the cycle, its
+// element follows the year's last digit, and it starts the day after the row
+// before it ends.
+constexpr bool isWellFormed(const std::array<NewYearRow, 84>& table)
+{
+    for (std::size_t k = 0; k < table.size(); ++k) {
+        const NewYearRow& row = table[k];
+        if (!row.firstDay.ok() || !row.lastDay.ok() || sys_days(row.lastDay) < sys_days(row.firstDay))
+            return false;
+        if (row.animal != kAnimals[k % kAnimals.size()])
+            return false;
+        if (row.element != kElements[((k + 1936) % 10) / 2])
+            return false;
+        if (k > 0 && sys_days(table[k - 1].lastDay) + days(1) != sys_days(row.firstDay))
+            return false;
+    }
+    return table.front().firstDay == 1936y / January / 1 && table.back().lastDay == 2020y / January / 24;
+}
+static_assert(isWellFormed(NewYearTable));
+
+// The rows' first days as day numbers, for a binary search: the rows are in
+// order and without gaps, so the row of a date is the last one that starts
+// on or before it, if the date is not past that row's last day.
+constexpr std::array<sys_days, 84> kFirstDays = [] {
+    std::array<sys_days, 84> firstDays{};
+    for (std::size_t k = 0; k < firstDays.size(); ++k)
+        firstDays[k] = sys_days(NewYearTable[k].firstDay);
+    return firstDays;
+}();
+
+const NewYearRow* findYear(year_month_day birthDate) noexcept
+{
+    if (!birthDate.ok())
+        return nullptr;
+    const sys_days date(birthDate);
+    const auto after = std::upper_bound(kFirstDays.begin(), kFirstDays.end(), date);
+    if (after == kFirstDays.begin())
+        return nullptr;
+    const NewYearRow& row = NewYearTable[static_cast<std::size_t>(after - kFirstDays.begin() - 1)];
+    return date <= sys_days(row.lastDay) ? &row : nullptr;
+}
+
+constexpr int indexOf(std::string_view animal) noexcept
+{
+    for (std::size_t i = 0; i < kAnimals.size(); ++i) {
+        if (kAnimals[i] == animal)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// The short fields of each profile, in cycle order.
+struct ProfileFacts {
+    std::string_view rulingPlanet, mostCompatible, leastCompatible, luckyColour, gemStone, energy, luckySeasons,
+        favourableMonth, westernSign, luckyNumbers;
+};
+
+// clang-format off
+constexpr std::array<ProfileFacts, 12> kFacts = {{
+    // ruling planet  most compatible       least compatible  lucky colour      gem stone
+    //   energy                   lucky seasons    favourable month  Western sign   lucky numbers
+    {"Jupiter", "Dragon, Monkey",      "Horse",       "Light Blue",     "Carbuncle, Red Garnet",
+       "Yin (positive)",        "Winter",        "December",  "Sagittarius", "1, 4, 5, 10, 11, 14, 41, 45, 51, and 54"},
+    {"Saturn",  "Snake, Rooster",      "Goat",        "Violet",         "White Onyx",
+       "Yin (positive)",        "End of Winter", "January",   "Capricorn",   "1, 3, 5, 12, 15, 33, 35, 51 and 53"},
+    {"Uranus",  "Horse, Dog",          "Monkey",      "Green",          "Sapphire",
+       "Yang (Negative)",       "Early Spring",  "February",  "Aquarius",    "4, 5, 7, 9, 13, 34, 44, 45 and 54"},
+    {"Jupiter", "Goat, Pig",           "Rooster",     "Pale Green",     "Chrysolite",
+       "Yin (positive)",        "Mid Spring",    "March",     "Pisces",      "1, 3, 5, 9, 15, 19 and 35"},
+    {"Mars",    "Rat, Monkey",         "Dog",         "Turquoise",      "Amethyst",
+       "Yang (Negative)",       "End of Spring", "April",     "Aries",       "3, 4, 5, 6, 15, 21, 34, 35, 36 and 45"},
+    {"Venus",   "Ox, Rooster",         "Tiger, Pig",  "Red",            "Mossagate",
+       "Yin (Positive Energy)", "Early Summer",  "May",       "Taurus",      "1, 2, 4, 6, 13, 24, 42 and 46"},
+    {"Mercury", "Tiger, Dog",          "Rat",         "Orange",         "Beryl",
+       "Yang (Negative)",       "Mid Summer",    "June",      "Gemini",      "1, 3, 4, 8, 13, 14, 41 and 43"},
+    {"Moon",    "Rabbit, Pig",         "Ox",          "Pink, Purple",   "Emerald",
+       "Yin (Positive)",        "End of Summer", "July",      "Cancer",      "3, 4, 5, 12, 34, 45 and 54"},
+    {"Sun",     "Rat, Dragon",         "Tiger",       "Yellow, Gold",   "Emerald",
+       "Yang (Negative)",       "Early Autumn",  "August",    "Leo",         "3, 4, 5, 7, 16, 23, 34, 45 and 54"},
+    {"Mercury", "Ox, Dragon, Snake",   "Rabbit",      "Peach, Apricot", "Pin Jasper",
+       "Yin (Positive)",        "Mid Autumn",    "September", "Virgo",       "1, 5, 6, 12, 15, 16, 24 and 51"},
+    {"Venus",   "Tiger, Horse",        "Dragon",      "Pale Yellow",    "Diamond",
+       "Yang (Negative)",       "Winter",        "October",   "Libra",
+       "1, 4, 5, 9, 10, 14, 19, 28, 30, 41, 45 and 54"},
+    {"Mars",    "Rabbit, Goat",        "Snake",       "Dark Blue",      "Topaz",
+       "Yin (Positive)",        "Early Winter",  "October",   "Scorpio",     "1, 3, 4, 5, 8, 16, 18, 34, 41 and 48"},
+}};
+
+// By the user's animal (rows) and the partner's (columns), in cycle order.
+constexpr std::array<std::array<int, 12>, 12> CompatibilityMatrix = {{
+    //        Rat Ox Tig Rab Dra Sna Hor Goa Mon Roo Dog Pig
+    /* Rat */ {9,  6, 4,  7,  10, 7,  3,  4,  10, 6,  8,  8},
+    /* Ox  */ {6,  8, 4,  8,  7,  9,  5,  2,  4,  9,  7,  7},
+    /* Tig */ {4,  4, 5,  5,  6,  3,  9,  4,  2,  4,  9,  7},
+    /* Rab */ {7,  8, 5,  8,  7,  7,  5,  9,  4,  2,  8,  9},
+    /* Dra */ {10, 7, 6,  7,  9,  8,  8,  7,  10, 9,  2,  8},
+    /* Sna */ {7,  9, 3,  7,  8,  8,  4,  7,  4,  9,  8,  4},
+    /* Hor */ {3,  5, 9,  5,  8,  4,  8,  8,  5,  6,  9,  6},
+    /* Goa */ {4,  2, 4,  9,  7,  7,  8,  9,  5,  5,  4,  9},
+    /* Mon */ {10, 4, 2,  4,  10, 4,  5,  5,  9,  4,  8,  7},
+    /* Roo */ {6,  9, 4,  2,  9,  9,  6,  5,  4,  4,  5,  5},
+    /* Dog */ {8,  7, 9,  8,  2,  8,  9,  4,  8,  5,  7,  7},
+    /* Pig */ {8,  7, 7,  9,  8,  4,  6,  9,  7,  5,  7,  8},
+}};
+
+// By compatibility number, from 2.
+constexpr std::array<CompatibilityRating, 9> kRatings = {{
+    {"20%",  " A Poor Match"},
+    {"30%",  "A Poor Match"},
+    {"40%",  "A Difficult Match"},
+    {"50%",  "A Difficult Match"},
+    {"60%",  "An Easy Match"},
+    {"70%",  "An Easy Match"},
+    {"80%",  "A Great Match"},
+    {"90%",  "A Great Match"},
+    {"100%", "A Perfect Match"},
+}};
+// clang-format on
+constexpr int kLowestNumber = 2;
+
+constexpr bool isSymmetricFromTwoToTen(const std::array<std::array<int, 12>, 12>& matrix)
+{
+    for (std::size_t row = 0; row < matrix.size(); ++row) {
+        for (std::size_t column = 0; column < matrix.size(); ++column) {
+            const int number = matrix[row][column];
+            if (number != matrix[column][row] || number < kLowestNumber
+                || number >= kLowestNumber + static_cast<int>(kRatings.size()))
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(isSymmetricFromTwoToTen(CompatibilityMatrix));
+
+// Description keys are made once, at compile time, in cycle order.
+struct KeyText {
+    std::array<char, 20> chars{};
+    std::size_t size = 0;
+
+    constexpr void append(std::string_view text)
+    {
+        for (const char c : text)
+            chars[size++] = c;
+    }
+    constexpr std::string_view view() const { return {chars.data(), size}; }
+};
+
+constexpr std::string_view keyFormOf(std::string_view animal) noexcept
+{
+    if (animal == "Rabbit")
+        return "AnimalOne";
+    if (animal == "Rooster")
+        return "AnimalTwo";
+    return animal;
+}
+
+constexpr std::array<KeyText, 144> kPairKeys = [] {
+    std::array<KeyText, 144> keys{};
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        keys[i].append(keyFormOf(kAnimals[i / kAnimals.size()]));
+        keys[i].append("_");
+        keys[i].append(keyFormOf(kAnimals[i % kAnimals.size()]));
+    }
+    return keys;
+}();
+
+constexpr bool keysAreUnique()
+{
+    for (std::size_t i = 0; i < kPairKeys.size(); ++i) {
+        for (std::size_t j = i + 1; j < kPairKeys.size(); ++j) {
+            if (kPairKeys[i].view() == kPairKeys[j].view())
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(keysAreUnique());
+
+// The prose comes from the reading texts, matched to the facts by animal.
+const std::array<AnimalProfile, 12> kProfiles = [] {
+    std::array<AnimalProfile, 12> profiles{};
+    for (std::size_t i = 0; i < profiles.size(); ++i) {
+        const ProfileFacts& f = kFacts[i];
+        AnimalProfile& p = profiles[i];
+        p[RulingPlanet] = f.rulingPlanet;
+        p[MostCompatibleSigns] = f.mostCompatible;
+        p[LeastCompatibleSign] = f.leastCompatible;
+        p[LuckyColour] = f.luckyColour;
+        p[GemStone] = f.gemStone;
+        p[Energy] = f.energy;
+        p[LuckySeasons] = f.luckySeasons;
+        p[FavourableMonth] = f.favourableMonth;
+        p[WesternZodiacSign] = f.westernSign;
+        p[LuckyNumbers] = f.luckyNumbers;
+    }
+    for (const texts::AnimalTexts& prose : texts::kAnimalTexts) {
+        const int index = indexOf(prose.animal);
+        if (index < 0)
+            continue;
+        AnimalProfile& p = profiles[static_cast<std::size_t>(index)];
+        p[PositiveTraits] = prose.positiveTraits;
+        p[NegativeTraits] = prose.negativeTraits;
+        p[FamousPersons] = prose.famousPersons;
+    }
+    return profiles;
+}();
+
+const std::array<PairDescriptionEntry, 144> kPairDescriptions = [] {
+    std::array<PairDescriptionEntry, 144> entries{};
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        entries[i].key = kPairKeys[i].view();
+    for (const texts::PairDescription& pair : texts::kPairDescriptions) {
+        const int user = indexOf(pair.user);
+        const int partner = indexOf(pair.partner);
+        if (user >= 0 && partner >= 0)
+            entries[static_cast<std::size_t>(user) * kAnimals.size() + static_cast<std::size_t>(partner)]
+                .description = pair.text;
+    }
+    return entries;
+}();
+
+} // namespace
+
+std::string_view FindYearAnimal(year_month_day birthDate) noexcept
+{
+    const NewYearRow* row = findYear(birthDate);
+    return row ? row->animal : std::string_view();
+}
+
+std::string_view FindYearElement(year_month_day birthDate) noexcept
+{
+    const NewYearRow* row = findYear(birthDate);
+    return row ? row->element : std::string_view();
+}
+
+AnimalProfile GetAnimalProfile(std::string_view animal) noexcept
+{
+    const int index = indexOf(animal);
+    return index < 0 ? AnimalProfile{} : kProfiles[static_cast<std::size_t>(index)];
+}
+
+std::string_view GetElementDescription(std::string_view element) noexcept
+{
+    for (const texts::ElementText& text : texts::kElementTexts) {
+        if (text.element == element)
+            return text.reading;
+    }
+    return {};
+}
+
+int GetCompatibilityNumber(std::string_view userAnimal, std::string_view partnerAnimal) noexcept
+{
+    const int user = indexOf(userAnimal);
+    const int partner = indexOf(partnerAnimal);
+    if (user < 0 || partner < 0)
+        return 0;
+    return CompatibilityMatrix[static_cast<std::size_t>(user)][static_cast<std::size_t>(partner)];
+}
+
+CompatibilityRating GetCompatibilityRating(int number) noexcept
+{
+    const int index = number - kLowestNumber;
+    if (index < 0 || index >= static_cast<int>(kRatings.size()))
+        return {};
+    return kRatings[static_cast<std::size_t>(index)];
+}
+
+std::string_view KeyForm(std::string_view animal) noexcept
+{
+    return keyFormOf(animal);
+}
+
+const std::array<PairDescriptionEntry, 144>& PairDescriptionTable() noexcept
+{
+    return kPairDescriptions;
+}
+
+std::string_view GetMatchingDescription(std::string_view userAnimal, std::string_view partnerAnimal) noexcept
+{
+    // The key is user, "_", partner in key form; it is compared in its three
+    // parts so that no text has to be built.
+    const std::string_view user = keyFormOf(userAnimal);
+    const std::string_view partner = keyFormOf(partnerAnimal);
+    for (const PairDescriptionEntry& entry : kPairDescriptions) {
+        const std::string_view key = entry.key;
+        if (key.size() == user.size() + 1 + partner.size() && key.starts_with(user) && key[user.size()] == '_'
+            && key.ends_with(partner))
+            return entry.description;
+    }
+    return {};
+}
+
+} // namespace velmora::chinese::modchinesezodiac

@@ -1,0 +1,309 @@
+#include "ChineseFixture.h"
+#include "ChineseReading.h"
+#include "LinkLabel.h"
+#include "Pictures.h"
+#include "RichTextBox.h"
+#include "Text.h"
+#include "Twips.h"
+#include "modHelp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+
+using namespace velmora;
+using velmora::testing::ChineseWindows;
+
+namespace {
+
+QStringList items(const QComboBox* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->itemText(i));
+    return texts;
+}
+
+QStringList menuTexts(const QMenu* menu)
+{
+    QStringList texts;
+    for (const QAction* action : menu->actions())
+        texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+QImage animalPicture(const char* animal)
+{
+    const int size = ui::twipsToPixels(2400);
+    return shell::pictures::render(QStringLiteral(":/chinese/animals/%1.svg").arg(QLatin1String(animal)),
+                                   {size, size})
+        .toImage();
+}
+
+} // namespace
+
+using ChineseEntry = ChineseWindows;
+
+TEST_F(ChineseEntry, OpensFromTheLauncherWithEmptyNamesAndTheFirstListEntries)
+{
+    Main* main = window<Main>();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(onScreen(main));
+    EXPECT_FALSE(frame.isWelcomePanelVisible());
+    EXPECT_EQ(main->windowTitle(), "Velmora Chinese Zodiac Compatibility");
+    EXPECT_EQ(control<QPushButton>(main, "cmdProceed")->text(), "Get Our &Chinese Zodiac Compatibility");
+    EXPECT_EQ(control<QGroupBox>(main, "fraYourDetails")->title(), "Your Details");
+    EXPECT_EQ(control<QGroupBox>(main, "fraPartnerDetails")->title(), "Your Partner's Details");
+
+    for (const char* person : {"Male", "Female"}) {
+        SCOPED_TRACE(person);
+        const QByteArray who(person);
+        const auto name = [&who](const char* prefix, const char* field) { return prefix + who + field; };
+        EXPECT_EQ(control<QLineEdit>(main, name("txt", "Name").constData())->text(), "");
+        const QComboBox* day =
+            control<QComboBox>(main, name(who == "Male" ? "Cbo" : "cbo", "Date").constData());
+        const QComboBox* month = control<QComboBox>(main, name("cbo", "Month").constData());
+        const QComboBox* year = control<QComboBox>(main, name("cbo", "Year").constData());
+        EXPECT_EQ(items(day).size(), 31);
+        EXPECT_EQ(items(day).last(), "31");
+        EXPECT_EQ(items(month).first(), "January");
+        EXPECT_EQ(items(month).last(), "December");
+        EXPECT_EQ(items(year).size(), 84);
+        EXPECT_EQ(items(year).first(), "1936");
+        EXPECT_EQ(items(year).last(), "2019");
+        for (const QComboBox* list : {day, month, year}) {
+            EXPECT_EQ(list->currentIndex(), 0);
+            EXPECT_FALSE(list->isEditable());
+        }
+    }
+}
+
+TEST_F(ChineseEntry, TabRunsThroughTheUserThenThePartnerToProceedAndInputsAreNamed)
+{
+    Main* main = window<Main>();
+    control(main, "txtMaleName")->setFocus();
+    QStringList order{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order.append(QApplication::focusWidget()->objectName());
+    }
+    const QStringList expected = {"txtMaleName",   "CboMaleDate",    "cboMaleMonth",  "cboMaleYear", "txtFemaleName",
+                                  "cboFemaleDate", "cboFemaleMonth", "cboFemaleYear", "cmdProceed"};
+    EXPECT_EQ(order, expected);
+    EXPECT_EQ(control(main, "txtMaleName")->accessibleName(), "Your name");
+    EXPECT_EQ(control(main, "cboFemaleYear")->accessibleName(), "Your partner's birth year");
+}
+
+struct ValidationCase {
+    const char* what;
+    const char* userName;
+    const char* userDate;
+    const char* partnerName;
+    const char* partnerDate;
+    const char* message; // empty: the entries pass
+    const char* focus;   // where a name message puts the focus
+};
+
+class ChineseValidation : public ChineseWindows, public ::testing::WithParamInterface<ValidationCase> {};
+
+TEST_P(ChineseValidation, ShowsOnlyTheFirstProblemAndChangesNothing)
+{
+    const ValidationCase& c = GetParam();
+    const QStringList u = QString::fromUtf8(c.userDate).split(' ');
+    const QStringList p = QString::fromUtf8(c.partnerDate).split(' ');
+    enter(true, QString::fromUtf8(c.userName), u[0], u[1], u[2]);
+    enter(false, QString::fromUtf8(c.partnerName), p[0], p[1], p[2]);
+    control(window<Main>(), "cmdProceed")->setFocus();
+
+    const bool valid = entry().ValidateEntries();
+
+    if (*c.message == '\0') {
+        EXPECT_TRUE(valid);
+        EXPECT_TRUE(platform.messages.empty());
+        return;
+    }
+    EXPECT_FALSE(valid);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, QString::fromUtf8(c.message));
+    EXPECT_EQ(platform.messages[0].icon, ui::MessageIcon::Information);
+    EXPECT_EQ(platform.messages[0].caption, "Velmora Suite");
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(c.focus));
+
+    entry().cmdProceed_Click();
+    EXPECT_EQ(window<Display>(), nullptr) << "nothing is calculated";
+    EXPECT_EQ(control<QLineEdit>(window<Main>(), "txtMaleName")->text(), QString::fromUtf8(c.userName));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, ChineseValidation,
+    ::testing::Values(
+        ValidationCase{"BothNamesEmpty", "", "1 January 1936", "", "1 January 1936", "Please enter your Name",
+                       "txtMaleName"},
+        ValidationCase{"PartnerNameEmpty", "Ann", "30 February 2001", "", "1 January 1936",
+                       "Please Enter Youe Partner's Name", "txtFemaleName"},
+        ValidationCase{"BlankNamesPass", "   ", "1 January 1936", " ", "1 January 1936", "", ""},
+        ValidationCase{"LeapDay2000", "Ann", "29 February 2000", "Bo", "29 February 1936", "", ""},
+        ValidationCase{"LeapDay2001", "Ann", "29 February 2001", "Bo", "1 January 1936",
+                       "Please Enter Your Correct Date Or Month!", "cmdProceed"},
+        ValidationCase{"ThirtiethFebruaryOfALeapYear", "Ann", "30 February 2004", "Bo", "1 January 1936",
+                       "Please Enter Your Correct Date Or Month!", "cmdProceed"},
+        ValidationCase{"ThirtyFirstApril", "Ann", "31 April 1990", "Bo", "1 January 1936",
+                       "Please Enter Your Correct Date Or Month !", "cmdProceed"},
+        ValidationCase{"BothDatesWrong", "Ann", "31 June 1990", "Bo", "31 February 1990",
+                       "Please Enter Your Correct Date Or Month !", "cmdProceed"},
+        ValidationCase{"PartnerFebruary", "Ann", "31 May 1990", "Bo", "29 February 2019",
+                       "Please Enter Your Partner's Correct Date Or Month!", "cmdProceed"},
+        ValidationCase{"PartnerThirtyFirstNovember", "Ann", "28 February 2019", "Bo", "31 November 1999",
+                       "Please Enter Your Partner's Correct Date Or Month !", "cmdProceed"}),
+    [](const ::testing::TestParamInfo<ValidationCase>& info) { return std::string(info.param.what); });
+
+TEST_F(ChineseEntry, ProceedFillsTheResultWindowAndTakesTheEntryWindowsPlace)
+{
+    Display* result = proceed(QStringLiteral("  Ann Lee "), QStringLiteral("15 January 1980"),
+                              QStringLiteral("Bo"), QStringLiteral("20 February 1985"));
+    ASSERT_NE(result, nullptr);
+    EXPECT_TRUE(onScreen(result));
+    EXPECT_FALSE(onScreen(window<Main>()));
+    EXPECT_NE(window<Main>(), nullptr) << "the entry window is hidden, not closed";
+    EXPECT_FALSE(frame.isWelcomePanelVisible());
+
+    const chinese::ChineseReadingRecord& reading = chinese::ChineseReading();
+    EXPECT_EQ(reading.UserName, "Ann Lee");
+    EXPECT_EQ(reading.UserDate, "15 January 1980");
+    EXPECT_EQ(reading.PartnerDate, "20 February 1985");
+
+    EXPECT_EQ(control<QTabWidget>(result, "SSTab")->currentIndex(), 0);
+    EXPECT_EQ(control<QGroupBox>(result, "Framale")->title(), "Ann Lee");
+    EXPECT_EQ(control<QGroupBox>(result, "Frafemale")->title(), "Bo");
+    EXPECT_EQ(control<QLabel>(result, "lblMaleChinesesign")->text(), "Goat");
+    EXPECT_EQ(control<QLabel>(result, "lblMaleChineseElements")->text(), "Earth");
+    EXPECT_EQ(control<QLabel>(result, "lblFemaleChineseSign")->text(), "Ox");
+    EXPECT_EQ(control<QLabel>(result, "lblFemaleChineseElements")->text(), "Wood");
+    EXPECT_EQ(control<QLabel>(result, "lblChineseCompatibilityNumber")->text(), "2");
+    EXPECT_EQ(control<QLabel>(result, "lblChinesePercentage")->text(), "20%");
+    EXPECT_EQ(control<QLabel>(result, "lblChineseRating")->text(), " A Poor Match");
+    EXPECT_EQ(control<QLabel>(result, "lblMatchingDescription")->text(), "Compatibility Of Goat With  Ox :-");
+    EXPECT_EQ(control<ui::RichTextBox>(result, "txtMatchingDescription")->toPlainText(),
+              ui::toQString(chinese::modchinesezodiac::GetMatchingDescription("Goat", "Ox")).replace("\r\n", "\n"));
+
+    EXPECT_EQ(control<QLabel>(result, "YourPicture")->pixmap().toImage(), animalPicture("Goat")) << "keyed Cancer";
+    EXPECT_EQ(control<QLabel>(result, "YourPartnerPicture")->pixmap().toImage(), animalPicture("Ox"))
+        << "keyed Capricorn";
+}
+
+TEST_F(ChineseEntry, ANameOfBlanksIsShownEmpty)
+{
+    Display* result = proceed(QStringLiteral("   "), QStringLiteral("5 May 1976"), QStringLiteral("Bo"),
+                              QStringLiteral("1 March 1988"));
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(control<QGroupBox>(result, "Framale")->title(), "");
+    EXPECT_EQ(control<QLabel>(result, "lblChineseCompatibilityNumber")->text(), "9");
+    EXPECT_EQ(control<QLabel>(result, "lblChinesePercentage")->text(), "90%");
+    EXPECT_EQ(control<QLabel>(result, "lblChineseRating")->text(), "A Great Match");
+    EXPECT_EQ(control<QLabel>(result, "lblMatchingDescription")->text(), "Compatibility Of Dragon With  Dragon :-");
+}
+
+TEST_F(ChineseEntry, BackShowsTheEntriesAsLeftAndProceedAgainRefillsEverything)
+{
+    ASSERT_NE(proceed(QStringLiteral("Ann"), QStringLiteral("15 January 1980"), QStringLiteral("Bo"),
+                      QStringLiteral("20 February 1985")),
+              nullptr);
+    control<QTabWidget>(window<Display>(), "SSTab")->setCurrentIndex(2);
+    QTest::mouseClick(control<QPushButton>(window<Display>(), "cmdBack"), Qt::LeftButton);
+    QApplication::processEvents();
+
+    Main* main = window<Main>();
+    EXPECT_TRUE(onScreen(main));
+    EXPECT_EQ(window<Display>(), nullptr);
+    EXPECT_FALSE(frame.isWelcomePanelVisible());
+    EXPECT_EQ(control<QLineEdit>(main, "txtMaleName")->text(), "Ann");
+    EXPECT_EQ(control<QComboBox>(main, "CboMaleDate")->currentText(), "15");
+    EXPECT_EQ(control<QComboBox>(main, "cboMaleMonth")->currentText(), "January");
+    EXPECT_EQ(control<QComboBox>(main, "cboMaleYear")->currentText(), "1980");
+    EXPECT_EQ(control<QComboBox>(main, "cboFemaleMonth")->currentText(), "February");
+
+    enter(false, QStringLiteral("Cy"), QStringLiteral("7"), QStringLiteral("February"), QStringLiteral("2008"));
+    QTest::mouseClick(control<QPushButton>(main, "cmdProceed"), Qt::LeftButton);
+    Display* again = window<Display>();
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(control<QTabWidget>(again, "SSTab")->currentIndex(), 0);
+    EXPECT_EQ(control<QGroupBox>(again, "Frafemale")->title(), "Cy");
+    EXPECT_EQ(control<QLabel>(again, "lblFemaleChineseSign")->text(), "Rat");
+    EXPECT_EQ(control<QLabel>(again, "lblChineseCompatibilityNumber")->text(), "4");
+    EXPECT_EQ(control<QLineEdit>(again, "txtFemaleWesternZodiacSign")->text(), "Sagittarius");
+    EXPECT_EQ(control<QLabel>(again, "YourPartnerPicture")->pixmap().toImage(), animalPicture("Rat"));
+}
+
+TEST_F(ChineseEntry, ClosingAWindowShowsTheWelcomePanelAndLeavesTheOthersAsTheyAre)
+{
+    ASSERT_NE(proceed(QStringLiteral("Ann"), QStringLiteral("1 June 1990"), QStringLiteral("Bo"),
+                      QStringLiteral("1 June 1991")),
+              nullptr);
+    QTest::mouseClick(control<QPushButton>(window<Display>(), "cmdExit"), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(window<Display>(), nullptr);
+    EXPECT_TRUE(frame.isWelcomePanelVisible());
+    ASSERT_NE(window<Main>(), nullptr) << "the entry window stays loaded";
+    EXPECT_FALSE(onScreen(window<Main>()));
+
+    frame.OpenCalculator(0);
+    window<Main>()->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(window<Main>(), nullptr);
+    EXPECT_TRUE(frame.isWelcomePanelVisible());
+}
+
+TEST_F(ChineseEntry, MenusOfferTheWindowsOwnCommands)
+{
+    const QList<QAction*> entryBar = window<Main>()->menuBarActions();
+    ASSERT_EQ(entryBar.size(), 3);
+    EXPECT_EQ(menuTexts(entryBar[0]->menu()), QStringList{"E&xit"});
+    EXPECT_TRUE(menuTexts(entryBar[1]->menu()).contains("Check for Software &Update"));
+    EXPECT_FALSE(entryBar[2]->isEnabled());
+
+    ASSERT_NE(proceed(QStringLiteral("Ann"), QStringLiteral("1 June 1990"), QStringLiteral("Bo"),
+                      QStringLiteral("1 June 1991")),
+              nullptr);
+    const QList<QAction*> resultBar = window<Display>()->menuBarActions();
+    ASSERT_EQ(resultBar.size(), 3);
+    const QStringList file = {"&Back", "-", "&Print", "-", "E&xit"};
+    EXPECT_EQ(menuTexts(resultBar[0]->menu()), file);
+    EXPECT_EQ(menuTexts(resultBar[1]->menu()),
+              (QStringList{"&Online Help", "&Visit Us Online", "-", "Check For Software &Update", "-",
+                           "&About Software"}));
+
+    resultBar[0]->menu()->actions()[2]->trigger();
+    EXPECT_TRUE(onScreen(window<Save>()));
+    EXPECT_TRUE(window<Save>()->menuBarActions().isEmpty());
+    resultBar[0]->menu()->actions()[0]->trigger();
+    QApplication::processEvents();
+    EXPECT_TRUE(onScreen(window<Main>()));
+}
+
+TEST_F(ChineseEntry, EveryBannerAndOfferOpensItsPage)
+{
+    ASSERT_NE(proceed(QStringLiteral("Ann"), QStringLiteral("1 June 1990"), QStringLiteral("Bo"),
+                      QStringLiteral("1 June 1991")),
+              nullptr);
+    control<QPushButton>(window<Display>(), "cmdPrint")->click();
+    int checked = 0;
+    for (const shell::modHelp::LinkControl& link : shell::modHelp::kLinkControls) {
+        const QString windowName = ui::toQString(link.window);
+        if (!windowName.startsWith(QLatin1String("frmChinese")))
+            continue;
+        QWidget* owner = frame.findWindow(windowName);
+        ASSERT_NE(owner, nullptr) << windowName.toStdString();
+        auto* label = owner->findChild<ui::LinkLabel*>(ui::toQString(link.control));
+        ASSERT_NE(label, nullptr) << windowName.toStdString() << " " << link.control;
+        platform.openedAddresses.clear();
+        emit label->clicked();
+        EXPECT_EQ(platform.openedAddresses, QStringList{ui::toQString(shell::modHelp::pageAddress(link.page))})
+            << windowName.toStdString() << " " << link.control;
+        ++checked;
+    }
+    EXPECT_GT(checked, 0);
+}

@@ -1,0 +1,383 @@
+#include "ChineseFixture.h"
+#include "ChineseReading.h"
+#include "RichTextBox.h"
+#include "Text.h"
+#include "modRTB.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <functional>
+
+using namespace velmora;
+using velmora::testing::ChineseWindows;
+namespace mcz = velmora::chinese::modchinesezodiac;
+
+namespace {
+
+QString boxText(const QWidget* box)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(box))
+        return line->text();
+    if (const auto* lines = qobject_cast<const QPlainTextEdit*>(box))
+        return lines->toPlainText();
+    return QStringLiteral("<not a box>");
+}
+
+QString captionOf(const QWidget* window, const QWidget* box)
+{
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->buddy() == box)
+            return label->text();
+    }
+    return {};
+}
+
+// What a word processor reads from a rich text file.
+QString readWithAbiWord(const QByteArray& rtf)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("report.rtf"));
+    const QString out = dir.filePath(QStringLiteral("report.txt"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
+        return {};
+    file.close();
+    QProcess abiword;
+    abiword.start(QStringLiteral("abiword"), {QStringLiteral("--to=txt"), path, QStringLiteral("-o"), out});
+    if (!abiword.waitForFinished(60000))
+        return {};
+    QFile converted(out);
+    if (!converted.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(converted.readAll()).trimmed();
+}
+
+struct TextRun {
+    QString text;
+    bool emphasised;
+    QColor color;
+};
+
+std::vector<TextRun> runsOf(const QTextDocument& document)
+{
+    std::vector<TextRun> runs;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            runs.push_back({it.fragment().text(), format.fontWeight() == QFont::Bold, format.foreground().color()});
+        }
+    }
+    return runs;
+}
+
+} // namespace
+
+class ChineseResultAndReport : public ChineseWindows {
+protected:
+    ChineseResultAndReport()
+    {
+        result = proceed(QStringLiteral("Ann"), QStringLiteral("15 January 1980"), QStringLiteral("Bo"),
+                         QStringLiteral("20 February 1985"));
+        EXPECT_NE(result, nullptr);
+    }
+
+    Save* openReport()
+    {
+        QTest::mouseClick(control<QPushButton>(result, "cmdPrint"), Qt::LeftButton);
+        return window<Save>();
+    }
+
+    ui::RichTextBox* reportView(Save* report) { return control<ui::RichTextBox>(report, "RTB"); }
+
+    Display* result = nullptr;
+};
+
+TEST_F(ChineseResultAndReport, EachPersonsTabShowsTheProfileUnderItsCaptions)
+{
+    ASSERT_NE(result, nullptr);
+    struct Box {
+        const char* user;
+        const char* partner;
+        const char* caption;
+        int field; // -1: the element reading
+    };
+    const Box boxes[] = {
+        {"txtMaleElementDescription", "txtFemaleelementDescription", "Element  Description", -1},
+        {"txtMaleRulingPlanet", "txtFemaleRulingPlanet", "Ruling Planets", mcz::RulingPlanet},
+        {"txtMalePositiveTraits", "txtFemalePositiveTraits", "Positive Traits", mcz::PositiveTraits},
+        {"txtMaleNegativeTraits", "txtFemaleNegativeTraits", "Negative Traits", mcz::NegativeTraits},
+        {"txtMaleMostCompatibleSign", "txtFemaleMostCompatibleSign", "Most Compatible Sign", mcz::MostCompatibleSigns},
+        {"txtMAleLeastCompatibleSign", "txtFemaleLeastCompitibleSign", "Least Compatible Sign",
+         mcz::LeastCompatibleSign},
+        {"txtMaleLuckycolour", "txtFemaleLuckycolour", "Lucky Colour", mcz::LuckyColour},
+        {"txtMaleGemStone", "txtFemaleGemStone", "Gem Stone", mcz::GemStone},
+        {"txtMaleEnergy", "txtFemaleEnergy", "Energy", mcz::Energy},
+        {"txtMaleLuckySeasons", "txtFemaleLuckySeasons", "Lucky Seasons", mcz::LuckySeasons},
+        {"txtMaleLuckyMonth", "txtFemaleLuckyMonth", "Lucky Month", mcz::FavourableMonth},
+        {"txtMaleFamousPersonBorn", "txtFemaleFamousPerson", "Famous Personalities Born Under This Sign",
+         mcz::FamousPersons},
+        {"txtMaleWesternZodiacSign", "txtFemaleWesternZodiacSign", "Western Zodiac Sign", mcz::WesternZodiacSign},
+        {"txtMaleLuckyNumber", "txtFemaleLuckyNumber", "Lucky Number", mcz::LuckyNumbers},
+    };
+    const struct {
+        bool user;
+        const char* animal;
+        const char* element;
+    } people[] = {{true, "Goat", "Earth"}, {false, "Ox", "Wood"}};
+    for (const auto& person : people) {
+        const mcz::AnimalProfile profile = mcz::GetAnimalProfile(person.animal);
+        for (const Box& box : boxes) {
+            const QWidget* control = this->control(result, person.user ? box.user : box.partner);
+            const std::string_view expected =
+                box.field < 0 ? mcz::GetElementDescription(person.element)
+                              : profile[static_cast<std::size_t>(box.field)];
+            EXPECT_EQ(boxText(control), ui::toQString(expected)) << control->objectName().toStdString();
+            EXPECT_EQ(captionOf(result, control), box.caption) << control->objectName().toStdString();
+            EXPECT_EQ(control->accessibleName(), QString::fromUtf8(box.caption).trimmed());
+        }
+    }
+    EXPECT_EQ(control<QLabel>(result, "lblMaleChinesesignCaption")->text(), "Chinese  Sign");
+    EXPECT_EQ(control<QLabel>(result, "lblFemaleChineseSignCaption")->text(), "Chinese Sign");
+    EXPECT_EQ(control<QLabel>(result, "lblMaleChineseElementsCaption")->text(), "Chinese Element");
+    EXPECT_EQ(control<QLabel>(result, "lblFemaleChineseElementsCaption")->text(), "Chinese  Element");
+    EXPECT_EQ(control<QLabel>(result, "lblPercentageCaption")->text(), "Chinese Compatibility  Percentage");
+    const auto* tabs = control<QTabWidget>(result, "SSTab");
+    EXPECT_EQ(tabs->tabText(0), "Chinese Compatibility  ");
+    EXPECT_EQ(tabs->tabText(1), "Your Details");
+    EXPECT_EQ(tabs->tabText(2), "Your Partner's Details");
+}
+
+TEST_F(ChineseResultAndReport, TheReportListsEveryFieldInEachPersonsOrderWithABlankLineAfterEach)
+{
+    ASSERT_NE(result, nullptr);
+    Save* report = openReport();
+    ASSERT_NE(report, nullptr);
+    EXPECT_TRUE(onScreen(report));
+    EXPECT_TRUE(onScreen(result)) << "the result window stays behind the report";
+
+    const chinese::ChineseReadingRecord& r = chinese::ChineseReading();
+    const auto person = [](const QString& name, const QString& date, const char* animal, const char* element,
+                           const QList<std::pair<const char*, std::size_t>>& fields) {
+        const mcz::AnimalProfile profile = mcz::GetAnimalProfile(animal);
+        QString text = QStringLiteral("Name: %1\n\nDate of Birth: %2\n\nSign: %3\n\nElement: %4: %5\n\n")
+                           .arg(name, date, QLatin1String(animal), QLatin1String(element),
+                                ui::toQString(mcz::GetElementDescription(element)));
+        for (const auto& [label, field] : fields)
+            text += QLatin1String(label) + ui::toQString(profile[field]) + QStringLiteral("\n\n");
+        return text;
+    };
+    const QString user = person(r.UserName, r.UserDate, "Goat", "Earth",
+                                {{"Ruling Planet: ", mcz::RulingPlanet},
+                                 {"Positive Traits: ", mcz::PositiveTraits},
+                                 {"Western Zodiac Sign: ", mcz::WesternZodiacSign},
+                                 {"Negative Traits: ", mcz::NegativeTraits},
+                                 {"Lucky Color: ", mcz::LuckyColour},
+                                 {"Lucky Number: ", mcz::LuckyNumbers},
+                                 {"GemStone: ", mcz::GemStone},
+                                 {"Energy: ", mcz::Energy},
+                                 {"Lucky Seasons: ", mcz::LuckySeasons},
+                                 {"Favourable Month: ", mcz::FavourableMonth},
+                                 {"Most Compatible Sign: ", mcz::MostCompatibleSigns},
+                                 {"Least Compatible Sign: ", mcz::LeastCompatibleSign},
+                                 {"Famous Persons of this Star Sign are: ", mcz::FamousPersons}});
+    const QString partner = person(r.PartnerName, r.PartnerDate, "Ox", "Wood",
+                                   {{"Ruling Planet: ", mcz::RulingPlanet},
+                                    {"Wester Zodiac Sign: ", mcz::WesternZodiacSign},
+                                    {"Positive Traits: ", mcz::PositiveTraits},
+                                    {"Negative Traits: ", mcz::NegativeTraits},
+                                    {"Lucky Color: ", mcz::LuckyColour},
+                                    {"Lucky Number: ", mcz::LuckyNumbers},
+                                    {"GemStone: ", mcz::GemStone},
+                                    {"Energy: ", mcz::Energy},
+                                    {"Lucky Seasons: ", mcz::LuckySeasons},
+                                    {"Favourable Month: ", mcz::FavourableMonth},
+                                    {"Most Compatible Sign: ", mcz::MostCompatibleSigns},
+                                    {"Least Compatible Sign: ", mcz::LeastCompatibleSign},
+                                    {"Famous Persons of this Star Sign are: ", mcz::FamousPersons}});
+    const QString pair = QStringLiteral("Chinese Compatibility Number: 2\n\nChinese Compatibility  Percentage: 20%\n\n"
+                                        "Rating:  A Poor Match\n\nMatching Description : ")
+                         + ui::toQString(mcz::GetMatchingDescription("Goat", "Ox")).replace("\r\n", "\n")
+                         + QStringLiteral("\n\n");
+    EXPECT_EQ(reportView(report)->toPlainText(), user + partner + pair);
+
+    // Labels emphasised in dark red, values plain black.
+    int labels = 0;
+    for (const TextRun& run : runsOf(*reportView(report)->document())) {
+        if (run.emphasised) {
+            ++labels;
+            EXPECT_TRUE(run.text.endsWith(QLatin1String(": "))) << run.text.toStdString();
+            EXPECT_EQ(run.color, QColor(128, 0, 0)) << run.text.toStdString();
+        } else {
+            EXPECT_EQ(run.color, QColor(Qt::black)) << run.text.left(40).toStdString();
+        }
+    }
+    EXPECT_EQ(labels, 2 * 17 + 4);
+}
+
+TEST_F(ChineseResultAndReport, TheCompatibilitySectionIsReadFromTheResultWindow)
+{
+    ASSERT_NE(result, nullptr);
+    control<QLabel>(result, "lblChineseRating")->setText(QStringLiteral("As shown"));
+    control<ui::RichTextBox>(result, "txtMatchingDescription")->setPlainText(QStringLiteral("Edited"));
+    Save* report = openReport();
+    ASSERT_NE(report, nullptr);
+    EXPECT_TRUE(reportView(report)->toPlainText().endsWith(
+        QStringLiteral("Rating: As shown\n\nMatching Description : Edited\n\n")));
+}
+
+TEST_F(ChineseResultAndReport, SaveWritesTheReportAsRichTextThatReadsBackExactly)
+{
+    const QString userName = QStringLiteral("{Ann} \\par Łukasz 李");
+    const QString partnerName = QStringLiteral("Zoë }{ \\\\");
+    result = proceed(userName, QStringLiteral("29 February 2000"), partnerName, QStringLiteral("31 December 2019"));
+    ASSERT_NE(result, nullptr);
+    Save* report = openReport();
+    ASSERT_NE(report, nullptr);
+    platform.fileDialogAnswers = {QStringLiteral("/somewhere/reading")};
+
+    QTest::mouseClick(control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+
+    ASSERT_EQ(platform.fileDialogs.size(), 1u);
+    const ui::FileDialogRequest& request = platform.fileDialogs[0].request;
+    EXPECT_TRUE(platform.fileDialogs[0].save);
+    EXPECT_EQ(request.filter, "Rich Text Format | *.rtf ");
+    EXPECT_EQ(request.defaultExtension, "rtf");
+    EXPECT_EQ(request.title, "Velmora Suite");
+    ASSERT_TRUE(platform.writtenFiles.contains(QStringLiteral("/somewhere/reading")));
+    const QByteArray rtf = platform.writtenFiles.value(QStringLiteral("/somewhere/reading"));
+    EXPECT_TRUE(rtf.startsWith("{\\rtf"));
+    const QString read = readWithAbiWord(rtf);
+    EXPECT_EQ(read, reportView(report)->toPlainText().trimmed());
+    EXPECT_TRUE(read.startsWith(QStringLiteral("Name: %1\n\nDate of Birth: 29 February 2000").arg(userName)));
+    EXPECT_TRUE(
+        read.contains(QStringLiteral("Name: %1\n\nDate of Birth: 31 December 2019\n\nSign: Pig").arg(partnerName)));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(ChineseResultAndReport, ACancelledOrFailedSaveEndsSilently)
+{
+    Save* report = openReport();
+    ASSERT_NE(report, nullptr);
+    QTest::mouseClick(control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+    platform.failWrites = true;
+    platform.fileDialogAnswers = {QStringLiteral("/unwritable/report.rtf")};
+    QTest::mouseClick(control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+    EXPECT_EQ(platform.fileDialogs.size(), 2u);
+    EXPECT_TRUE(platform.writtenFiles.isEmpty());
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(onScreen(report));
+}
+
+TEST_F(ChineseResultAndReport, PrintGoesThroughThePrintDialogAndOffersTheSelection)
+{
+    Save* report = openReport();
+    ASSERT_NE(report, nullptr);
+    ui::RichTextBox* view = reportView(report);
+    QPushButton* print = control<QPushButton>(report, "cmdPrint");
+
+    platform.printDialogAnswers = {false};
+    QTest::mouseClick(print, Qt::LeftButton);
+    EXPECT_TRUE(platform.printed.empty()) << "a cancelled dialog prints nothing";
+
+    platform.printDialogAnswers = {true};
+    QTest::mouseClick(print, Qt::LeftButton);
+    ASSERT_EQ(platform.printed.size(), 1u);
+    EXPECT_TRUE(platform.printed[0].throughDialog);
+    EXPECT_FALSE(platform.printed[0].selectionFlag);
+    EXPECT_EQ(platform.printed[0].text, view->toPlainText());
+
+    QTextCursor cursor(view->document());
+    cursor.movePosition(QTextCursor::NextWord, QTextCursor::KeepAnchor);
+    view->setTextCursor(cursor);
+    platform.printDialogAnswers = {true};
+    QTest::mouseClick(print, Qt::LeftButton);
+    ASSERT_EQ(platform.printed.size(), 2u);
+    EXPECT_TRUE(platform.printed[1].selectionFlag);
+    EXPECT_EQ(platform.printed[1].text, cursor.selectedText());
+}
+
+TEST_F(ChineseResultAndReport, TheDescriptionAndTheReportEmptyTheClipboardWhenUsed)
+{
+    ASSERT_NE(result, nullptr);
+    auto* description = control<ui::RichTextBox>(result, "txtMatchingDescription");
+    const QPoint inside(20, 20);
+    for (const auto& act : std::initializer_list<std::function<void(QWidget*)>>{
+             [&](QWidget* w) { QTest::mousePress(w, Qt::LeftButton, {}, inside); },
+             [&](QWidget* w) { QTest::mouseMove(w, inside + QPoint(5, 5)); },
+             [&](QWidget* w) { QTest::mouseRelease(w, Qt::LeftButton, {}, inside); },
+         }) {
+        int before = platform.clipboardClears;
+        act(description->viewport());
+        EXPECT_GT(platform.clipboardClears, before) << "description";
+    }
+    const int beforeChange = platform.clipboardClears;
+    description->setPlainText(QStringLiteral("changed"));
+    EXPECT_GT(platform.clipboardClears, beforeChange);
+
+    Save* report = openReport();
+    ASSERT_NE(report, nullptr);
+    const int beforeClick = platform.clipboardClears;
+    QTest::mouseClick(reportView(report)->viewport(), Qt::LeftButton, {}, inside);
+    EXPECT_GE(platform.clipboardClears, beforeClick + 3) << "press, release and click";
+}
+
+TEST_F(ChineseResultAndReport, TheReportWatchesLinksWhileOpenAndBringsTheResultBackWhenClosed)
+{
+    Save* report = openReport();
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(ui::modRTB::WatchedRichEdit(), reportView(report));
+    result->hideWindow();
+    report->closeWindow();
+    QApplication::processEvents();
+    EXPECT_EQ(ui::modRTB::WatchedRichEdit(), nullptr);
+    EXPECT_EQ(window<Save>(), nullptr);
+    EXPECT_TRUE(onScreen(window<Display>()));
+    EXPECT_FALSE(frame.isWelcomePanelVisible());
+}
+
+TEST_F(ChineseResultAndReport, AReportLeftOpenNeitherRevivesAClosedResultNorShowsAnOldReading)
+{
+    ASSERT_NE(openReport(), nullptr);
+    result->cmdBack_Click();
+    QApplication::processEvents();
+    enter(false, QStringLiteral("Cy"), QStringLiteral("7"), QStringLiteral("February"), QStringLiteral("2008"));
+    entry().cmdProceed_Click();
+    result = window<Display>();
+    ASSERT_NE(result, nullptr);
+
+    Save* report = openReport();
+    ASSERT_NE(report, nullptr);
+    EXPECT_TRUE(reportView(report)->toPlainText().contains(QStringLiteral("Name: Cy\n\n")));
+
+    result->cmdBack_Click();
+    QApplication::processEvents();
+    report->closeWindow();
+    QApplication::processEvents();
+    EXPECT_EQ(window<Display>(), nullptr) << "no empty result window is made";
+    EXPECT_TRUE(onScreen(window<Main>()));
+}
+
+TEST_F(ChineseResultAndReport, EveryOneLineBoxShowsItsWholeValueForEveryAnimal)
+{
+    ASSERT_NE(result, nullptr);
+    for (const std::string_view animal : mcz::kAnimals) {
+        chinese::ChineseReadingRecord reading;
+        reading.UserAnimal = animal;
+        reading.UserProfile = mcz::GetAnimalProfile(animal);
+        result->ShowReading(reading);
+        for (const QLineEdit* box : result->findChildren<QLineEdit*>()) {
+            if (!box->objectName().startsWith(QLatin1String("txtMale"), Qt::CaseInsensitive))
+                continue;
+            EXPECT_LE(box->fontMetrics().horizontalAdvance(box->text()) + 8, box->width())
+                << animal << " " << box->objectName().toStdString() << ": " << box->text().toStdString();
+        }
+    }
+}
