@@ -1,0 +1,249 @@
+#include "frmEgyptianAstrologyCompatibilityDisplay.h"
+
+#include "Controls.h"
+#include "EgyptianWindows.h"
+#include "Fonts.h"
+#include "Launcher.h"
+#include "Pictures.h"
+#include "Platform.h"
+#include "RichTextBox.h"
+#include "Twips.h"
+#include "frmEgyptianAstrologyCompatibilityMain.h"
+#include "modHelp.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextCursor>
+
+#include <array>
+
+namespace velmora::egyptian {
+namespace {
+
+// The list of sign pictures, in the order of the sign numbers.
+constexpr std::array<const char*, 12> kSignPictures = {
+    ":/egyptian/signs/AmonRa.svg",  ":/egyptian/signs/Anubis.svg", ":/egyptian/signs/Bastet.svg",
+    ":/egyptian/signs/Geb.svg",     ":/egyptian/signs/Horus.svg",  ":/egyptian/signs/Isis.svg",
+    ":/egyptian/signs/Mut.svg",     ":/egyptian/signs/TheNile.svg", ":/egyptian/signs/Osiris.svg",
+    ":/egyptian/signs/Sekhmet.svg", ":/egyptian/signs/Seth.svg",   ":/egyptian/signs/Thoth.svg",
+};
+
+constexpr int kPictureSize = 2700;
+constexpr int kFrameWidth = 10200;
+constexpr int kFrameHeight = 5520;
+constexpr int kPairTab = 2;
+
+using Handler = void (frmEgyptianAstrologyCompatibilityDisplay::*)();
+
+QWidget* addPage(QTabWidget* tabs, const char* name, const QString& caption)
+{
+    auto* page = new QWidget;
+    page->setObjectName(QLatin1String(name));
+    ui::setColors(page, kSand, Qt::black);
+    tabs->addTab(page, caption);
+    return page;
+}
+
+QGroupBox* addCaptionedFrame(QWidget* parent, const char* name, const QString& caption)
+{
+    QGroupBox* frame = ui::addFrame(parent, name, caption, 60, 60, kFrameWidth, kFrameHeight);
+    frame->setFont(ui::verdana(8.25, true));
+    ui::setColors(frame, {}, kUmber);
+    return frame;
+}
+
+// A value label of the pair's summary; names are shown as typed, never as markup.
+QLabel* addValue(QWidget* frame, const char* name, int left, int top, const QColor& color)
+{
+    QLabel* value = ui::addLabel(frame, name, QString(), left, top, 3120, 360);
+    value->setTextFormat(Qt::PlainText);
+    value->setFont(ui::verdana(9.75, true));
+    ui::setColors(value, {}, color);
+    return value;
+}
+
+void addCaption(QWidget* frame, const char* name, const QString& text, int left, int top)
+{
+    QLabel* caption = ui::addLabel(frame, name, text, left, top, 3120, 285);
+    caption->setFont(ui::verdana(8.25));
+    ui::setColors(caption, {}, Qt::black);
+}
+
+} // namespace
+
+frmEgyptianAstrologyCompatibilityDisplay::frmEgyptianAstrologyCompatibilityDisplay(shell::Launcher& launcher)
+    : CalculatorWindow(launcher, kWindowName, kWindowCaption, kWindowWidth, 7440)
+{
+    ui::setColors(this, kSand, Qt::black);
+    addForumBanner(this);
+
+    tabSelect = new QTabWidget(this);
+    tabSelect->setObjectName(QStringLiteral("tabSelect"));
+    tabSelect->setGeometry(ui::twipsRect(120, 420, kWindowWidth - 240, 6180));
+    tabSelect->setFont(ui::verdana(8.25, true));
+    const SignTab user = createSignTab({"picUser", QStringLiteral("Your Characteristics"), "fraGod", "picGod",
+                                        QStringLiteral("Your sign's picture"), "lblGodName", "RTB",
+                                        QStringLiteral("Your Egyptian astrology reading")});
+    picGod = user.picture;
+    lblGodName = user.name;
+    RTB = user.reading;
+    const SignTab partner =
+        createSignTab({"picPartner", QStringLiteral("Your Partner's Characteristics"), "fraPartnerGod",
+                       "picPartnerGod", QStringLiteral("Your partner's sign's picture"), "lblPartnerGodName",
+                       "PartnerRTB", QStringLiteral("Your partner's Egyptian astrology reading")});
+    picPartnerGod = partner.picture;
+    lblPartnerGodName = partner.name;
+    PartnerRTB = partner.reading;
+    createCompatibilityTab();
+    tabSelect->setCurrentIndex(kPairTab);
+
+    addBrandedOffer(this, "Label1", 120, 6720, 5520, 615);
+    createButtons();
+    createMenus();
+    shell::modHelp::connectLinkLabels(*this, platform());
+}
+
+frmEgyptianAstrologyCompatibilityDisplay::SignTab frmEgyptianAstrologyCompatibilityDisplay::createSignTab(
+    const SignTabNames& names)
+{
+    QWidget* tab = addPage(tabSelect, names.page, names.tabCaption);
+    QGroupBox* frame = addCaptionedFrame(tab, names.frame, QStringLiteral("Egyptian Astrology Sign"));
+
+    QLabel* picture = ui::addLabel(frame, names.picture, QString(), 180, 360, kPictureSize, kPictureSize);
+    picture->setScaledContents(true);
+    picture->setPixmap(shell::pictures::render(QStringLiteral(":/egyptian/signs/default.svg"), picture->size()));
+    picture->setAccessibleName(names.pictureDescription);
+
+    QLabel* signName = ui::addLabel(frame, names.name, QString(), 180, 3180, kPictureSize, 480);
+    signName->setTextFormat(Qt::PlainText);
+    signName->setFont(ui::verdana(14.25, true));
+    signName->setAlignment(Qt::AlignCenter);
+    ui::setColors(signName, {}, Qt::red);
+
+    auto* reading = new ui::RichTextBox(frame);
+    reading->setObjectName(QLatin1String(names.reading));
+    reading->setGeometry(ui::twipsRect(3060, 300, 6960, 5040));
+    ui::setColors(reading, Qt::white, Qt::black);
+    reading->setReadOnly(true);
+    reading->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    reading->setAccessibleName(names.readingDescription);
+    // Every mouse move over the reading counts, not only drags.
+    reading->viewport()->setMouseTracking(true);
+    ui::clearClipboardOnUse(*reading, platform());
+    return {picture, signName, reading};
+}
+
+void frmEgyptianAstrologyCompatibilityDisplay::createCompatibilityTab()
+{
+    QWidget* tab = addPage(tabSelect, "picCompatibility", QStringLiteral("Compatibility With Your Partner"));
+    QGroupBox* frame = addCaptionedFrame(tab, "fraResult", QStringLiteral("Egyptian Astrology Compatibility Result"));
+
+    constexpr std::array<int, 3> kColumns = {240, 3480, 6720};
+    addCaption(frame, "lblYourNameCaption", QStringLiteral("Your Name"), kColumns[0], 480);
+    addCaption(frame, "lblYourEgyptianSignCaption", QStringLiteral("Your Egyptian Sign"), kColumns[1], 480);
+    addCaption(frame, "lblYourDateOfBirthCaption", QStringLiteral("Your Date Of Birth"), kColumns[2], 480);
+    lblYourName = addValue(frame, "lblYourName", kColumns[0], 780, Qt::black);
+    lblYourEgyptianSign = addValue(frame, "lblYourEgyptianSign", kColumns[1], 780, Qt::red);
+    lblYourDateOfBirth = addValue(frame, "lblYourDateOfBirth", kColumns[2], 780, Qt::black);
+
+    addCaption(frame, "lblYourPartnerNameCaption", QStringLiteral("Your Partner's Name"), kColumns[0], 1560);
+    addCaption(frame, "lblYourPartnerEgyptianSignCaption", QStringLiteral("Your Partner's Egyptian Sign"),
+               kColumns[1], 1560);
+    addCaption(frame, "lblYourPartnerDateOfBirthCaption", QStringLiteral("Your Partner's Date Of Birth"),
+               kColumns[2], 1560);
+    lblYourPartnerName = addValue(frame, "lblYourPartnerName", kColumns[0], 1860, Qt::black);
+    lblYourPartnerEgyptianSign = addValue(frame, "lblYourPartnerEgyptianSign", kColumns[1], 1860, Qt::red);
+    lblYourPartnerDateOfBirth = addValue(frame, "lblYourPartnerDateOfBirth", kColumns[2], 1860, Qt::black);
+
+    addCaption(frame, "lblCompatibilityCaption", QStringLiteral("Compatibility With Your Partner"), kColumns[0], 2760);
+    lblCompatibility = ui::addLabel(frame, "lblCompatibility", QString(), kColumns[0], 3060, 9720, 600);
+    lblCompatibility->setFont(ui::verdana(12, true));
+    lblCompatibility->setAlignment(Qt::AlignCenter);
+    ui::setColors(lblCompatibility, QApplication::palette("QMenu").color(QPalette::WindowText), Qt::white);
+}
+
+void frmEgyptianAstrologyCompatibilityDisplay::createButtons()
+{
+    struct Button {
+        const char* name;
+        const char* caption;
+        Handler handler;
+    };
+    static constexpr std::array<Button, 4> kButtons = {{
+        {"cmdSave", "&Save", &frmEgyptianAstrologyCompatibilityDisplay::cmdSave_Click},
+        {"cmdPrint", "&Print", &frmEgyptianAstrologyCompatibilityDisplay::cmdPrint_Click},
+        {"cmdBack", "&Back", &frmEgyptianAstrologyCompatibilityDisplay::cmdBack_Click},
+        {"cmExit", "&Exit", &CalculatorWindow::closeWindow},
+    }};
+    int left = 5880;
+    for (const Button& item : kButtons) {
+        QPushButton* button = ui::addButton(this, item.name, QLatin1String(item.caption), left, 6780, 1080, 420);
+        button->setFont(ui::verdana(8.25, true));
+        connect(button, &QPushButton::clicked, this, item.handler);
+        left += 1200;
+    }
+}
+
+void frmEgyptianAstrologyCompatibilityDisplay::createMenus()
+{
+    auto* file = new QMenu(QStringLiteral("&File"), this);
+    const auto addItem = [this, file](const char* text, const char* name, Handler handler) {
+        QAction* item = file->addAction(QLatin1String(text));
+        item->setObjectName(QLatin1String(name));
+        connect(item, &QAction::triggered, this, handler);
+        return item;
+    };
+    // Saving and printing are offered through the buttons only.
+    addItem("&Save", "mnuSave", &frmEgyptianAstrologyCompatibilityDisplay::cmdSave_Click)->setEnabled(false);
+    addItem("&Print", "mnuPrint", &frmEgyptianAstrologyCompatibilityDisplay::cmdPrint_Click)->setEnabled(false);
+    addItem("&Back", "mnuBack", &frmEgyptianAstrologyCompatibilityDisplay::cmdBack_Click);
+    addItem("E&xit", "mnuExit", &CalculatorWindow::closeWindow);
+    menuBar_ = egyptianMenuBar(*this, *file, shell::UpdateItemWording::CheckFirst, platform());
+}
+
+QList<QAction*> frmEgyptianAstrologyCompatibilityDisplay::menuBarActions() const
+{
+    return menuBar_;
+}
+
+QPixmap frmEgyptianAstrologyCompatibilityDisplay::IMGList(int number, QSize size)
+{
+    if (number < 1 || number > static_cast<int>(kSignPictures.size()))
+        return {};
+    return shell::pictures::render(QLatin1String(kSignPictures[static_cast<std::size_t>(number - 1)]), size);
+}
+
+void frmEgyptianAstrologyCompatibilityDisplay::cmdSave_Click()
+{
+    // Offered as rich text, so a name typed without an extension gets ".rtf".
+    const std::optional<QString> path = platform().getSaveFileName(
+        this, {QStringLiteral("Rich Text Format | *.rtf "), QStringLiteral("rtf"), QString(ui::kApplicationTitle)});
+    if (path)
+        platform().saveRichText(*RTB->document(), *path);
+}
+
+void frmEgyptianAstrologyCompatibilityDisplay::cmdPrint_Click()
+{
+    const bool selection = RTB->textCursor().hasSelection();
+    if (const std::unique_ptr<QPrinter> printer = platform().choosePrinter(this, selection))
+        platform().print(*RTB, *printer);
+}
+
+void frmEgyptianAstrologyCompatibilityDisplay::cmdBack_Click()
+{
+    launcher().instance<frmEgyptianAstrologyCompatibilityMain>().showWindow();
+    closeWindow();
+    launcher().setWelcomePanelVisible(false);
+}
+
+void frmEgyptianAstrologyCompatibilityDisplay::Form_Unload()
+{
+    launcher().setWelcomePanelVisible(true);
+}
+
+} // namespace velmora::egyptian

@@ -1,0 +1,289 @@
+#include "EgyptianFixture.h"
+#include "Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+
+using namespace velmora;
+using velmora::testing::Person;
+
+namespace {
+
+QStringList entries(const QComboBox* list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out.append(list->itemText(i));
+    return out;
+}
+
+QStringList menuTexts(const QMenu* menu)
+{
+    QStringList out;
+    for (const QAction* item : menu->actions())
+        out.append(item->isSeparator() ? QStringLiteral("-") : item->objectName() + QLatin1Char('=') + item->text());
+    return out;
+}
+
+} // namespace
+
+class EgyptianEntry : public velmora::testing::EgyptianFixture {};
+
+TEST_F(EgyptianEntry, OpensAtTheTopCentreWithItsListsAndDefaults)
+{
+    ASSERT_NE(entry(), nullptr);
+    EXPECT_TRUE(onScreen(entry()));
+    EXPECT_FALSE(frame.isWelcomePanelVisible());
+    EXPECT_EQ(entry()->windowTitle(), "Velmora Egyptian Astrology Compatibility");
+    const auto* sub = qobject_cast<QMdiSubWindow*>(entry()->parentWidget());
+    EXPECT_EQ(sub->y(), 0);
+    EXPECT_NEAR(ui::pixelsToTwips(sub->x()), (platform.screenWidth - ui::pixelsToTwips(sub->width())) / 2, 15);
+
+    QStringList days;
+    for (int d = 1; d <= 31; ++d)
+        days.append(QString::number(d));
+    for (const char* who : {"", "Partner"}) {
+        SCOPED_TRACE(who);
+        const auto* date = entry()->findChild<QComboBox*>(QStringLiteral("cmb%1Date").arg(QLatin1String(who)));
+        const auto* month = entry()->findChild<QComboBox*>(QStringLiteral("cmb%1Month").arg(QLatin1String(who)));
+        const auto* year = entry()->findChild<QComboBox*>(QStringLiteral("cmb%1Year").arg(QLatin1String(who)));
+        EXPECT_EQ(entries(date), days);
+        EXPECT_EQ(entries(month).size(), 12);
+        EXPECT_EQ(entries(month).constLast(), "December");
+        EXPECT_EQ(entries(year).size(), 200);
+        EXPECT_EQ(entries(year).constFirst(), "1900");
+        EXPECT_EQ(entries(year).constLast(), "2099");
+        EXPECT_FALSE(date->isEditable() || month->isEditable() || year->isEditable());
+        EXPECT_EQ(date->currentText() + month->currentText() + year->currentText(), "1January1950");
+        const auto* name = entry()->findChild<QLineEdit*>(QStringLiteral("txt%1Name").arg(QLatin1String(who)));
+        EXPECT_TRUE(name->text().isEmpty());
+    }
+
+    QStringList frames;
+    for (const QGroupBox* frame : entry()->findChildren<QGroupBox*>())
+        frames.append(frame->title());
+    EXPECT_EQ(frames, QStringList({"Please Fill in Your Personal Details", "Your Details", "Your Partner's Details"}));
+    QStringList labels;
+    for (const QLabel* label : inEntry<QGroupBox>("fraPartnerDetails")->findChildren<QLabel*>())
+        labels.append(label->text());
+    EXPECT_EQ(labels, QStringList({"Name :-", "Date O Birth :-", "Date", "Month", "Year"}));
+    EXPECT_EQ(inEntry<QLineEdit>("txtPartnerName")->accessibleName(), "Name");
+    EXPECT_EQ(inEntry<QComboBox>("cmbMonth")->accessibleName(), "Month");
+    EXPECT_EQ(inEntry<QPushButton>("Command1")->text(), "Get My &Egyptian Astrology Compatibility");
+}
+
+TEST_F(EgyptianEntry, MenusOfferTheCalculationAndTheCommonHelp)
+{
+    const QList<QAction*> bar = frame.menuBar()->actions();
+    ASSERT_EQ(bar.size(), 3);
+    EXPECT_EQ(menuTexts(bar[0]->menu()),
+              QStringList({"mnuAstro=Get My Egyptian Astrology Compatibility", "mnuExit=E&xit"}));
+    EXPECT_EQ(menuTexts(bar[1]->menu()),
+              QStringList({"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "-",
+                           "mnuUpdate=Check for Software &Update", "-", "mnuAbout=&About Software"}));
+    EXPECT_EQ(bar[2]->objectName(), "mkmoney");
+    EXPECT_FALSE(bar[2]->isEnabled());
+
+    enter(QString(), {"ANN", "1", "January", "1950"});
+    enter(QStringLiteral("Partner"), {"BO", "1", "January", "1950"});
+    bar[0]->menu()->actions().at(0)->trigger();
+    EXPECT_TRUE(onScreen(result()));
+}
+
+TEST_F(EgyptianEntry, BannerAndOfferOpenTheirPages)
+{
+    QTest::mouseClick(inEntry("Label61"), Qt::LeftButton);
+    QTest::mouseClick(inEntry("Label7"), Qt::LeftButton);
+    EXPECT_EQ(platform.openedAddresses,
+              QStringList({"https://velmora.example/suite/ssd.php?page=home-page",
+                           "https://velmora.example/suite/ssd.php?page=fully-branded"}));
+}
+
+TEST_F(EgyptianEntry, NamesAreTypedInCapitalsAndOtherKeysAreRefused)
+{
+    for (const char* box : {"txtName", "txtPartnerName"}) {
+        SCOPED_TRACE(box);
+        platform.messages.clear();
+        auto* name = inEntry<QLineEdit>(box);
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("anna Lee"));
+        EXPECT_EQ(name->text(), "ANNA LEE");
+        EXPECT_TRUE(platform.messages.empty());
+
+        QTest::keyClick(name, Qt::Key_7, {}, 10);
+        QTest::keyClicks(name, QStringLiteral("-"));
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        EXPECT_EQ(name->text(), "ANNA LEE");
+        EXPECT_EQ(messages(), QStringList(3, QStringLiteral("Please Enter Only Alphabet")));
+        EXPECT_EQ(platform.messages.at(0).icon, ui::MessageIcon::Information);
+
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QTest::keyClick(name, Qt::Key_Return);
+        QTest::keyClick(name, Qt::Key_Left);
+        QTest::keyClick(name, Qt::Key_Delete);
+        EXPECT_EQ(name->text(), "ANNA L");
+        EXPECT_EQ(platform.messages.size(), 3u);
+    }
+}
+
+struct Refusal {
+    const char* name;
+    Person user;
+    Person partner;
+    const char* message;
+    const char* focus; // the name box that takes the focus, or null
+};
+
+void PrintTo(const Refusal& refusal, std::ostream* out)
+{
+    *out << refusal.name;
+}
+
+class EgyptianValidation : public velmora::testing::EgyptianFixture, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(EgyptianValidation, ShowsTheFirstFailingCheckAndKeepsEverything)
+{
+    const Refusal& refusal = GetParam();
+    inEntry<QPushButton>("Command1")->setFocus();
+    calculate(refusal.user, refusal.partner);
+
+    EXPECT_EQ(messages(), QStringList{QLatin1String(refusal.message)});
+    EXPECT_EQ(platform.messages.at(0).icon, ui::MessageIcon::Information);
+    EXPECT_EQ(platform.messages.at(0).caption, "Velmora Suite");
+    EXPECT_EQ(result(), nullptr);
+    EXPECT_TRUE(onScreen(entry()));
+    ASSERT_NE(entry()->focusWidget(), nullptr);
+    EXPECT_EQ(entry()->focusWidget()->objectName(), refusal.focus ? refusal.focus : "Command1");
+    EXPECT_EQ(inEntry<QComboBox>("cmbYear")->currentText(), refusal.user.year);
+    EXPECT_EQ(inEntry<QComboBox>("cmbPartnerDate")->currentText(), refusal.partner.day);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, EgyptianValidation,
+    ::testing::Values(
+        Refusal{"BothNamesEmpty", {"", "1", "January", "1950"}, {"", "1", "January", "1950"},
+                "Please Enter Your Name!", "txtName"},
+        Refusal{"PartnerNameEmpty", {"ANN", "31", "April", "1950"}, {"", "1", "January", "1950"},
+                "Please Enter Your Partner's Name!", "txtPartnerName"},
+        Refusal{"Feb29NotDivisibleBy4", {"ANN", "29", "February", "1951"}, {"BO", "1", "January", "1950"},
+                "Please Enter Your Correct Date Or Month!", nullptr},
+        Refusal{"Feb30LeapYear", {"ANN", "30", "February", "1952"}, {"BO", "1", "January", "1950"},
+                "Please Enter Your Correct Date Or Month!", nullptr},
+        Refusal{"Feb31", {"ANN", "31", "February", "1900"}, {"BO", "1", "January", "1950"},
+                "Please Enter Your Correct Date Or Month!", nullptr},
+        Refusal{"April31", {"ANN", "31", "April", "1950"}, {"BO", "1", "January", "1950"},
+                "Please Enter Your Correct Date Or Month !", nullptr},
+        Refusal{"November31", {"ANN", "31", "November", "2000"}, {"BO", "1", "January", "1950"},
+                "Please Enter Your Correct Date Or Month !", nullptr},
+        Refusal{"PartnerFeb29In2099", {"ANN", "1", "January", "1950"}, {"BO", "29", "February", "2099"},
+                "Please Enter Your Partner's Correct Date Or Month!", nullptr},
+        Refusal{"PartnerApril31", {"ANN", "1", "January", "1950"}, {"BO", "31", "April", "1950"},
+                "Please Enter Your Partner's Correct Date Or Month !", nullptr},
+        Refusal{"PartnerSeptember31", {"ANN", "1", "January", "1950"}, {"BO", "31", "September", "1950"},
+                "Please Enter Your Partner's Correct Date Or Month !", nullptr},
+        Refusal{"BothDatesWrong", {"ANN", "31", "June", "1950"}, {"BO", "30", "February", "1950"},
+                "Please Enter Your Correct Date Or Month !", nullptr}),
+    [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
+
+struct Acceptance {
+    const char* name;
+    Person user;
+    const char* sign;
+};
+
+void PrintTo(const Acceptance& acceptance, std::ostream* out)
+{
+    *out << acceptance.name;
+}
+
+class EgyptianAcceptedDates : public velmora::testing::EgyptianFixture,
+                              public ::testing::WithParamInterface<Acceptance> {};
+
+TEST_P(EgyptianAcceptedDates, GiveTheirSignForTheUserAndThePartnerAlike)
+{
+    const Acceptance& accepted = GetParam();
+    calculate(accepted.user, {"BO", accepted.user.day, accepted.user.month, accepted.user.year});
+    EXPECT_TRUE(messages().isEmpty());
+    ASSERT_TRUE(onScreen(result()));
+    EXPECT_EQ(result()->lblGodName->text(), accepted.sign);
+    EXPECT_EQ(result()->lblPartnerGodName->text(), accepted.sign);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dates, EgyptianAcceptedDates,
+    ::testing::Values(Acceptance{"Feb29In1900", {"ANN", "29", "February", "1900"}, "Geb"},
+                      Acceptance{"Feb29In1952", {"ANN", "29", "February", "1952"}, "Geb"},
+                      Acceptance{"March31", {"ANN", "31", "March", "1951"}, "Isis"},
+                      Acceptance{"NameOfBlanks", {"   ", "30", "April", "2099"}, "Horus"}),
+    [](const ::testing::TestParamInfo<Acceptance>& info) { return std::string(info.param.name); });
+
+TEST_F(EgyptianEntry, TheDefaultsGiveTheNileForBoth)
+{
+    auto* name = inEntry<QLineEdit>("txtName");
+    name->setFocus();
+    QTest::keyClicks(name, QStringLiteral("ann"));
+    enter(QStringLiteral("Partner"), {"BO", "1", "January", "1950"});
+    QTest::mouseClick(inEntry("Command1"), Qt::LeftButton);
+
+    ASSERT_TRUE(onScreen(result()));
+    EXPECT_FALSE(onScreen(entry()));
+    EXPECT_NE(entry(), nullptr) << "the entry window stays loaded while hidden";
+    EXPECT_FALSE(frame.isWelcomePanelVisible());
+    const egyptian::frmEgyptianAstrologyCompatibilityDisplay& display = *result();
+    const QImage theNile =
+        egyptian::frmEgyptianAstrologyCompatibilityDisplay::IMGList(8, display.picGod->size()).toImage();
+    EXPECT_EQ(display.picGod->pixmap().toImage(), theNile);
+    EXPECT_EQ(display.picPartnerGod->pixmap().toImage(), theNile);
+    EXPECT_EQ(display.lblGodName->text(), "The Nile");
+    EXPECT_EQ(display.lblPartnerGodName->text(), "The Nile");
+    EXPECT_EQ(display.lblCompatibility->text(), "You both are not very compatible");
+    EXPECT_EQ(display.lblYourName->text(), "ANN");
+    EXPECT_EQ(display.lblYourPartnerName->text(), "BO");
+    EXPECT_EQ(display.lblYourDateOfBirth->text(), "1/January/1950");
+    EXPECT_EQ(display.lblYourPartnerDateOfBirth->text(), "1/January/1950");
+    EXPECT_EQ(display.lblYourEgyptianSign->text(), "The Nile");
+    EXPECT_EQ(display.lblYourPartnerEgyptianSign->text(), "The Nile");
+    EXPECT_EQ(display.tabSelect->tabText(0), "ANN's Characteristics");
+    EXPECT_EQ(display.tabSelect->tabText(1), "BO's Characteristics");
+    EXPECT_EQ(display.tabSelect->tabText(2), "Compatibility With Your Partner");
+    EXPECT_EQ(display.tabSelect->currentIndex(), 2);
+}
+
+TEST_F(EgyptianEntry, BackShowsTheEntryAsLeftAndAnotherCalculationShowsOnlyTheNewReadings)
+{
+    calculate({"ANN", "25", "September", "1961"}, {"BO", "10", "October", "1999"});
+    QTest::mouseClick(result()->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(result(), nullptr);
+    ASSERT_TRUE(onScreen(entry()));
+    EXPECT_FALSE(frame.isWelcomePanelVisible());
+    EXPECT_EQ(inEntry<QLineEdit>("txtName")->text(), "ANN");
+    EXPECT_EQ(inEntry<QComboBox>("cmbDate")->currentText() + inEntry<QComboBox>("cmbMonth")->currentText()
+                  + inEntry<QComboBox>("cmbYear")->currentText(),
+              "25September1961");
+    EXPECT_EQ(inEntry<QComboBox>("cmbPartnerMonth")->currentText(), "October");
+
+    inEntry<QComboBox>("cmbMonth")->setCurrentText(QStringLiteral("May"));
+    inEntry<QComboBox>("cmbDate")->setCurrentText(QStringLiteral("15"));
+    QTest::mouseClick(inEntry("Command1"), Qt::LeftButton);
+    ASSERT_NE(result(), nullptr);
+    const QString reading = result()->RTB->toPlainText();
+    EXPECT_EQ(reading.count(QStringLiteral("Your Egyptian Astrology Sign is :-")), 1);
+    EXPECT_TRUE(reading.startsWith(QStringLiteral("Your Egyptian Astrology Sign is :-Anubis\n")));
+    EXPECT_EQ(result()->PartnerRTB->toPlainText().count(QStringLiteral("Sign is :-")), 1);
+    EXPECT_EQ(result()->lblCompatibility->text(), "You both are very highly compatible");
+}
+
+TEST_F(EgyptianEntry, ExitClosesTheEntryAndShowsTheWelcomePanel)
+{
+    const QList<QAction*> bar = frame.menuBar()->actions();
+    bar[0]->menu()->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(entry(), nullptr);
+    EXPECT_TRUE(frame.isWelcomePanelVisible());
+}
