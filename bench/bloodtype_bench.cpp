@@ -1,0 +1,86 @@
+// The blood-type calculator's lookups and one whole Find: the names checked,
+// both profiles and the match written into a new result window, and that
+// window shown.
+#include "Calculators.h"
+#include "Fonts.h"
+#include "RecordingPlatform.h"
+#include "frmJapaneseAstrologyCompatibilityDisplay.h"
+#include "frmJapaneseAstrologyCompatibilityMain.h"
+#include "frmMDI.h"
+#include "modJapaneseCompatibility.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <benchmark/benchmark.h>
+
+namespace mjc = velmora::bloodtype::modJapaneseCompatibility;
+using namespace velmora;
+
+namespace {
+
+void BM_GetPersonalityProfile(benchmark::State& state)
+{
+    for (auto _ : state) {
+        for (int position = 0; position < 8; ++position)
+            benchmark::DoNotOptimize(mjc::GetPersonalityProfile(*mjc::GetBloodGroup(position)).Characteristics);
+    }
+}
+BENCHMARK(BM_GetPersonalityProfile);
+
+// All 64 ordered pairs of blood types.
+void BM_GetMatchLabel(benchmark::State& state)
+{
+    for (auto _ : state) {
+        for (int user = 0; user < 8; ++user) {
+            for (int partner = 0; partner < 8; ++partner)
+                benchmark::DoNotOptimize(mjc::GetMatchLabel(user, partner));
+        }
+    }
+}
+BENCHMARK(BM_GetMatchLabel);
+
+// The launcher with a filled-in Japanese entry window.
+struct JapaneseSession {
+    testing::RecordingPlatform platform;
+    shell::frmMDI frame{platform, shell::calculatorEntryWindows()};
+
+    JapaneseSession()
+    {
+        frame.showMaximized();
+        frame.OpenCalculator(2);
+        auto& entry = frame.instance<bloodtype::frmJapaneseAstrologyCompatibilityMain>();
+        entry.findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("HANA"));
+        entry.findChild<QLineEdit*>(QStringLiteral("txtPartnerName"))->setText(QStringLiteral("KENJI"));
+        entry.findChild<QComboBox*>(QStringLiteral("cboPartnerBloodType"))->setCurrentIndex(5);
+        QApplication::processEvents();
+    }
+};
+
+void BM_WholeFind(benchmark::State& state)
+{
+    JapaneseSession session;
+    for (auto _ : state) {
+        session.frame.instance<bloodtype::frmJapaneseAstrologyCompatibilityMain>().cmdProceed_Click();
+        QApplication::processEvents();
+        state.PauseTiming();
+        session.frame.instance<bloodtype::frmJapaneseAstrologyCompatibilityDisplay>().cmdBack_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_WholeFind)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ui::installFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "CalculatorWindow.h"
+
+#include <QLatin1String>
+
+class QComboBox;
+class QKeyEvent;
+class QLineEdit;
+class QPushButton;
+
+namespace velmora::bloodtype {
+
+class frmJapaneseAstrologyCompatibilityDisplay;
+
+// The blood-type calculator's entry window: each person's name, sex and
+// blood type. Find checks the names, looks up both profiles and the match,
+// writes them into the result window and shows it.
+class frmJapaneseAstrologyCompatibilityMain : public shell::CalculatorWindow {
+    Q_OBJECT
+public:
+    static constexpr QLatin1String kWindowName{"frmJapaneseAstrologyCompatibilityMain"};
+
+    explicit frmJapaneseAstrologyCompatibilityMain(shell::Launcher& launcher);
+
+    QList<QAction*> menuBarActions() const override;
+    void Form_Load() override;
+
+    void cmdProceed_Click();
+    void mnuTesBloodType_Click();
+    void cmdExit_Click();
+    void mnuExit_Click();
+    bool ValidateEntries();
+
+protected:
+    void Form_Unload() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Enter (unless a button has the focus) and Esc press `cmdExit`.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    struct PersonControls {
+        QLineEdit* name;
+        QComboBox* sex;
+        QComboBox* bloodType;
+    };
+
+    PersonControls createPerson(const char* frameName, const QString& caption, int top, const char* mark);
+    void createMenus();
+    // Each returns true when it took the key away from the box.
+    bool txtName_KeyPress(const QKeyEvent& event);
+    bool txtPartnerName_KeyPress(const QKeyEvent& event);
+    bool filterNameKey(QLineEdit& box, const QKeyEvent& event);
+    void writeReading(frmJapaneseAstrologyCompatibilityDisplay& result);
+
+    PersonControls user_{};
+    PersonControls partner_{};
+    QPushButton* cmdProceed_ = nullptr;
+    QPushButton* cmdExit_ = nullptr;
+    QList<QAction*> menuBar_;
+};
+
+} // namespace velmora::bloodtype

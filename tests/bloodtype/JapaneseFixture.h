@@ -1,0 +1,101 @@
+#pragma once
+
+#include "Calculators.h"
+#include "RecordingPlatform.h"
+#include "Twips.h"
+#include "frmJapaneseAstrologyCompatibilityDisplay.h"
+#include "frmJapaneseAstrologyCompatibilityMain.h"
+#include "frmMDI.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace velmora::testing {
+
+struct JapanesePerson {
+    QString name;
+    QString sex;
+    QString bloodType;
+};
+
+// The launcher with the Japanese entry window open, as a user finds it after
+// clicking "Japanese Astrology Compatibility".
+class JapaneseFixture : public ::testing::Test {
+protected:
+    using Entry = bloodtype::frmJapaneseAstrologyCompatibilityMain;
+    using Result = bloodtype::frmJapaneseAstrologyCompatibilityDisplay;
+
+    JapaneseFixture()
+    {
+        frame.showMaximized();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
+        frame.cmdSelectOption_Click(2);
+    }
+    ~JapaneseFixture() override
+    {
+        frame.CloseCalculatorWindows();
+        QApplication::processEvents();
+    }
+
+    Entry* entry() const { return static_cast<Entry*>(frame.findWindow(Entry::kWindowName)); }
+    Result* result() const { return static_cast<Result*>(frame.findWindow(Result::kWindowName)); }
+
+    template <class T = QWidget>
+    static T* child(QWidget* window, const QString& name)
+    {
+        return window ? window->findChild<T*>(name) : nullptr;
+    }
+    QLineEdit* box(const QByteArray& name) const { return child<QLineEdit>(entry(), QLatin1String(name)); }
+    QComboBox* list(const QByteArray& name) const { return child<QComboBox>(entry(), QLatin1String(name)); }
+    QString shown(const char* label) const
+    {
+        const QLabel* value = child<QLabel>(result(), QLatin1String(label));
+        return value ? value->text() : QStringLiteral("<missing>");
+    }
+
+    void enter(const JapanesePerson& user, const JapanesePerson& partner)
+    {
+        box("txtName")->setText(user.name);
+        list("cboSex")->setCurrentText(user.sex);
+        list("cboBloodType")->setCurrentText(user.bloodType);
+        box("txtPartnerName")->setText(partner.name);
+        list("cboPartnerSex")->setCurrentText(partner.sex);
+        list("cboPartnerBloodType")->setCurrentText(partner.bloodType);
+    }
+
+    // Enters both people and presses Find.
+    void find(const JapanesePerson& user, const JapanesePerson& partner)
+    {
+        enter(user, partner);
+        QTest::mouseClick(child<QPushButton>(entry(), QStringLiteral("cmdProceed")), Qt::LeftButton);
+    }
+
+    QStringList messages() const
+    {
+        QStringList out;
+        for (const auto& message : platform.messages)
+            out.append(message.text);
+        return out;
+    }
+
+    // The window's frame sits at the top of the launcher, centred on the screen.
+    void expectPlacedAtTheTopCentre(const shell::CalculatorWindow* window) const
+    {
+        const QWidget* sub = window->parentWidget();
+        EXPECT_EQ(sub->y(), 0);
+        EXPECT_NEAR(ui::pixelsToTwips(sub->x()), (platform.screenWidth - ui::pixelsToTwips(sub->width())) / 2, 15);
+    }
+
+    static bool onScreen(const shell::CalculatorWindow* window) { return window && window->isOnScreen(); }
+
+    RecordingPlatform platform;
+    shell::frmMDI frame{platform, shell::calculatorEntryWindows()};
+};
+
+} // namespace velmora::testing
