@@ -65,6 +65,13 @@ struct WesternSession {
         frame.instance<western::frmZodiacCompatibilityMain>().cmdSunSign_Click();
         QApplication::processEvents();
     }
+
+    // Windows closed between samples are destroyed, not left to pile up.
+    static void dispose()
+    {
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 };
 
 void BM_WholeCalculation(benchmark::State& state)
@@ -74,7 +81,7 @@ void BM_WholeCalculation(benchmark::State& state)
         session.calculate();
         state.PauseTiming();
         session.frame.instance<western::frmZodiacCompatibilityDisplay>().cmdBack_Click();
-        QApplication::processEvents();
+        WesternSession::dispose();
         state.ResumeTiming();
     }
 }
@@ -90,6 +97,7 @@ void BM_OpenReport(benchmark::State& state)
         state.PauseTiming();
         session.frame.unload(western::frmZodiacCompatibilitySave::kWindowName);
         session.frame.unload(western::frmZodiacCompatibilityDisplay::kWindowName);
+        WesternSession::dispose();
         session.calculate();
         state.ResumeTiming();
     }

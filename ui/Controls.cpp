@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 
 namespace velmora::ui {
 namespace {
@@ -17,7 +18,8 @@ template <class W>
 W* place(W* widget, const char* name, int left, int top, int width, int height)
 {
     widget->setObjectName(QLatin1String(name));
-    const QSize natural = widget->sizeHint();
+    // Measuring the content lays its text out: done only when it sizes the control.
+    const QSize natural = width > 0 && height > 0 ? QSize() : widget->sizeHint();
     widget->setGeometry(twipsToPixels(left), twipsToPixels(top),
                         width > 0 ? twipsToPixels(width) : natural.width(),
                         height > 0 ? twipsToPixels(height) : natural.height());
@@ -92,8 +94,11 @@ void setColors(QWidget* widget, const QColor& background, const QColor& text)
 void labelInput(QLabel* caption, QWidget* input)
 {
     caption->setBuddy(input);
+    // A screen reader reads "Name", not the caption's "Name :-".
+    static const QRegularExpression trailingMarks(QStringLiteral("\\s*:-?\\s*$"));
     QString name = caption->text();
     name.remove(QLatin1Char('&'));
+    name.remove(trailingMarks);
     input->setAccessibleName(name.trimmed());
 }
 

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 
+#include <memory>
 #include <vector>
 
 namespace velmora::ui::modRTB {
@@ -27,15 +28,17 @@ public:
     LinkNotifyFilter(RichTextBox& view, QWidget& owner, Platform& platform)
         : view_(&view), owner_(&owner), platform_(platform)
     {
-        changed_ = QObject::connect(view.document(), &QTextDocument::contentsChanged, this,
-                                    [this] { detectLinks(); });
+        QObject::connect(view.document(), &QTextDocument::contentsChanged, this, [this] { detectLinks(); });
+        // A view torn down while attached is never touched again; its viewport
+        // goes first.
+        QObject::connect(view.viewport(), &QObject::destroyed, this, [this] { view_ = nullptr; });
+        QObject::connect(&view, &QObject::destroyed, this, [this] { view_ = nullptr; });
         view.viewport()->installEventFilter(this);
         detectLinks();
     }
 
     ~LinkNotifyFilter() override
     {
-        QObject::disconnect(changed_);
         if (view_) {
             view_->viewport()->removeEventFilter(this);
             view_->viewport()->unsetCursor();
@@ -67,6 +70,8 @@ protected:
 private:
     void detectLinks()
     {
+        if (!view_)
+            return;
         static const QRegularExpression address(
             QStringLiteral(R"((?:https?://|www\.)[^\s<>"]*[^\s<>".,;:!?'()\[\]{}])"),
             QRegularExpression::CaseInsensitiveOption);
@@ -112,29 +117,27 @@ private:
         platform_.openWebPage(owner_, address);
     }
 
-    QPointer<RichTextBox> view_;
+    RichTextBox* view_;
     QPointer<QWidget> owner_;
     Platform& platform_;
-    QMetaObject::Connection changed_;
     std::vector<LinkRange> links_;
 };
 
-// The one attached view; the filter dies with the view if the view goes first.
-QPointer<LinkNotifyFilter> attached;
+// The hook of the one attached view. It is not a child of the view, so a view
+// that goes first cannot take the hook down with it half-way.
+std::unique_ptr<LinkNotifyFilter> attached;
 
 } // namespace
 
 void EnableLinkDetection(RichTextBox& view, QWidget& owner, Platform& platform)
 {
     DisableLinkDetection();
-    attached = new LinkNotifyFilter(view, owner, platform);
-    attached->setParent(&view);
+    attached = std::make_unique<LinkNotifyFilter>(view, owner, platform);
 }
 
 void DisableLinkDetection()
 {
-    delete attached.data();
-    attached = nullptr;
+    attached.reset();
 }
 
 const RichTextBox* WatchedRichEdit()

@@ -70,7 +70,12 @@ void frmZodiacCompatibilitySave::Form_Load()
 {
     CalculatorWindow::Form_Load();
     ui::modRTB::EnableLinkDetection(*RTB, *this, platform());
+    // One edit: the view and its link detection see the finished report once
+    // instead of after every run.
+    QTextCursor edit(RTB->document());
+    edit.beginEditBlock();
     composeReport();
+    edit.endEditBlock();
     RTB->moveCursor(QTextCursor::Start);
 }
 

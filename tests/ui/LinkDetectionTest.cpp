@@ -117,3 +117,15 @@ TEST_F(LinkDetection, ASecondAttachReleasesTheFirstView)
     click(other, pointAt(other, QStringLiteral("other"), 1));
     EXPECT_EQ(platform.openedAddresses, QStringList{QStringLiteral("www.other.example")});
 }
+
+TEST(LinkDetectionLifetime, AViewDestroyedWhileAttachedIsLetGo)
+{
+    RecordingPlatform platform;
+    QWidget owner;
+    auto view = std::make_unique<RichTextBox>();
+    view->appendRun(QStringLiteral("www.velmora.example"));
+    modRTB::EnableLinkDetection(*view, owner, platform);
+    view.reset();
+    EXPECT_EQ(modRTB::WatchedRichEdit(), nullptr);
+    modRTB::DisableLinkDetection();
+}
