@@ -1,0 +1,241 @@
+// A long random walk through the whole suite, as a restless user would take
+// it: opening calculators, typing, picking, pressing every button and File
+// item, closing windows. After every step the launcher's promises must hold.
+#include "Calculators.h"
+#include "CalculatorWindow.h"
+#include "RecordingPlatform.h"
+#include "frmMDI.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMap>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace velmora;
+
+namespace {
+
+constexpr int kSteps = 2500;
+
+enum class Role { Entry, Result, Report };
+
+Role roleOf(const shell::CalculatorWindow& window)
+{
+    const QString name = window.objectName();
+    if (name.endsWith(QLatin1String("Main")))
+        return Role::Entry;
+    return name.endsWith(QLatin1String("Display")) ? Role::Result : Role::Report;
+}
+
+// What a hidden entry window must still hold when it comes back.
+using Fields = QStringList;
+
+Fields fieldsOf(const QWidget& window)
+{
+    Fields fields;
+    for (const QLineEdit* box : window.findChildren<QLineEdit*>())
+        fields.append(box->objectName() + QLatin1Char('=') + box->text());
+    for (const QComboBox* list : window.findChildren<QComboBox*>())
+        fields.append(list->objectName() + QLatin1Char('=') + list->currentText());
+    return fields;
+}
+
+class SuiteWalk : public ::testing::Test {
+protected:
+    SuiteWalk()
+    {
+        frame.showMaximized();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    }
+
+    template <class T>
+    T& pick(const QList<T>& items)
+    {
+        return const_cast<T&>(items.at(std::uniform_int_distribution<qsizetype>(0, items.size() - 1)(random)));
+    }
+
+    bool chance(int percent) { return std::uniform_int_distribution<int>(1, 100)(random) <= percent; }
+
+    QList<shell::CalculatorWindow*> windows() const { return frame.findChildren<shell::CalculatorWindow*>(); }
+
+    QList<shell::CalculatorWindow*> windowsOnScreen() const
+    {
+        QList<shell::CalculatorWindow*> shown;
+        for (shell::CalculatorWindow* window : windows())
+            if (window->isOnScreen())
+                shown.append(window);
+        return shown;
+    }
+
+    // Answers for whatever dialog the next action opens: sometimes cancel.
+    void scriptDialogs()
+    {
+        platform.fileDialogAnswers.clear();
+        platform.printDialogAnswers.clear();
+        if (chance(70)) {
+            const QStringList names = {QStringLiteral("reading.zcm"), QStringLiteral("reading.rtf"),
+                                       QStringLiteral("READING.ZCM"), QStringLiteral("missing.zcm")};
+            platform.fileDialogAnswers.push_back(files.filePath(pick(names)));
+        }
+        platform.printDialogAnswers.push_back(chance(50));
+        platform.failWrites = chance(10);
+    }
+
+    void actOnFrame()
+    {
+        if (chance(70))
+            frame.cmdSelectOption_Click(std::uniform_int_distribution<int>(0, 3)(random));
+        else
+            frame.lblCaption_Click(std::uniform_int_distribution<int>(0, 6)(random));
+    }
+
+    void actOnWindow(shell::CalculatorWindow& window)
+    {
+        const QList<QLineEdit*> boxes = window.findChildren<QLineEdit*>();
+        const QList<QComboBox*> lists = window.findChildren<QComboBox*>();
+        QList<QPushButton*> buttons;
+        for (QPushButton* button : window.findChildren<QPushButton*>())
+            if (button->isVisibleTo(&window) && button->isEnabled())
+                buttons.append(button);
+        QList<QAction*> fileItems;
+        if (const QList<QAction*> bar = window.menuBarActions(); !bar.isEmpty() && bar.first()->menu())
+            for (QAction* item : bar.first()->menu()->actions())
+                if (!item->isSeparator() && item->isEnabled())
+                    fileItems.append(item);
+
+        const int action = std::uniform_int_distribution<int>(0, 9)(random);
+        if (action <= 2 && !boxes.isEmpty()) {
+            // Fills in every name, mostly with names a window accepts.
+            const QStringList names = {QStringLiteral("Anna"), QStringLiteral("LEE"), QStringLiteral("Bo Li"),
+                                       QStringLiteral("Tom"), QString(), QStringLiteral("   "),
+                                       QStringLiteral("Zoe-2 {x}\\")};
+            for (QLineEdit* box : boxes) {
+                if (!box->isReadOnly()) {
+                    box->clear();
+                    QTest::keyClicks(box, pick(names));
+                }
+            }
+        } else if (action <= 4 && !lists.isEmpty()) {
+            QComboBox* list = pick(lists);
+            if (list->count() > 0)
+                list->setCurrentIndex(std::uniform_int_distribution<int>(0, list->count() - 1)(random));
+        } else if (action <= 7 && !buttons.isEmpty()) {
+            scriptDialogs();
+            pick(buttons)->click();
+        } else if (action == 8 && !fileItems.isEmpty()) {
+            scriptDialogs();
+            pick(fileItems)->trigger();
+        } else {
+            window.closeWindow();
+        }
+    }
+
+    void settle()
+    {
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void checkInvariants(int step)
+    {
+        SCOPED_TRACE(::testing::Message() << "step " << step);
+        QMap<QString, int> copies;
+        bool entryShown = false;
+        bool entryOrResultShown = false;
+        for (shell::CalculatorWindow* window : windows()) {
+            ++copies[window->objectName()];
+            EXPECT_EQ(frame.findWindow(window->objectName()), window) << window->objectName().toStdString();
+            if (!window->isOnScreen())
+                continue;
+            seenOnScreen.insert(window->objectName());
+            entryShown |= roleOf(*window) == Role::Entry;
+            entryOrResultShown |= roleOf(*window) != Role::Report;
+        }
+        for (auto it = copies.cbegin(); it != copies.cend(); ++it)
+            EXPECT_EQ(it.value(), 1) << it.key().toStdString() << " exists twice";
+        if (entryShown) {
+            EXPECT_FALSE(frame.isWelcomePanelVisible()) << "an entry window is on screen";
+        }
+        if (!entryOrResultShown) {
+            EXPECT_TRUE(frame.isWelcomePanelVisible()) << "no calculator is on screen";
+        }
+    }
+
+    // A hidden entry window keeps its fields until it is shown again; a new
+    // window of the same name starts afresh.
+    void trackHiddenEntries()
+    {
+        for (shell::CalculatorWindow* window : windows()) {
+            if (roleOf(*window) != Role::Entry)
+                continue;
+            const QString name = window->objectName();
+            auto kept = hidden.find(name);
+            if (kept != hidden.end() && kept->window != window) {
+                hidden.erase(kept);
+                kept = hidden.end();
+            }
+            if (!window->isOnScreen()) {
+                if (kept == hidden.end()) {
+                    hidden.insert(name, {window, fieldsOf(*window)});
+                } else {
+                    EXPECT_EQ(fieldsOf(*window), kept->fields) << name.toStdString();
+                }
+            } else if (kept != hidden.end()) {
+                EXPECT_EQ(fieldsOf(*window), kept->fields) << name.toStdString() << " came back changed";
+                hidden.erase(kept);
+            }
+        }
+    }
+
+    struct Kept {
+        QPointer<shell::CalculatorWindow> window;
+        Fields fields;
+    };
+
+    std::mt19937 random{20261209};
+    velmora::testing::RecordingPlatform platform;
+    shell::frmMDI frame{platform, shell::calculatorEntryWindows()};
+    QTemporaryDir files;
+    QMap<QString, Kept> hidden;
+    QSet<QString> seenOnScreen;
+};
+
+} // namespace
+
+TEST_F(SuiteWalk, KeepsTheLaunchersPromisesThroughALongRandomSession)
+{
+    for (int step = 0; step < kSteps; ++step) {
+        const QList<shell::CalculatorWindow*> shown = windowsOnScreen();
+        if (shown.isEmpty() || chance(5))
+            actOnFrame();
+        else
+            actOnWindow(*pick(shown));
+        settle();
+        checkInvariants(step);
+        trackHiddenEntries();
+        if (HasFailure())
+            return;
+    }
+    // The walk went everywhere: every window of every calculator was on screen.
+    for (const char* name :
+         {"frmChineseZodiacCompatibilityMain", "frmChineseZodiacCompatibilityDisplay",
+          "frmChineseZodiacCompatibilitySave", "frmEgyptianAstrologyCompatibilityMain",
+          "frmEgyptianAstrologyCompatibilityDisplay", "frmJapaneseAstrologyCompatibilityMain",
+          "frmJapaneseAstrologyCompatibilityDisplay", "frmZodiacCompatibilityMain", "frmZodiacCompatibilityDisplay",
+          "frmZodiacCompatibilitySave"}) {
+        EXPECT_TRUE(seenOnScreen.contains(QLatin1String(name))) << name;
+    }
+    frame.close();
+    settle();
+    EXPECT_TRUE(windows().isEmpty());
+}
