@@ -41,7 +41,6 @@ private:
 
     PersonControls createPerson(QGroupBox* frame, const char* who, bool isUser);
     void createMenus();
-    bool validateDate(const PersonControls& person, bool isUser);
     static PersonEntry entryOf(const PersonControls& person);
 
     PersonControls user_{};

@@ -207,17 +207,6 @@ bool frmEgyptianAstrologyCompatibilityMain::txtName_KeyPress(QLineEdit& box, con
     return true;
 }
 
-bool frmEgyptianAstrologyCompatibilityMain::validateDate(const PersonControls& person, bool isUser)
-{
-    const shell::DateProblem problem = shell::CheckBirthDate(person.year->currentText().toInt(),
-                                                             person.month->currentIndex(), person.date->currentIndex());
-    if (problem == shell::DateProblem::None)
-        return true;
-    platform().showMessage(this, shell::dateMessage(isUser ? shell::Person::User : shell::Person::Partner, problem),
-                           ui::MessageIcon::Information);
-    return false;
-}
-
 bool frmEgyptianAstrologyCompatibilityMain::ValidateEntries()
 {
     if (user_.name->text().isEmpty()) {
@@ -230,7 +219,9 @@ bool frmEgyptianAstrologyCompatibilityMain::ValidateEntries()
         partner_.name->setFocus();
         return false;
     }
-    return validateDate(user_, true) && validateDate(partner_, false);
+    return shell::AcceptBirthDate(platform(), this, shell::Person::User, user_.month, user_.date, user_.year)
+           && shell::AcceptBirthDate(platform(), this, shell::Person::Partner, partner_.month, partner_.date,
+                                     partner_.year);
 }
 
 void frmEgyptianAstrologyCompatibilityMain::Command1_Click()

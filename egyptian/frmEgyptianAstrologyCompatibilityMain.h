@@ -61,7 +61,6 @@ private:
     void createMenus();
     // True when the key was handled here and must not reach the box.
     bool txtName_KeyPress(QLineEdit& box, const QKeyEvent& key);
-    bool validateDate(const PersonControls& person, bool isUser);
     std::optional<modegyptianCompatibility::EgyptianSign> showSign(const PersonControls& person, const SignView& view,
                                                                   const QString& heading);
 

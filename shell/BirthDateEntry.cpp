@@ -1,5 +1,7 @@
 #include "BirthDateEntry.h"
 
+#include "Platform.h"
+
 #include <QComboBox>
 #include <QStringList>
 
@@ -59,6 +61,16 @@ QString dateMessage(Person person, DateProblem problem)
     case DateProblem::None: break;
     }
     return {};
+}
+
+bool AcceptBirthDate(ui::Platform& platform, QWidget* window, Person person, const QComboBox* month,
+                     const QComboBox* day, const QComboBox* year)
+{
+    const DateProblem problem = CheckBirthDate(year->currentText().toInt(), month->currentIndex(), day->currentIndex());
+    if (problem == DateProblem::None)
+        return true;
+    platform.showMessage(window, dateMessage(person, problem), ui::MessageIcon::Information);
+    return false;
 }
 
 } // namespace velmora::shell

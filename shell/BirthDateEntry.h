@@ -3,6 +3,11 @@
 #include <QString>
 
 class QComboBox;
+class QWidget;
+
+namespace velmora::ui {
+class Platform;
+}
 
 // The birth-date lists and checks that the Western, Chinese and Egyptian
 // entry windows share. The checks work on list positions (month 0 = January,
@@ -24,5 +29,10 @@ DateProblem CheckBirthDate(int year, int monthPosition, int dayPosition) noexcep
 
 // The message for a refused date, as every entry window words it.
 QString dateMessage(Person person, DateProblem problem);
+
+// Checks the date chosen in a person's three lists; a refused date is told to
+// the user (information icon) and gives false.
+bool AcceptBirthDate(ui::Platform& platform, QWidget* window, Person person, const QComboBox* month,
+                     const QComboBox* day, const QComboBox* year);
 
 } // namespace velmora::shell

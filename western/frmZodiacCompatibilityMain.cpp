@@ -136,17 +136,6 @@ void frmZodiacCompatibilityMain::Form_Unload()
     launcher().setWelcomePanelVisible(true);
 }
 
-bool frmZodiacCompatibilityMain::validateDate(const PersonControls& person, bool isUser)
-{
-    const shell::DateProblem problem = shell::CheckBirthDate(person.year->currentText().toInt(),
-                                                             person.month->currentIndex(), person.day->currentIndex());
-    if (problem == shell::DateProblem::None)
-        return true;
-    platform().showMessage(this, shell::dateMessage(isUser ? shell::Person::User : shell::Person::Partner, problem),
-                           ui::MessageIcon::Information);
-    return false;
-}
-
 bool frmZodiacCompatibilityMain::ValidateEntries()
 {
     if (user_.name->text().isEmpty()) {
@@ -159,7 +148,9 @@ bool frmZodiacCompatibilityMain::ValidateEntries()
         partner_.name->setFocus();
         return false;
     }
-    return validateDate(user_, true) && validateDate(partner_, false);
+    return shell::AcceptBirthDate(platform(), this, shell::Person::User, user_.month, user_.day, user_.year)
+           && shell::AcceptBirthDate(platform(), this, shell::Person::Partner, partner_.month, partner_.day,
+                                     partner_.year);
 }
 
 void frmZodiacCompatibilityMain::cmdSunSign_Click()

@@ -40,7 +40,6 @@ private:
 
     PersonControls createPerson(QWidget* frame, char suffix);
     void createMenus();
-    bool validateDate(const PersonControls& person, bool isUser);
 
     PersonControls user_{};
     PersonControls partner_{};
