@@ -1,21 +1,14 @@
 #include "frmChineseZodiacCompatibilitySave.h"
 
 #include "ChineseReading.h"
-#include "Controls.h"
-#include "Fonts.h"
 #include "Launcher.h"
-#include "LinkLabel.h"
 #include "Platform.h"
 #include "RichTextBox.h"
-#include "SiteTexts.h"
 #include "Text.h"
-#include "Twips.h"
 #include "frmChineseZodiacCompatibilityDisplay.h"
 #include "modHelp.h"
-#include "modRTB.h"
 
 #include <QPrinter>
-#include <QPushButton>
 #include <QTextCursor>
 
 #include <array>
@@ -60,53 +53,16 @@ constexpr std::array<ReportField, 13> kPartnerFields = {{
 } // namespace
 
 frmChineseZodiacCompatibilitySave::frmChineseZodiacCompatibilitySave(shell::Launcher& launcher)
-    : CalculatorWindow(launcher, kWindowName, QStringLiteral("Velmora Chinese Zodiac Compatibility"), 7725, 7530)
+    : ReportWindow(launcher, kWindowName, QStringLiteral("Velmora Chinese Zodiac Compatibility"), "Label16",
+                   QStringLiteral("Chinese zodiac compatibility report"))
 {
-    auto* forum = ui::addLinkLabel(this, "Label14", shell::texts::kForumBanner, 1747, 0, 5800, 195);
-    auto* site = ui::addLinkLabel(this, "Label1", shell::texts::kSiteInvitation, 1867, 180, 5800, 195);
-    for (ui::LinkLabel* label : {forum, site}) {
-        label->setFont(ui::verdana(7, true, true));
-        ui::setColors(label, {}, Qt::blue);
-    }
-
-    RTB = new ui::RichTextBox(this);
-    RTB->setObjectName(QStringLiteral("RTB"));
-    RTB->setGeometry(ui::twipsRect(30, 390, 7665, 6135));
-    RTB->setAccessibleName(QStringLiteral("Chinese zodiac compatibility report"));
-    // The report always runs past one screen; a scroll bar that is there
-    // from the start spares laying the report out again when it appears.
-    RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    ui::clearClipboardOnUse(*RTB, platform());
-
-    auto* save = ui::addButton(this, "cmdSave", QStringLiteral("&Save"), 5400, 6570, 1125, 345);
-    connect(save, &QPushButton::clicked, this, &frmChineseZodiacCompatibilitySave::cmdSave_Click);
-    auto* print = ui::addButton(this, "cmdPrint", QStringLiteral("&Print"), 6555, 6570, 1125, 345);
-    connect(print, &QPushButton::clicked, this, &frmChineseZodiacCompatibilitySave::cmdPrint_Click);
-
-    auto* offer = ui::addLinkLabel(this, "Label16", shell::texts::kFullyBrandedOffer, 30, 6960, 7665, 540);
-    offer->setFont(ui::verdana(8.25, true, true));
-
-    shell::modHelp::connectLinkLabels(*this, platform());
-}
-
-void frmChineseZodiacCompatibilitySave::Form_Load()
-{
-    CalculatorWindow::Form_Load();
-    ui::modRTB::EnableLinkDetection(*RTB, *this, platform());
-    // One edit: the view and its link detection see the finished report once
-    // instead of after every run.
-    QTextCursor edit(RTB->document());
-    edit.beginEditBlock();
-    composeReport();
-    edit.endEditBlock();
-    RTB->moveCursor(QTextCursor::Start);
 }
 
 // Brings the result window back to the front; one that has been closed in
 // the meantime is not made again, since it would show no reading.
 void frmChineseZodiacCompatibilitySave::Form_Unload()
 {
-    ui::modRTB::DisableLinkDetection();
+    ReportWindow::Form_Unload();
     if (shell::CalculatorWindow* result = launcher().findWindow(frmChineseZodiacCompatibilityDisplay::kWindowName))
         result->showWindow();
 }

@@ -1,24 +1,17 @@
 #include "frmZodiacCompatibilitySave.h"
 
-#include "Controls.h"
-#include "Fonts.h"
 #include "Launcher.h"
-#include "LinkLabel.h"
 #include "Platform.h"
 #include "ProfileFields.h"
 #include "RichTextBox.h"
-#include "SiteTexts.h"
 #include "Text.h"
-#include "Twips.h"
 #include "WesternReading.h"
 #include "frmZodiacCompatibilityDisplay.h"
 #include "modCheckForUniqueUser.h"
 #include "modHelp.h"
-#include "modRTB.h"
 #include "modZodiacCompatibility.h"
 
 #include <QPrinter>
-#include <QPushButton>
 #include <QTextCursor>
 
 namespace velmora::western {
@@ -40,48 +33,14 @@ QString creditLine()
 } // namespace
 
 frmZodiacCompatibilitySave::frmZodiacCompatibilitySave(shell::Launcher& launcher)
-    : CalculatorWindow(launcher, kWindowName, QStringLiteral("Velmora Zodiac Compatibility"), 7725, 7530)
+    : ReportWindow(launcher, kWindowName, QStringLiteral("Velmora Zodiac Compatibility"), "Label9",
+                   QStringLiteral("Zodiac compatibility report"))
 {
-    auto* forum = ui::addLinkLabel(this, "Label14", shell::texts::kForumBanner, 1747, 0, 5800, 195);
-    auto* site = ui::addLinkLabel(this, "Label1", shell::texts::kSiteInvitation, 1867, 180, 5800, 195);
-    for (ui::LinkLabel* label : {forum, site}) {
-        label->setFont(ui::verdana(7, true, true));
-        ui::setColors(label, {}, Qt::blue);
-    }
-
-    RTB = new ui::RichTextBox(this);
-    RTB->setObjectName(QStringLiteral("RTB"));
-    RTB->setGeometry(ui::twipsRect(30, 390, 7665, 6135));
-    RTB->setAccessibleName(QStringLiteral("Zodiac compatibility report"));
-    ui::clearClipboardOnUse(*RTB, platform());
-
-    auto* save = ui::addButton(this, "cmdSave", QStringLiteral("&Save"), 5400, 6570, 1125, 345);
-    connect(save, &QPushButton::clicked, this, &frmZodiacCompatibilitySave::cmdSave_Click);
-    auto* print = ui::addButton(this, "cmdPrint", QStringLiteral("&Print"), 6555, 6570, 1125, 345);
-    connect(print, &QPushButton::clicked, this, &frmZodiacCompatibilitySave::cmdPrint_Click);
-
-    auto* offer = ui::addLinkLabel(this, "Label9", shell::texts::kFullyBrandedOffer, 30, 6960, 7665, 540);
-    offer->setFont(ui::verdana(8.25, true, true));
-
-    shell::modHelp::connectLinkLabels(*this, platform());
-}
-
-void frmZodiacCompatibilitySave::Form_Load()
-{
-    CalculatorWindow::Form_Load();
-    ui::modRTB::EnableLinkDetection(*RTB, *this, platform());
-    // One edit: the view and its link detection see the finished report once
-    // instead of after every run.
-    QTextCursor edit(RTB->document());
-    edit.beginEditBlock();
-    composeReport();
-    edit.endEditBlock();
-    RTB->moveCursor(QTextCursor::Start);
 }
 
 void frmZodiacCompatibilitySave::Form_Unload()
 {
-    ui::modRTB::DisableLinkDetection();
+    ReportWindow::Form_Unload();
     launcher().instance<frmZodiacCompatibilityDisplay>().showWindow();
 }
 

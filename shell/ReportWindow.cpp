@@ -1,0 +1,67 @@
+#include "ReportWindow.h"
+
+#include "Controls.h"
+#include "Fonts.h"
+#include "LinkLabel.h"
+#include "Platform.h"
+#include "RichTextBox.h"
+#include "SiteTexts.h"
+#include "Twips.h"
+#include "modHelp.h"
+#include "modRTB.h"
+
+#include <QPushButton>
+#include <QTextCursor>
+
+namespace velmora::shell {
+
+ReportWindow::ReportWindow(Launcher& launcher, const QString& name, const QString& caption, const char* offerLabel,
+                           const QString& reportName)
+    : CalculatorWindow(launcher, name, caption, 7725, 7530)
+{
+    auto* forum = ui::addLinkLabel(this, "Label14", texts::kForumBanner, 1747, 0, 5800, 195);
+    auto* site = ui::addLinkLabel(this, "Label1", texts::kSiteInvitation, 1867, 180, 5800, 195);
+    for (ui::LinkLabel* label : {forum, site}) {
+        label->setFont(ui::verdana(7, true, true));
+        ui::setColors(label, {}, Qt::blue);
+    }
+
+    RTB = new ui::RichTextBox(this);
+    RTB->setObjectName(QStringLiteral("RTB"));
+    RTB->setGeometry(ui::twipsRect(30, 390, 7665, 6135));
+    RTB->setAccessibleName(reportName);
+    // A report always runs past one screen; a scroll bar that is there from
+    // the start spares laying the report out again when it appears.
+    RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ui::clearClipboardOnUse(*RTB, platform());
+
+    auto* save = ui::addButton(this, "cmdSave", QStringLiteral("&Save"), 5400, 6570, 1125, 345);
+    connect(save, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    auto* print = ui::addButton(this, "cmdPrint", QStringLiteral("&Print"), 6555, 6570, 1125, 345);
+    connect(print, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+
+    auto* offer = ui::addLinkLabel(this, offerLabel, texts::kFullyBrandedOffer, 30, 6960, 7665, 540);
+    offer->setFont(ui::verdana(8.25, true, true));
+
+    modHelp::connectLinkLabels(*this, platform());
+}
+
+void ReportWindow::Form_Load()
+{
+    CalculatorWindow::Form_Load();
+    ui::modRTB::EnableLinkDetection(*RTB, *this, platform());
+    // One edit: the view and its link detection see the finished report once
+    // instead of after every run.
+    QTextCursor edit(RTB->document());
+    edit.beginEditBlock();
+    composeReport();
+    edit.endEditBlock();
+    RTB->moveCursor(QTextCursor::Start);
+}
+
+void ReportWindow::Form_Unload()
+{
+    ui::modRTB::DisableLinkDetection();
+}
+
+} // namespace velmora::shell
