@@ -2,7 +2,6 @@
 // both profiles and the match written into a new result window, and that
 // window shown.
 #include "Calculators.h"
-#include "Fonts.h"
 #include "RecordingPlatform.h"
 #include "frmJapaneseAstrologyCompatibilityDisplay.h"
 #include "frmJapaneseAstrologyCompatibilityMain.h"

@@ -2,7 +2,6 @@
 // result window filled and shown) and opening (composing) the report.
 #include "Calculators.h"
 #include "ChineseReading.h"
-#include "Fonts.h"
 #include "RecordingPlatform.h"
 #include "frmChineseZodiacCompatibilityDisplay.h"
 #include "frmChineseZodiacCompatibilityMain.h"

@@ -1,7 +1,6 @@
 // The Egyptian calculator's lookups and one whole calculation (validation to
 // the result window filled and shown).
 #include "Calculators.h"
-#include "Fonts.h"
 #include "RecordingPlatform.h"
 #include "frmEgyptianAstrologyCompatibilityDisplay.h"
 #include "frmEgyptianAstrologyCompatibilityMain.h"

@@ -1,7 +1,6 @@
 // The Western calculator's lookups, one whole calculation (compute button to
 // the result window filled and shown) and opening the report.
 #include "Calculators.h"
-#include "Fonts.h"
 #include "RecordingPlatform.h"
 #include "frmMDI.h"
 #include "frmZodiacCompatibilityDisplay.h"
