@@ -2,15 +2,13 @@
 #include "ChineseReading.h"
 #include "RichTextBox.h"
 #include "Text.h"
+#include "WordProcessor.h"
 #include "modRTB.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -18,6 +16,7 @@
 
 using namespace velmora;
 using velmora::testing::ChineseWindows;
+using velmora::testing::readWithAbiWord;
 namespace mcz = velmora::chinese::modchinesezodiac;
 
 namespace {
@@ -40,25 +39,6 @@ QString captionOf(const QWidget* window, const QWidget* box)
     return {};
 }
 
-// What a word processor reads from a rich text file.
-QString readWithAbiWord(const QByteArray& rtf)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("report.rtf"));
-    const QString out = dir.filePath(QStringLiteral("report.txt"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
-        return {};
-    file.close();
-    QProcess abiword;
-    abiword.start(QStringLiteral("abiword"), {QStringLiteral("--to=txt"), path, QStringLiteral("-o"), out});
-    if (!abiword.waitForFinished(60000))
-        return {};
-    QFile converted(out);
-    if (!converted.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(converted.readAll()).trimmed();
-}
 
 struct TextRun {
     QString text;

@@ -1,45 +1,25 @@
 #include "EgyptianFixture.h"
 #include "RichTextBox.h"
 #include "Text.h"
+#include "WordProcessor.h"
 #include "modegyptianCompatibility.h"
 
-#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTextCursor>
 
 using namespace velmora;
 namespace mec = egyptian::modegyptianCompatibility;
+using velmora::testing::readWithAbiWord;
 
 namespace {
 
 const QColor kDarkRed(128, 0, 0);
 const QColor kDarkBlue(0, 0, 128);
 
-// What a word processor reads from the file: AbiWord converts it to text.
-QString readWithAbiWord(const QByteArray& rtf)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("reading.rtf"));
-    const QString out = dir.filePath(QStringLiteral("reading.txt"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
-        return {};
-    file.close();
-    QProcess abiword;
-    abiword.start(QStringLiteral("abiword"), {QStringLiteral("--to=txt"), path, QStringLiteral("-o"), out});
-    if (!abiword.waitForFinished(60000))
-        return {};
-    QFile converted(out);
-    if (!converted.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(converted.readAll()).trimmed();
-}
 
 QTextCharFormat formatAt(const QTextEdit* view, const QString& text)
 {

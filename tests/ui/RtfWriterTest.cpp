@@ -1,38 +1,12 @@
 #include "RichTextBox.h"
 #include "RtfWriter.h"
+#include "WordProcessor.h"
 
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using velmora::testing::readWithAbiWord;
 using velmora::ui::RichTextBox;
 using velmora::ui::toRtf;
-
-namespace {
-
-// What a word processor makes of the file: AbiWord converts it to the
-// given format ("txt" or "html").
-QString readWithAbiWord(const QByteArray& rtf, const QString& format)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("report.rtf"));
-    const QString out = dir.filePath(QStringLiteral("report.") + format);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
-        return {};
-    file.close();
-    QProcess abiword;
-    abiword.start(QStringLiteral("abiword"), {QStringLiteral("--to=") + format, path, QStringLiteral("-o"), out});
-    if (!abiword.waitForFinished(60000))
-        return {};
-    QFile converted(out);
-    if (!converted.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(converted.readAll()).trimmed();
-}
-
-} // namespace
 
 class RtfRoundTrip : public ::testing::TestWithParam<const char*> {};
 
