@@ -76,13 +76,7 @@ protected:
         QTest::mouseClick(child<QPushButton>(entry(), QStringLiteral("cmdProceed")), Qt::LeftButton);
     }
 
-    QStringList messages() const
-    {
-        QStringList out;
-        for (const auto& message : platform.messages)
-            out.append(message.text);
-        return out;
-    }
+    QStringList messages() const { return platform.messageTexts(); }
 
     // The window's frame sits at the top of the launcher, centred on the screen.
     void expectPlacedAtTheTopCentre(const shell::CalculatorWindow* window) const

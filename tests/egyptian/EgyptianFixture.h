@@ -74,13 +74,7 @@ protected:
         QTest::mouseClick(inEntry<QWidget>("Command1"), Qt::LeftButton);
     }
 
-    QStringList messages() const
-    {
-        QStringList out;
-        for (const auto& message : platform.messages)
-            out.append(message.text);
-        return out;
-    }
+    QStringList messages() const { return platform.messageTexts(); }
 
     static bool onScreen(shell::CalculatorWindow* window) { return window && window->isOnScreen(); }
 

@@ -16,6 +16,14 @@ void RecordingPlatform::showMessage(QWidget*, const QString& text, ui::MessageIc
     messages.push_back({text, icon, QString(ui::kApplicationTitle)});
 }
 
+QStringList RecordingPlatform::messageTexts() const
+{
+    QStringList texts;
+    for (const Message& message : messages)
+        texts.append(message.text);
+    return texts;
+}
+
 std::optional<QString> RecordingPlatform::answerFileDialog(const ui::FileDialogRequest& request, bool save)
 {
     fileDialogs.push_back({request, save});

@@ -46,6 +46,9 @@ public:
     QStringList openedAddresses;
     int clipboardClears = 0;
 
+    // The texts of the messages shown so far, in order.
+    QStringList messageTexts() const;
+
     void showMessage(QWidget* parent, const QString& text, ui::MessageIcon icon) override;
     std::optional<QString> getSaveFileName(QWidget* parent, const ui::FileDialogRequest& request) override;
     std::optional<QString> getOpenFileName(QWidget* parent, const ui::FileDialogRequest& request) override;

@@ -66,13 +66,7 @@ protected:
         entry()->cmdSunSign_Click();
     }
 
-    QStringList messages() const
-    {
-        QStringList out;
-        for (const auto& message : platform.messages)
-            out.append(message.text);
-        return out;
-    }
+    QStringList messages() const { return platform.messageTexts(); }
 
     static bool onScreen(shell::CalculatorWindow* window) { return window && window->isOnScreen(); }
 
