@@ -21,8 +21,8 @@ int wordCount(std::string_view text)
     return static_cast<int>(std::distance(std::istream_iterator<std::string>(words), {}));
 }
 
-// Opens with "You" and keeps addressing the reader.
-bool speaksToTheReader(std::string_view text)
+// How often the text says "you", "your", "yours" or "yourself".
+int timesAddressed(std::string_view text)
 {
     std::istringstream words{std::string(text)};
     int addressed = 0;
@@ -31,7 +31,13 @@ bool speaksToTheReader(std::string_view text)
         std::transform(word.begin(), word.end(), word.begin(), [](unsigned char c) { return std::tolower(c); });
         addressed += (word == "you" || word == "your" || word == "yours" || word == "yourself") ? 1 : 0;
     }
-    return text.starts_with("You ") && addressed >= 5;
+    return addressed;
+}
+
+// Opens with "You" and keeps addressing the reader.
+bool speaksToTheReader(std::string_view text)
+{
+    return text.starts_with("You ") && timesAddressed(text) >= 5;
 }
 
 std::string plural(std::string_view animal)
@@ -180,6 +186,8 @@ TEST(PairDescriptions, EachHasABodyABlankLineAndAClosingWithThePairsNumber)
             EXPECT_EQ(body.find_first_of("\r\n"), std::string_view::npos);
             const int words = wordCount(body);
             EXPECT_TRUE(words >= 110 && words <= 210) << words;
+            // Every body speaks to the reader, whose animal is the first of the pair.
+            EXPECT_GE(timesAddressed(body), 5) << body;
 
             EXPECT_TRUE(closing.starts_with(kClosingStart)) << closing;
             EXPECT_TRUE(closing.ends_with(".")) << closing;
