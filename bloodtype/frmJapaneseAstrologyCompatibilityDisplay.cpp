@@ -121,9 +121,11 @@ void frmJapaneseAstrologyCompatibilityDisplay::createProfileFrame(QWidget* panel
     ui::setColors(frame, {}, kYellow);
     for (const ProfileRow& row : kProfileRows) {
         const QByteArray valueName = isUser ? row.userLabel : row.partnerLabel;
-        addCaption(frame, (valueName + "Caption").constData(), QLatin1String(row.caption), 240, row.top, 8.25);
+        QLabel* caption =
+            addCaption(frame, (valueName + "Caption").constData(), QLatin1String(row.caption), 240, row.top, 8.25);
         QLabel* value = addValueLabel(frame, valueName.constData(), row.valueLeft, row.valueTop, row.valueWidth,
                                       isUser ? row.userHeight : row.partnerHeight);
+        ui::labelValue(caption, value);
         value->setFont(ui::verdana(8.25, true));
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         value->setWordWrap(true);
@@ -149,6 +151,7 @@ QWidget* frmJapaneseAstrologyCompatibilityDisplay::createCompatibilityPanel()
         value->setFont(ui::verdana(9, true));
         value->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         value->setWordWrap(true);
+        ui::labelValue(caption, value);
     }
     ui::setColors(frame->findChild<QLabel*>(QStringLiteral("lblCompatibilityWithPartners")), {}, kYellow);
     return panel;

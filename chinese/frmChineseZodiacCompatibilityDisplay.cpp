@@ -247,7 +247,7 @@ QWidget* frmChineseZodiacCompatibilityDisplay::createCompatibilityTab()
         caption->setFont(ui::verdana(9.75));
         ui::setColors(caption, {}, Qt::black);
         *row.value = addValueLabel(frame, row.valueName, 4560, top, 7200, 330, 9.75);
-        (*row.value)->setAccessibleName(QLatin1String(row.caption));
+        ui::labelValue(caption, *row.value);
         top += 420;
     }
 
@@ -290,7 +290,7 @@ QWidget* frmChineseZodiacCompatibilityDisplay::createPersonTab(bool isUser)
         ui::setColors(caption, {}, Qt::black);
         QLabel* value = addValueLabel(frame, sign.value, 240, sign.top + kCaptionHeight, kPictureSize, 420, 12);
         value->setAlignment(Qt::AlignCenter);
-        value->setAccessibleName(QString(QLatin1String(sign.caption)).simplified());
+        ui::labelValue(caption, value);
     }
 
     for (const FieldBox& field : kFieldBoxes) {
@@ -373,7 +373,9 @@ void frmChineseZodiacCompatibilityDisplay::ShowReading(const ChineseReadingRecor
 void frmChineseZodiacCompatibilityDisplay::showPerson(bool isUser, const ChineseReadingRecord& reading)
 {
     const PersonControlNames& names = controlsOf(isUser);
-    findChild<QGroupBox*>(QLatin1String(names.frame))->setTitle(isUser ? reading.UserName : reading.PartnerName);
+    QString name = isUser ? reading.UserName : reading.PartnerName;
+    // A name is shown as typed: an "&" in it is no shortcut mark.
+    findChild<QGroupBox*>(QLatin1String(names.frame))->setTitle(name.replace(QLatin1Char('&'), QStringLiteral("&&")));
     findChild<QLabel*>(QLatin1String(names.animal))
         ->setText(ui::toQString(isUser ? reading.UserAnimal : reading.PartnerAnimal));
     findChild<QLabel*>(QLatin1String(names.element))

@@ -67,11 +67,12 @@ QLabel* addValue(QWidget* frame, const char* name, int left, int top, const QCol
     return value;
 }
 
-void addCaption(QWidget* frame, const char* name, const QString& text, int left, int top)
+QLabel* addCaption(QWidget* frame, const char* name, const QString& text, int left, int top)
 {
     QLabel* caption = ui::addLabel(frame, name, text, left, top, 3120, 285);
     caption->setFont(ui::verdana(8.25));
     ui::setColors(caption, {}, Qt::black);
+    return caption;
 }
 
 } // namespace
@@ -144,24 +145,38 @@ void frmEgyptianAstrologyCompatibilityDisplay::createCompatibilityTab()
     QGroupBox* frame = addCaptionedFrame(tab, "fraResult", QStringLiteral("Egyptian Astrology Compatibility Result"));
 
     constexpr std::array<int, 3> kColumns = {240, 3480, 6720};
-    addCaption(frame, "lblYourNameCaption", QStringLiteral("Your Name"), kColumns[0], 480);
-    addCaption(frame, "lblYourEgyptianSignCaption", QStringLiteral("Your Egyptian Sign"), kColumns[1], 480);
-    addCaption(frame, "lblYourDateOfBirthCaption", QStringLiteral("Your Date Of Birth"), kColumns[2], 480);
-    lblYourName = addValue(frame, "lblYourName", kColumns[0], 780, Qt::black);
-    lblYourEgyptianSign = addValue(frame, "lblYourEgyptianSign", kColumns[1], 780, Qt::red);
-    lblYourDateOfBirth = addValue(frame, "lblYourDateOfBirth", kColumns[2], 780, Qt::black);
+    const struct {
+        const char* captionName;
+        const char* caption;
+        QLabel** value;
+        const char* valueName;
+        int column;
+        int top;
+        QColor color;
+    } fields[] = {
+        {"lblYourNameCaption", "Your Name", &lblYourName, "lblYourName", 0, 480, Qt::black},
+        {"lblYourEgyptianSignCaption", "Your Egyptian Sign", &lblYourEgyptianSign, "lblYourEgyptianSign", 1, 480,
+         Qt::red},
+        {"lblYourDateOfBirthCaption", "Your Date Of Birth", &lblYourDateOfBirth, "lblYourDateOfBirth", 2, 480,
+         Qt::black},
+        {"lblYourPartnerNameCaption", "Your Partner's Name", &lblYourPartnerName, "lblYourPartnerName", 0, 1560,
+         Qt::black},
+        {"lblYourPartnerEgyptianSignCaption", "Your Partner's Egyptian Sign", &lblYourPartnerEgyptianSign,
+         "lblYourPartnerEgyptianSign", 1, 1560, Qt::red},
+        {"lblYourPartnerDateOfBirthCaption", "Your Partner's Date Of Birth", &lblYourPartnerDateOfBirth,
+         "lblYourPartnerDateOfBirth", 2, 1560, Qt::black},
+    };
+    for (const auto& field : fields) {
+        const int left = kColumns[static_cast<std::size_t>(field.column)];
+        QLabel* caption = addCaption(frame, field.captionName, QLatin1String(field.caption), left, field.top);
+        *field.value = addValue(frame, field.valueName, left, field.top + 300, field.color);
+        ui::labelValue(caption, *field.value);
+    }
 
-    addCaption(frame, "lblYourPartnerNameCaption", QStringLiteral("Your Partner's Name"), kColumns[0], 1560);
-    addCaption(frame, "lblYourPartnerEgyptianSignCaption", QStringLiteral("Your Partner's Egyptian Sign"),
-               kColumns[1], 1560);
-    addCaption(frame, "lblYourPartnerDateOfBirthCaption", QStringLiteral("Your Partner's Date Of Birth"),
-               kColumns[2], 1560);
-    lblYourPartnerName = addValue(frame, "lblYourPartnerName", kColumns[0], 1860, Qt::black);
-    lblYourPartnerEgyptianSign = addValue(frame, "lblYourPartnerEgyptianSign", kColumns[1], 1860, Qt::red);
-    lblYourPartnerDateOfBirth = addValue(frame, "lblYourPartnerDateOfBirth", kColumns[2], 1860, Qt::black);
-
-    addCaption(frame, "lblCompatibilityCaption", QStringLiteral("Compatibility With Your Partner"), kColumns[0], 2760);
+    QLabel* compatibilityCaption = addCaption(frame, "lblCompatibilityCaption",
+                                              QStringLiteral("Compatibility With Your Partner"), kColumns[0], 2760);
     lblCompatibility = ui::addLabel(frame, "lblCompatibility", QString(), kColumns[0], 3060, 9720, 600);
+    ui::labelValue(compatibilityCaption, lblCompatibility);
     lblCompatibility->setFont(ui::verdana(12, true));
     lblCompatibility->setAlignment(Qt::AlignCenter);
     ui::setColors(lblCompatibility, QApplication::palette("QMenu").color(QPalette::WindowText), Qt::white);

@@ -2,14 +2,33 @@
 
 #include "Fonts.h"
 #include "Launcher.h"
+#include "LinkLabel.h"
 #include "Platform.h"
 #include "Twips.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QShortcut>
 
 namespace velmora::shell {
+namespace {
+
+// The window's part of the frame's tab chain, in order.
+QList<QWidget*> tabChainOf(const QWidget& window)
+{
+    QList<QWidget*> chain;
+    for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain()) {
+        if (window.isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus))
+            chain.append(w);
+    }
+    return chain;
+}
+
+} // namespace
 
 CalculatorWindow::CalculatorWindow(Launcher& launcher, const QString& name, const QString& caption, int widthTwips,
                                    int heightTwips)
@@ -29,6 +48,61 @@ QList<QAction*> CalculatorWindow::menuBarActions() const
 void CalculatorWindow::Form_Load()
 {
     placeOnScreen();
+    putLinksLastInTabOrder();
+    addSaveAndPrintKeys();
+}
+
+// Ctrl+S and Ctrl+P press the window's Save and Print buttons, where it has them.
+void CalculatorWindow::addSaveAndPrintKeys()
+{
+    const struct {
+        const char* button;
+        QKeySequence::StandardKey key;
+    } keys[] = {{"cmdSave", QKeySequence::Save}, {"cmdPrint", QKeySequence::Print}};
+    for (const auto& [name, key] : keys) {
+        auto* button = findChild<QAbstractButton*>(QLatin1String(name));
+        if (!button)
+            continue;
+        auto* shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, button, [button] {
+            if (button->isEnabled())
+                button->click();
+        });
+    }
+}
+
+void CalculatorWindow::putLinksLastInTabOrder()
+{
+    const QList<QWidget*> chain = tabChainOf(*this);
+    QList<QWidget*> links;
+    QWidget* last = nullptr;
+    for (QWidget* widget : chain) {
+        if (qobject_cast<ui::LinkLabel*>(widget))
+            links.append(widget);
+        else
+            last = widget;
+    }
+    if (!last)
+        return;
+    for (QWidget* link : links) {
+        setTabOrder(last, link);
+        last = link;
+    }
+}
+
+QWidget* CalculatorWindow::firstInput() const
+{
+    const QList<QWidget*> chain = tabChainOf(*this);
+    for (QWidget* widget : chain) {
+        if (const auto* box = qobject_cast<QLineEdit*>(widget); box && !box->isReadOnly() && box->isEnabled())
+            return widget;
+    }
+    for (QWidget* widget : chain) {
+        if (widget->isEnabled() && !widget->isHidden() && !qobject_cast<ui::LinkLabel*>(widget))
+            return widget;
+    }
+    return nullptr;
 }
 
 void CalculatorWindow::Form_Unload() {}
@@ -55,9 +129,8 @@ void CalculatorWindow::placeOnScreen()
     QMdiSubWindow* frame = subWindow();
     if (!frame)
         return;
-    const int screenWidth = platform().screenWidthTwips();
-    const int windowWidth = ui::pixelsToTwips(frame->width());
-    frame->move(ui::twipsToPixels((screenWidth - windowWidth) / 2), 0);
+    const int areaWidth = launcher_.windowAreaSize().width();
+    frame->move(std::max(0, (areaWidth - frame->width()) / 2), 0);
 }
 
 void CalculatorWindow::showWindow()
@@ -69,10 +142,15 @@ void CalculatorWindow::showWindow()
     frame->raise();
     if (QMdiArea* area = frame->mdiArea())
         area->setActiveSubWindow(frame);
+    QWidget* focus = lastFocus_ && lastFocus_->isVisibleTo(this) ? lastFocus_.data() : firstInput();
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
 }
 
 void CalculatorWindow::hideWindow()
 {
+    if (QWidget* focus = QApplication::focusWidget(); focus && isAncestorOf(focus))
+        lastFocus_ = focus;
     if (QMdiSubWindow* frame = subWindow())
         frame->hide();
 }

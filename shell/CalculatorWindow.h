@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 class QAction;
@@ -26,9 +27,13 @@ public:
     // The window's own menu bar; empty for windows that have none.
     virtual QList<QAction*> menuBarActions() const;
 
-    // Runs once, right after the window is made and put into the frame.
+    // Runs once, right after the window is made and put into the frame:
+    // places the window and puts its links after its inputs and buttons in
+    // the tab order, so that Tab reaches what the user came for first.
     virtual void Form_Load();
 
+    // Brings the window to the front with the focus where the user left it,
+    // or on first showing in its first input (a name box where it has one).
     void showWindow();
     void hideWindow();
     void closeWindow();
@@ -39,7 +44,8 @@ protected:
     virtual void Form_Unload();
     void closeEvent(QCloseEvent* event) override;
 
-    // Left edge at half of (screen width - window width), top edge at 0.
+    // Centred in the window area and at its top, its left edge never out of
+    // sight: a window wider or taller than the area is scrolled to from there.
     void placeOnScreen();
 
     Launcher& launcher() const { return launcher_; }
@@ -47,7 +53,13 @@ protected:
     QMdiSubWindow* subWindow() const;
 
 private:
+    void putLinksLastInTabOrder();
+    void addSaveAndPrintKeys();
+    QWidget* firstInput() const;
+
     Launcher& launcher_;
+    // Where the focus was when the window was last hidden.
+    QPointer<QWidget> lastFocus_;
 };
 
 } // namespace velmora::shell

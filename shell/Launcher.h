@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QPointer>
+#include <QSize>
 #include <QString>
 
 class QMdiSubWindow;
@@ -25,6 +26,8 @@ public:
     virtual ui::Platform& platform() = 0;
     virtual void setWelcomePanelVisible(bool visible) = 0;
     virtual bool isWelcomePanelVisible() const = 0;
+    // The visible size of the area the calculator windows open in.
+    virtual QSize windowAreaSize() const = 0;
 
     // The window of type W (named by its kWindowName), made and loaded now
     // if it does not exist.

@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace velmora::shell {
@@ -41,15 +42,28 @@ void paint(QWidget& widget, const QColor& background, const QColor& text = Qt::b
     widget.setPalette(palette);
 }
 
-// A band of the frame: a fixed height, the full width.
-QWidget* band(const char* name, int heightTwips, const QColor& background)
-{
-    auto* widget = new QWidget;
-    widget->setObjectName(QLatin1String(name));
-    widget->setFixedHeight(ui::twipsToPixels(heightTwips));
-    paint(*widget, background);
-    return widget;
-}
+// Lays a band's controls out against the band's own width whenever it
+// changes, so they stay centred however wide the frame is, maximised or not.
+class LayOutOnResize : public QObject {
+public:
+    LayOutOnResize(QWidget& band, std::function<void(int width)> layOut)
+        : QObject(&band), band_(band), layOut_(std::move(layOut))
+    {
+        band.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &band_ && event->type() == QEvent::Resize)
+            layOut_(band_.width());
+        return false;
+    }
+
+private:
+    QWidget& band_;
+    std::function<void(int width)> layOut_;
+};
 
 // The welcome panel: it tells the frame when the pointer moves over its own
 // background (its labels take their own mouse events).
@@ -64,6 +78,16 @@ protected:
             onMouseMove();
     }
 };
+
+// A band of the frame: a fixed height, the full width.
+QWidget* band(const char* name, int heightTwips, const QColor& background)
+{
+    auto* widget = new QWidget;
+    widget->setObjectName(QLatin1String(name));
+    widget->setFixedHeight(ui::twipsToPixels(heightTwips));
+    paint(*widget, background);
+    return widget;
+}
 
 struct CalculatorButton {
     const char* caption;
@@ -118,10 +142,14 @@ constexpr std::array<const char*, 14> kCloseOrder = {
     "frmJapaneseAstrologyCompatibilityDisplay", "frmZodiacCompatibilityDisplay",
 };
 
-void centreOnScreen(QWidget& widget, int screenWidthTwips)
+// The welcome panel's design height; on a short screen it gives up height
+// down to the bottom of its last caption, before anything else does.
+constexpr int kWelcomePanelHeight = 8640;
+constexpr int kWelcomePanelLeastHeight = 4920 + kOneLine + 240;
+
+void centreIn(QWidget& widget, int width)
 {
-    const int widthTwips = ui::pixelsToTwips(widget.width());
-    widget.move(ui::twipsToPixels((screenWidthTwips - widthTwips) / 2), widget.y());
+    widget.move((width - widget.width()) / 2, widget.y());
 }
 
 } // namespace
@@ -145,14 +173,20 @@ frmMDI::frmMDI(ui::Platform& platform, CalculatorOpeners openers)
     mdiArea_ = new QMdiArea;
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));
     mdiArea_->setBackground(Qt::black);
+    // A window taller or wider than the window area can be scrolled to.
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // While the welcome panel shows, no calculator window does: the panel
+    // takes the height it was designed with first, the window area the rest.
+    layout->setStretchFactor(picMain_, 1000);
     layout->addWidget(mdiArea_, 1);
     layout->addWidget(createOfferBand());
     setCentralWidget(client);
 
     createMenus();
+    createShortcuts();
     connect(mdiArea_, &QMdiArea::subWindowActivated, menuUpdates_.get(), [this] { updateMenus(); });
     modHelp::connectLinkLabels(*this, platform_);
-    MDIForm_Load();
 }
 
 QWidget* frmMDI::createTopBanner()
@@ -168,6 +202,8 @@ QWidget* frmMDI::createTopBanner()
     banner->setFont(ui::verdana(9.75, true, true));
     banner->setAlignment(Qt::AlignCenter);
     paint(*banner, Qt::white);
+
+    new LayOutOnResize(*picture6, [banner](int width) { centreIn(*banner, width); });
     return picture6;
 }
 
@@ -177,6 +213,10 @@ QWidget* frmMDI::createButtonBand()
     auto* container = new QGroupBox(picture1);
     container->setObjectName(QStringLiteral("picButtonContainer"));
     container->setGeometry(ui::twipsRect(120, 0, 11655, 800));
+    // Every calculator button stays on screen: the frame is never narrower
+    // than the buttons' row.
+    picture1->setMinimumWidth(ui::twipsToPixels(11655 + 2 * 120));
+    new LayOutOnResize(*picture1, [container](int width) { centreIn(*container, width); });
 
     for (int index = 0; index < static_cast<int>(kCalculatorButtons.size()); ++index) {
         const CalculatorButton& spec = kCalculatorButtons[static_cast<std::size_t>(index)];
@@ -200,7 +240,8 @@ QWidget* frmMDI::createWelcomePanel()
 {
     auto* panel = new WelcomePanel;
     panel->setObjectName(QStringLiteral("picMain"));
-    panel->setFixedHeight(ui::twipsToPixels(8640));
+    panel->setMinimumHeight(ui::twipsToPixels(kWelcomePanelLeastHeight));
+    panel->setMaximumHeight(ui::twipsToPixels(kWelcomePanelHeight));
     panel->setMouseTracking(true);
     paint(*panel, Qt::black);
     panel->onMouseMove = [this] { picMain_MouseMove(); };
@@ -224,6 +265,10 @@ QWidget* frmMDI::createWelcomePanel()
         connect(label, &ui::LinkLabel::hovered, this, [this, index] { lblCaption_MouseMove(index); });
         lblCaption_[static_cast<std::size_t>(index)] = label;
     }
+    new LayOutOnResize(*panel, [this](int width) {
+        for (ui::LinkLabel* label : lblCaption_)
+            centreIn(*label, width);
+    });
     return panel;
 }
 
@@ -243,7 +288,23 @@ QWidget* frmMDI::createOfferBand()
     exit->setFont(ui::verdana(8.25, true));
     paint(*exit, kLightGrey);
     connect(exit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
+    // Exit keeps 120 twips from the right edge; the offer stays clear of it.
+    new LayOutOnResize(*coBrand, [offer, exit](int width) {
+        exit->move(width - exit->width() - ui::twipsToPixels(120), exit->y());
+        offer->resize(std::min(ui::twipsToPixels(6975), exit->x() - offer->x()), offer->height());
+    });
     return coBrand;
+}
+
+// Keys that work in every window of the suite: F1 for the online help, as
+// Help > Online Help, and Ctrl+Q to leave, as the launcher's File > Exit.
+void frmMDI::createShortcuts()
+{
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this,
+            [this] { modHelp::OpenWebPage(platform_, modHelp::PageKey::HelpWebPage); });
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(quit, &QShortcut::activated, this, &frmMDI::cmdMdiExit_Click);
 }
 
 void frmMDI::createMenus()
@@ -255,17 +316,6 @@ void frmMDI::createMenus()
     connect(exit, &QAction::triggered, this, &frmMDI::cmdMdiExit_Click);
     ownMenuBar_ = commonMenuBar(*this, *file, UpdateItemWording::Standard, platform_);
     updateMenus();
-}
-
-void frmMDI::MDIForm_Load()
-{
-    const int screenWidth = platform_.screenWidthTwips();
-    centreOnScreen(*findChild<QWidget*>(QStringLiteral("lblOrbenlyBanner")), screenWidth);
-    centreOnScreen(*findChild<QWidget*>(QStringLiteral("picButtonContainer")), screenWidth);
-    for (ui::LinkLabel* label : lblCaption_)
-        centreOnScreen(*label, screenWidth);
-    auto* exit = findChild<QWidget*>(QStringLiteral("cmdMdiExit"));
-    exit->move(ui::twipsToPixels(screenWidth - (ui::pixelsToTwips(exit->width()) + 120)), exit->y());
 }
 
 // The frame shows the active window's menu bar, and its own while the active
@@ -308,6 +358,11 @@ QMdiSubWindow* frmMDI::adopt(CalculatorWindow& window)
     connect(frame, &QMdiSubWindow::windowStateChanged, menuUpdates_.get(), [this] { updateMenus(); });
     connect(frame, &QObject::destroyed, menuUpdates_.get(), [this] { updateMenus(); });
     return frame;
+}
+
+QSize frmMDI::windowAreaSize() const
+{
+    return mdiArea_->viewport()->size();
 }
 
 void frmMDI::OpenCalculator(int k)

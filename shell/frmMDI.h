@@ -44,6 +44,7 @@ public:
 
 protected:
     QMdiSubWindow* adopt(CalculatorWindow& window) override;
+    QSize windowAreaSize() const override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -52,7 +53,7 @@ private:
     QWidget* createWelcomePanel();
     QWidget* createOfferBand();
     void createMenus();
-    void MDIForm_Load();
+    void createShortcuts();
     void updateMenus();
 
     ui::Platform& platform_;

@@ -26,6 +26,21 @@ W* place(W* widget, const char* name, int left, int top, int width, int height)
     return widget;
 }
 
+// A caption as a screen reader should say it: "Name", not "&Name :-"; a
+// doubled "&&" is a written ampersand.
+QString spokenCaption(const QString& caption)
+{
+    static const QRegularExpression trailingMarks(QStringLiteral("\\s*:-?\\s*$"));
+    QString spoken;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        spoken += caption[i];
+    }
+    spoken.remove(trailingMarks);
+    return spoken.simplified();
+}
+
 } // namespace
 
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height)
@@ -94,12 +109,14 @@ void setColors(QWidget* widget, const QColor& background, const QColor& text)
 void labelInput(QLabel* caption, QWidget* input)
 {
     caption->setBuddy(input);
-    // A screen reader reads "Name", not the caption's "Name :-".
-    static const QRegularExpression trailingMarks(QStringLiteral("\\s*:-?\\s*$"));
-    QString name = caption->text();
-    name.remove(QLatin1Char('&'));
-    name.remove(trailingMarks);
-    input->setAccessibleName(name.trimmed());
+    input->setAccessibleName(spokenCaption(caption->text()));
+}
+
+void labelValue(QLabel* caption, QLabel* value)
+{
+    caption->setBuddy(value);
+    value->setAccessibleName(QString());
+    value->setAccessibleDescription(spokenCaption(caption->text()));
 }
 
 } // namespace velmora::ui

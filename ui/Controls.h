@@ -36,5 +36,8 @@ void setColors(QWidget* widget, const QColor& background, const QColor& text = {
 // The caption label names its input: for the keyboard (its mnemonic moves the
 // focus there) and for screen readers (the input's accessible name).
 void labelInput(QLabel* caption, QWidget* input);
+// The caption label describes a value label: a screen reader reads the value
+// as the label's name and the caption as its description.
+void labelValue(QLabel* caption, QLabel* value);
 
 } // namespace velmora::ui

@@ -7,11 +7,17 @@ namespace velmora::ui {
 // A label that acts on a click: the suite's web links and the launcher's
 // calculator links. It takes the mouse events it receives (so the panel
 // beneath does not see them) and, when it is a link, the keyboard too:
-// Tab reaches it and Enter or Space clicks it.
+// Tab reaches it and Enter or Space clicks it. Assistive technology sees a
+// link with a press action.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
     explicit LinkLabel(const QString& text = {}, QWidget* parent = nullptr, bool isLink = true);
+
+    bool isLink() const { return isLink_; }
+    // What a click does: the keyboard and assistive technology press the link
+    // through here too.
+    void click();
 
 signals:
     void clicked();
@@ -25,6 +31,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    bool isLink_;
     bool pressed_ = false;
 };
 

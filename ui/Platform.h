@@ -50,7 +50,6 @@ public:
     virtual void clearClipboard() = 0;
     // Opens an address in the default browser; failures are silent.
     virtual void openWebPage(QWidget* owner, const QString& address) = 0;
-    virtual int screenWidthTwips() const = 0;
     // True when another copy of the program holds the single-instance lock.
     virtual bool isAnotherCopyRunning() = 0;
 

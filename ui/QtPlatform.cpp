@@ -128,12 +128,6 @@ void QtPlatform::openWebPage(QWidget*, const QString& address)
         QDesktopServices::openUrl(url);
 }
 
-int QtPlatform::screenWidthTwips() const
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? pixelsToTwips(screen->geometry().width()) : 0;
-}
-
 bool QtPlatform::isAnotherCopyRunning()
 {
     return instance_.anotherCopyRunning();

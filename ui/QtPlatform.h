@@ -17,7 +17,6 @@ public:
     bool writeFile(const QString& path, const QByteArray& bytes) override;
     void clearClipboard() override;
     void openWebPage(QWidget* owner, const QString& address) override;
-    int screenWidthTwips() const override;
     bool isAnotherCopyRunning() override;
 
 private:

@@ -12,6 +12,9 @@ RichTextBox::RichTextBox(QWidget* parent)
     : QTextEdit(parent)
 {
     setAcceptRichText(false);
+    // Tab moves on to the next control, so a keyboard user is never caught
+    // in a reading.
+    setTabChangesFocus(true);
     setFont(verdana(9.75));
     document()->setDefaultFont(verdana(9.75));
     runFormat_.setForeground(QColor(Qt::black));

@@ -4,6 +4,7 @@
 #include "RichTextBox.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QRegularExpression>
@@ -34,6 +35,7 @@ public:
         QObject::connect(view.viewport(), &QObject::destroyed, this, [this] { view_ = nullptr; });
         QObject::connect(&view, &QObject::destroyed, this, [this] { view_ = nullptr; });
         view.viewport()->installEventFilter(this);
+        view.installEventFilter(this);
         detectLinks();
     }
 
@@ -41,6 +43,7 @@ public:
     {
         if (view_) {
             view_->viewport()->removeEventFilter(this);
+            view_->removeEventFilter(this);
             view_->viewport()->unsetCursor();
             view_->setExtraSelections({});
         }
@@ -51,7 +54,24 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (!view_ || watched != view_->viewport())
+        if (!view_)
+            return false;
+        // From the keyboard: Enter with the caret in an address, or just
+        // after it, opens it and adds no line to the reading.
+        if (watched == view_ && event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            const int caret = view_->textCursor().position();
+            const LinkRange* link = linkAtPosition(caret);
+            if (!link)
+                link = linkAtPosition(caret - 1);
+            if (link && enter && key->modifiers() == Qt::NoModifier) {
+                open(*link);
+                return true;
+            }
+            return false;
+        }
+        if (watched != view_->viewport())
             return false;
         if (event->type() == QEvent::MouseButtonPress) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -97,7 +117,12 @@ private:
     {
         const QPoint documentPos = viewportPos
                                    + QPoint(view_->horizontalScrollBar()->value(), view_->verticalScrollBar()->value());
-        const int position = view_->document()->documentLayout()->hitTest(documentPos, Qt::ExactHit);
+        return linkAtPosition(view_->document()->documentLayout()->hitTest(documentPos, Qt::ExactHit));
+    }
+
+    // The address a text position lies in.
+    const LinkRange* linkAtPosition(int position) const
+    {
         if (position < 0)
             return nullptr;
         for (const LinkRange& link : links_) {
@@ -109,11 +134,14 @@ private:
 
     void openLinkAt(QPoint viewportPos)
     {
-        const LinkRange* link = linkAt(viewportPos);
-        if (!link)
-            return;
-        const int length = std::min(link->length, kLinkBufferLength);
-        const QString address = view_->document()->toPlainText().mid(link->start, length);
+        if (const LinkRange* link = linkAt(viewportPos))
+            open(*link);
+    }
+
+    void open(const LinkRange& link)
+    {
+        const int length = std::min(link.length, kLinkBufferLength);
+        const QString address = view_->document()->toPlainText().mid(link.start, length);
         platform_.openWebPage(owner_, address);
     }
 

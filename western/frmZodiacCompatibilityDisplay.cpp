@@ -145,14 +145,18 @@ QWidget* frmZodiacCompatibilityDisplay::createPersonPanel(char suffix, const QSt
     ui::setColors(welcome, {}, Qt::white);
     QLabel* name = ui::addLabel(welcome, controlName("lblName", suffix).constData(), QString(), 120, 300, 3240, 300);
     name->setFont(ui::verdana(9.75, true));
-    ui::addLabel(welcome, controlName("lblDateOfBirthCaption", suffix).constData(), QStringLiteral("Your Date of Birth"), 120, 780, 3240, 285);
-    ui::addLabel(welcome, controlName("lblDOB", suffix).constData(), QString(), 120, 1080, 3240, 285);
-    ui::addLabel(welcome, controlName("lblSignCaption", suffix).constData(), QStringLiteral("Your Zodiac Sign"), 120, 1500, 3240, 285);
+    QLabel* dateCaption = ui::addLabel(welcome, controlName("lblDateOfBirthCaption", suffix).constData(),
+                                       QStringLiteral("Your Date of Birth"), 120, 780, 3240, 285);
+    QLabel* date = ui::addLabel(welcome, controlName("lblDOB", suffix).constData(), QString(), 120, 1080, 3240, 285);
+    ui::labelValue(dateCaption, date);
+    QLabel* signCaption = ui::addLabel(welcome, controlName("lblSignCaption", suffix).constData(),
+                                       QStringLiteral("Your Zodiac Sign"), 120, 1500, 3240, 285);
     addPicture(welcome, controlName("picSunSign", suffix).constData(), 225, 1860, 3030);
     QLabel* sign =
         ui::addLabel(welcome, controlName("lblSunSign", suffix).constData(), QString(), 120, 5040, 3240, 420);
     sign->setFont(ui::verdana(14.25, true));
     sign->setAlignment(Qt::AlignCenter);
+    ui::labelValue(signCaption, sign);
 
     QGroupBox* profile =
         ui::addFrame(panel, controlName("fraSunSign", suffix).constData(), QString(), 3720, 60, 6495, 6120);

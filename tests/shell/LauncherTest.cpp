@@ -3,6 +3,7 @@
 #include "Twips.h"
 #include "frmMDI.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -76,6 +77,10 @@ TEST_F(LauncherFrame, OpensWithItsBandsAndTheWelcomePanel)
     EXPECT_TRUE(frame.isMaximized());
     EXPECT_TRUE(frame.isWelcomePanelVisible());
     EXPECT_TRUE(framesOnScreen().isEmpty());
+    // On a screen with room for it, every band has its designed height.
+    frame.showNormal();
+    frame.resize(1920, 1040);
+    QApplication::processEvents();
     const std::pair<const char*, int> bands[] = {{"Picture6", 560}, {"Picture1", 900}, {"picMain", 8640},
                                                  {"PicCoBrand", 735}};
     for (const auto& [name, height] : bands)
@@ -84,20 +89,48 @@ TEST_F(LauncherFrame, OpensWithItsBandsAndTheWelcomePanel)
     EXPECT_EQ(caption(5)->text(), "Japanese Astrology Compatibility");
 }
 
-TEST_F(LauncherFrame, CentresItsControlsOnTheScreenWidth)
+TEST_F(LauncherFrame, OnAShortScreenTheWelcomePanelGivesUpHeightFirstDownToItsLastCaption)
 {
-    const int screen = platform.screenWidth;
-    const auto centred = [&](const QString& name) {
-        return (screen - ui::pixelsToTwips(child(name)->width())) / 2;
-    };
-    EXPECT_NEAR(twipsLeft(QStringLiteral("lblOrbenlyBanner")), centred(QStringLiteral("lblOrbenlyBanner")), 15);
-    EXPECT_NEAR(twipsLeft(QStringLiteral("picButtonContainer")), centred(QStringLiteral("picButtonContainer")), 15);
-    for (int i = 0; i < 7; ++i) {
-        const QString name = QStringLiteral("lblCaption(%1)").arg(i);
-        EXPECT_NEAR(twipsLeft(name), centred(name), 15) << i;
-    }
+    frame.showNormal();
+    frame.resize(1280, 650);
+    QApplication::processEvents();
+    const QWidget* panel = child(QStringLiteral("picMain"));
+    EXPECT_LT(panel->height(), ui::twipsToPixels(8640));
+    EXPECT_GE(panel->height(), caption(6)->geometry().bottom());
+    EXPECT_EQ(child(QStringLiteral("PicCoBrand"))->height(), ui::twipsToPixels(735));
     const QWidget* exit = child(QStringLiteral("cmdMdiExit"));
-    EXPECT_NEAR(ui::pixelsToTwips(exit->x()), screen - (1335 + 120), 15);
+    EXPECT_TRUE(frame.rect().contains(QRect(exit->mapTo(&frame, QPoint(0, 0)), exit->size())));
+}
+
+TEST_F(LauncherFrame, CentresItsControlsOnItsOwnWidthAsItIsResized)
+{
+    frame.showNormal();
+    for (const QSize size : {QSize(792, 808), QSize(1280, 720), QSize(1920, 1040)}) {
+        frame.resize(size);
+        QApplication::processEvents();
+        SCOPED_TRACE(size.width());
+        const auto expectCentred = [](const QWidget* widget) {
+            EXPECT_NEAR(widget->x(), (widget->parentWidget()->width() - widget->width()) / 2, 1)
+                << widget->objectName().toStdString();
+        };
+        expectCentred(child(QStringLiteral("lblOrbenlyBanner")));
+        expectCentred(child(QStringLiteral("picButtonContainer")));
+        for (int i = 0; i < 7; ++i)
+            expectCentred(caption(i));
+        const QWidget* exit = child(QStringLiteral("cmdMdiExit"));
+        EXPECT_NEAR(exit->x(), exit->parentWidget()->width() - exit->width() - ui::twipsToPixels(120), 1);
+    }
+}
+
+TEST_F(LauncherFrame, F1OpensTheOnlineHelpAndCtrlQLeavesTheSuite)
+{
+    QApplication::setActiveWindow(&frame);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QTest::keyClick(&frame, Qt::Key_F1);
+    EXPECT_EQ(platform.openedAddresses,
+              QStringList{QStringLiteral("https://velmora.example/suite/ssd.php?page=help-web-page")});
+    QTest::keyClick(&frame, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(frame.isVisible());
 }
 
 TEST_F(LauncherFrame, UnderlinesLinkLabelsOnHoverAndClearsThemOverThePanel)
@@ -122,7 +155,7 @@ TEST_F(LauncherFrame, AButtonOrLinkOpensItsCalculatorFreshAtTheTopCentre)
     ASSERT_EQ(framesOnScreen().size(), 1);
     const QMdiSubWindow* sub = framesOnScreen().first();
     EXPECT_EQ(sub->y(), 0);
-    EXPECT_NEAR(ui::pixelsToTwips(sub->x()), (platform.screenWidth - ui::pixelsToTwips(sub->width())) / 2, 15);
+    EXPECT_NEAR(sub->x(), std::max(0, (sub->mdiArea()->viewport()->width() - sub->width()) / 2), 1);
 
     QTest::mouseClick(caption(6), Qt::LeftButton);
     QApplication::processEvents();

@@ -86,16 +86,6 @@ void RecordingPlatform::openWebPage(QWidget*, const QString& address)
     openedAddresses.append(address);
 }
 
-int RecordingPlatform::realScreenWidthTwips()
-{
-    return ui::pixelsToTwips(QGuiApplication::primaryScreen()->geometry().width());
-}
-
-int RecordingPlatform::screenWidthTwips() const
-{
-    return screenWidth;
-}
-
 bool RecordingPlatform::isAnotherCopyRunning()
 {
     return anotherCopyRunning;

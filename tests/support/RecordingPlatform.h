@@ -37,7 +37,6 @@ public:
     std::deque<bool> printDialogAnswers;
     bool failWrites = false;
     bool anotherCopyRunning = false;
-    int screenWidth = realScreenWidthTwips(); // so pointer tests hit what they aim at
 
     std::vector<Message> messages;
     std::vector<FileDialog> fileDialogs;
@@ -58,11 +57,9 @@ public:
     bool writeFile(const QString& path, const QByteArray& bytes) override;
     void clearClipboard() override;
     void openWebPage(QWidget* owner, const QString& address) override;
-    int screenWidthTwips() const override;
     bool isAnotherCopyRunning() override;
 
 private:
-    static int realScreenWidthTwips();
     std::optional<QString> answerFileDialog(const ui::FileDialogRequest& request, bool save);
     // Which printer the next print job goes to: the dialog's or the default.
     bool nextJobThroughDialog_ = false;

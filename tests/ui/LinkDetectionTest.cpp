@@ -64,6 +64,31 @@ TEST_F(LinkDetection, ALeftClickOnAnAddressOpensItOnceAndTheViewStillSeesTheClic
     EXPECT_EQ(platform.openedAddresses.size(), 2);
 }
 
+TEST_F(LinkDetection, EnterWithTheCaretInOrJustAfterAnAddressOpensItAndLeavesTheReadingAsItWas)
+{
+    modRTB::EnableLinkDetection(view, owner, platform);
+    const QString before = view.toPlainText();
+    const int start = static_cast<int>(before.indexOf(QStringLiteral("https://")));
+    const int end = start + static_cast<int>(QStringLiteral("https://velmora.example/suite/").size());
+    const struct {
+        int caret;
+        bool opens;
+    } cases[] = {{start, true}, {start + 10, true}, {end, true}, {end + 1, false}, {start - 1, false}};
+    for (const auto& [caret, opens] : cases) {
+        SCOPED_TRACE(caret);
+        platform.openedAddresses.clear();
+        QTextCursor cursor = view.textCursor();
+        cursor.setPosition(caret);
+        view.setTextCursor(cursor);
+        QTest::keyClick(&view, Qt::Key_Return);
+        EXPECT_EQ(platform.openedAddresses.size(), opens ? 1 : 0);
+        if (opens)
+            EXPECT_EQ(view.toPlainText(), before);
+        else
+            view.undo();
+    }
+}
+
 TEST_F(LinkDetection, MovesRightClicksAndClicksBesideLinksOpenNothing)
 {
     modRTB::EnableLinkDetection(view, owner, platform);
