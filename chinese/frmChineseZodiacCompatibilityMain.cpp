@@ -26,8 +26,9 @@ const QColor kDarkRed(128, 0, 0);
 const QColor kLightRed(255, 192, 192);
 const QColor kPaleYellow(255, 255, 192);
 
-constexpr int kFirstYear = 1936;
-constexpr int kLastYear = 2019;
+// The year lists open on 1936, the year they began with before they reached
+// back to 1900.
+constexpr const char* kDefaultYear = "1936";
 
 // The names of one person's controls: the user's carry "Male", the
 // partner's "Female".
@@ -142,8 +143,14 @@ QList<QAction*> frmChineseZodiacCompatibilityMain::menuBarActions() const
 void frmChineseZodiacCompatibilityMain::Form_Load()
 {
     CalculatorWindow::Form_Load();
-    for (const PersonControls* person : {&user_, &partner_})
-        shell::FillBirthDateLists(person->month, person->day, person->year, kFirstYear, kLastYear);
+    // Every year from the table's first day to its last new year.
+    const auto& table = modchinesezodiac::NewYearTable;
+    const int firstYear = static_cast<int>(table.front().firstDay.year());
+    const int lastYear = static_cast<int>(table.back().firstDay.year());
+    for (const PersonControls* person : {&user_, &partner_}) {
+        shell::FillBirthDateLists(person->month, person->day, person->year, firstYear, lastYear);
+        shell::SelectListEntry(person->year, QLatin1String(kDefaultYear));
+    }
 }
 
 void frmChineseZodiacCompatibilityMain::Form_Unload()

@@ -8,10 +8,50 @@ namespace velmora::chinese::modchinesezodiac {
 
 using namespace std::chrono;
 
+// Each row from the second on starts on a new-year day of the Chinese
+// calendar as China reckons it (UTC+8); the first row is the end of the
+// Earth Pig year of 1899.
 // clang-format off
-constexpr std::array<NewYearRow, 84> NewYearTable = {{
+constexpr std::array<NewYearRow, 202> NewYearTable = {{
     // first day                  last day                     animal     element
-    {1936y / January  /  1, 1937y / February / 10, "Rat",     "Fire"},
+    {1900y / January  /  1, 1900y / January  / 30, "Pig",     "Earth"},
+    {1900y / January  / 31, 1901y / February / 18, "Rat",     "Metal"},
+    {1901y / February / 19, 1902y / February /  7, "Ox",      "Metal"},
+    {1902y / February /  8, 1903y / January  / 28, "Tiger",   "Water"},
+    {1903y / January  / 29, 1904y / February / 15, "Rabbit",  "Water"},
+    {1904y / February / 16, 1905y / February /  3, "Dragon",  "Wood"},
+    {1905y / February /  4, 1906y / January  / 24, "Snake",   "Wood"},
+    {1906y / January  / 25, 1907y / February / 12, "Horse",   "Fire"},
+    {1907y / February / 13, 1908y / February /  1, "Goat",    "Fire"},
+    {1908y / February /  2, 1909y / January  / 21, "Monkey",  "Earth"},
+    {1909y / January  / 22, 1910y / February /  9, "Rooster", "Earth"},
+    {1910y / February / 10, 1911y / January  / 29, "Dog",     "Metal"},
+    {1911y / January  / 30, 1912y / February / 17, "Pig",     "Metal"},
+    {1912y / February / 18, 1913y / February /  5, "Rat",     "Water"},
+    {1913y / February /  6, 1914y / January  / 25, "Ox",      "Water"},
+    {1914y / January  / 26, 1915y / February / 13, "Tiger",   "Wood"},
+    {1915y / February / 14, 1916y / February /  2, "Rabbit",  "Wood"},
+    {1916y / February /  3, 1917y / January  / 22, "Dragon",  "Fire"},
+    {1917y / January  / 23, 1918y / February / 10, "Snake",   "Fire"},
+    {1918y / February / 11, 1919y / January  / 31, "Horse",   "Earth"},
+    {1919y / February /  1, 1920y / February / 19, "Goat",    "Earth"},
+    {1920y / February / 20, 1921y / February /  7, "Monkey",  "Metal"},
+    {1921y / February /  8, 1922y / January  / 27, "Rooster", "Metal"},
+    {1922y / January  / 28, 1923y / February / 15, "Dog",     "Water"},
+    {1923y / February / 16, 1924y / February /  4, "Pig",     "Water"},
+    {1924y / February /  5, 1925y / January  / 23, "Rat",     "Wood"},
+    {1925y / January  / 24, 1926y / February / 12, "Ox",      "Wood"},
+    {1926y / February / 13, 1927y / February /  1, "Tiger",   "Fire"},
+    {1927y / February /  2, 1928y / January  / 22, "Rabbit",  "Fire"},
+    {1928y / January  / 23, 1929y / February /  9, "Dragon",  "Earth"},
+    {1929y / February / 10, 1930y / January  / 29, "Snake",   "Earth"},
+    {1930y / January  / 30, 1931y / February / 16, "Horse",   "Metal"},
+    {1931y / February / 17, 1932y / February /  5, "Goat",    "Metal"},
+    {1932y / February /  6, 1933y / January  / 25, "Monkey",  "Water"},
+    {1933y / January  / 26, 1934y / February / 13, "Rooster", "Water"},
+    {1934y / February / 14, 1935y / February /  3, "Dog",     "Wood"},
+    {1935y / February /  4, 1936y / January  / 23, "Pig",     "Wood"},
+    {1936y / January  / 24, 1937y / February / 10, "Rat",     "Fire"},
     {1937y / February / 11, 1938y / January  / 30, "Ox",      "Fire"},
     {1938y / January  / 31, 1939y / February / 18, "Tiger",   "Earth"},
     {1939y / February / 19, 1940y / February /  7, "Rabbit",  "Earth"},
@@ -95,6 +135,87 @@ constexpr std::array<NewYearRow, 84> NewYearTable = {{
     {2017y / January  / 28, 2018y / February / 15, "Rooster", "Fire"},
     {2018y / February / 16, 2019y / February /  4, "Dog",     "Earth"},
     {2019y / February /  5, 2020y / January  / 24, "Pig",     "Earth"},
+    {2020y / January  / 25, 2021y / February / 11, "Rat",     "Metal"},
+    {2021y / February / 12, 2022y / January  / 31, "Ox",      "Metal"},
+    {2022y / February /  1, 2023y / January  / 21, "Tiger",   "Water"},
+    {2023y / January  / 22, 2024y / February /  9, "Rabbit",  "Water"},
+    {2024y / February / 10, 2025y / January  / 28, "Dragon",  "Wood"},
+    {2025y / January  / 29, 2026y / February / 16, "Snake",   "Wood"},
+    {2026y / February / 17, 2027y / February /  5, "Horse",   "Fire"},
+    {2027y / February /  6, 2028y / January  / 25, "Goat",    "Fire"},
+    {2028y / January  / 26, 2029y / February / 12, "Monkey",  "Earth"},
+    {2029y / February / 13, 2030y / February /  2, "Rooster", "Earth"},
+    {2030y / February /  3, 2031y / January  / 22, "Dog",     "Metal"},
+    {2031y / January  / 23, 2032y / February / 10, "Pig",     "Metal"},
+    {2032y / February / 11, 2033y / January  / 30, "Rat",     "Water"},
+    {2033y / January  / 31, 2034y / February / 18, "Ox",      "Water"},
+    {2034y / February / 19, 2035y / February /  7, "Tiger",   "Wood"},
+    {2035y / February /  8, 2036y / January  / 27, "Rabbit",  "Wood"},
+    {2036y / January  / 28, 2037y / February / 14, "Dragon",  "Fire"},
+    {2037y / February / 15, 2038y / February /  3, "Snake",   "Fire"},
+    {2038y / February /  4, 2039y / January  / 23, "Horse",   "Earth"},
+    {2039y / January  / 24, 2040y / February / 11, "Goat",    "Earth"},
+    {2040y / February / 12, 2041y / January  / 31, "Monkey",  "Metal"},
+    {2041y / February /  1, 2042y / January  / 21, "Rooster", "Metal"},
+    {2042y / January  / 22, 2043y / February /  9, "Dog",     "Water"},
+    {2043y / February / 10, 2044y / January  / 29, "Pig",     "Water"},
+    {2044y / January  / 30, 2045y / February / 16, "Rat",     "Wood"},
+    {2045y / February / 17, 2046y / February /  5, "Ox",      "Wood"},
+    {2046y / February /  6, 2047y / January  / 25, "Tiger",   "Fire"},
+    {2047y / January  / 26, 2048y / February / 13, "Rabbit",  "Fire"},
+    {2048y / February / 14, 2049y / February /  1, "Dragon",  "Earth"},
+    {2049y / February /  2, 2050y / January  / 22, "Snake",   "Earth"},
+    {2050y / January  / 23, 2051y / February / 10, "Horse",   "Metal"},
+    {2051y / February / 11, 2052y / January  / 31, "Goat",    "Metal"},
+    {2052y / February /  1, 2053y / February / 18, "Monkey",  "Water"},
+    {2053y / February / 19, 2054y / February /  7, "Rooster", "Water"},
+    {2054y / February /  8, 2055y / January  / 27, "Dog",     "Wood"},
+    {2055y / January  / 28, 2056y / February / 14, "Pig",     "Wood"},
+    {2056y / February / 15, 2057y / February /  3, "Rat",     "Fire"},
+    {2057y / February /  4, 2058y / January  / 23, "Ox",      "Fire"},
+    {2058y / January  / 24, 2059y / February / 11, "Tiger",   "Earth"},
+    {2059y / February / 12, 2060y / February /  1, "Rabbit",  "Earth"},
+    {2060y / February /  2, 2061y / January  / 20, "Dragon",  "Metal"},
+    {2061y / January  / 21, 2062y / February /  8, "Snake",   "Metal"},
+    {2062y / February /  9, 2063y / January  / 28, "Horse",   "Water"},
+    {2063y / January  / 29, 2064y / February / 16, "Goat",    "Water"},
+    {2064y / February / 17, 2065y / February /  4, "Monkey",  "Wood"},
+    {2065y / February /  5, 2066y / January  / 25, "Rooster", "Wood"},
+    {2066y / January  / 26, 2067y / February / 13, "Dog",     "Fire"},
+    {2067y / February / 14, 2068y / February /  2, "Pig",     "Fire"},
+    {2068y / February /  3, 2069y / January  / 22, "Rat",     "Earth"},
+    {2069y / January  / 23, 2070y / February / 10, "Ox",      "Earth"},
+    {2070y / February / 11, 2071y / January  / 30, "Tiger",   "Metal"},
+    {2071y / January  / 31, 2072y / February / 18, "Rabbit",  "Metal"},
+    {2072y / February / 19, 2073y / February /  6, "Dragon",  "Water"},
+    {2073y / February /  7, 2074y / January  / 26, "Snake",   "Water"},
+    {2074y / January  / 27, 2075y / February / 14, "Horse",   "Wood"},
+    {2075y / February / 15, 2076y / February /  4, "Goat",    "Wood"},
+    {2076y / February /  5, 2077y / January  / 23, "Monkey",  "Fire"},
+    {2077y / January  / 24, 2078y / February / 11, "Rooster", "Fire"},
+    {2078y / February / 12, 2079y / February /  1, "Dog",     "Earth"},
+    {2079y / February /  2, 2080y / January  / 21, "Pig",     "Earth"},
+    {2080y / January  / 22, 2081y / February /  8, "Rat",     "Metal"},
+    {2081y / February /  9, 2082y / January  / 28, "Ox",      "Metal"},
+    {2082y / January  / 29, 2083y / February / 16, "Tiger",   "Water"},
+    {2083y / February / 17, 2084y / February /  5, "Rabbit",  "Water"},
+    {2084y / February /  6, 2085y / January  / 25, "Dragon",  "Wood"},
+    {2085y / January  / 26, 2086y / February / 13, "Snake",   "Wood"},
+    {2086y / February / 14, 2087y / February /  2, "Horse",   "Fire"},
+    {2087y / February /  3, 2088y / January  / 23, "Goat",    "Fire"},
+    {2088y / January  / 24, 2089y / February /  9, "Monkey",  "Earth"},
+    {2089y / February / 10, 2090y / January  / 29, "Rooster", "Earth"},
+    {2090y / January  / 30, 2091y / February / 17, "Dog",     "Metal"},
+    {2091y / February / 18, 2092y / February /  6, "Pig",     "Metal"},
+    {2092y / February /  7, 2093y / January  / 26, "Rat",     "Water"},
+    {2093y / January  / 27, 2094y / February / 14, "Ox",      "Water"},
+    {2094y / February / 15, 2095y / February /  4, "Tiger",   "Wood"},
+    {2095y / February /  5, 2096y / January  / 24, "Rabbit",  "Wood"},
+    {2096y / January  / 25, 2097y / February / 11, "Dragon",  "Fire"},
+    {2097y / February / 12, 2098y / January  / 31, "Snake",   "Fire"},
+    {2098y / February /  1, 2099y / January  / 20, "Horse",   "Earth"},
+    {2099y / January  / 21, 2100y / February /  8, "Goat",    "Earth"},
+    {2100y / February /  9, 2101y / January  / 28, "Monkey",  "Metal"},
 }};
 // clang-format on
 
@@ -102,31 +223,42 @@ namespace {
 
 namespace texts = content::chinese;
 
-// Row k is the year 1936 + k: its animal is entry k mod 12 of the cycle, its
-// element follows the year's last digit, and it starts the day after the row
-// before it ends.
-constexpr bool isWellFormed(const std::array<NewYearRow, 84>& table)
+// Row k is the Chinese year that begins in 1899 + k: its animal follows the
+// cycle from the Pig of 1899, its element follows the year's last digit, it
+// starts the day after the row before it ends and, from the second row on, on
+// a new-year day between 21 January and 20 February of its year.
+constexpr int kFirstChineseYear = 1899;
+constexpr std::size_t kPigPosition = 11;
+
+constexpr bool isWellFormed(const std::array<NewYearRow, 202>& table)
 {
     for (std::size_t k = 0; k < table.size(); ++k) {
         const NewYearRow& row = table[k];
+        const int year = kFirstChineseYear + static_cast<int>(k);
         if (!row.firstDay.ok() || !row.lastDay.ok() || sys_days(row.lastDay) < sys_days(row.firstDay))
             return false;
-        if (row.animal != kAnimals[k % kAnimals.size()])
+        if (row.animal != kAnimals[(k + kPigPosition) % kAnimals.size()])
             return false;
-        if (row.element != kElements[((k + 1936) % 10) / 2])
+        if (row.element != kElements[static_cast<std::size_t>(year % 10) / 2])
             return false;
-        if (k > 0 && sys_days(table[k - 1].lastDay) + days(1) != sys_days(row.firstDay))
+        if (k == 0)
+            continue;
+        if (sys_days(table[k - 1].lastDay) + days(1) != sys_days(row.firstDay))
+            return false;
+        const auto newYearDay = sys_days(row.firstDay);
+        if (newYearDay < sys_days(std::chrono::year(year) / January / 21)
+            || newYearDay > sys_days(std::chrono::year(year) / February / 20))
             return false;
     }
-    return table.front().firstDay == 1936y / January / 1 && table.back().lastDay == 2020y / January / 24;
+    return table.front().firstDay == 1900y / January / 1 && table.back().lastDay == 2101y / January / 28;
 }
 static_assert(isWellFormed(NewYearTable));
 
 // The rows' first days as day numbers, for a binary search: the rows are in
 // order and without gaps, so the row of a date is the last one that starts
 // on or before it, if the date is not past that row's last day.
-constexpr std::array<sys_days, 84> kFirstDays = [] {
-    std::array<sys_days, 84> firstDays{};
+constexpr std::array<sys_days, NewYearTable.size()> kFirstDays = [] {
+    std::array<sys_days, NewYearTable.size()> firstDays{};
     for (std::size_t k = 0; k < firstDays.size(); ++k)
         firstDays[k] = sys_days(NewYearTable[k].firstDay);
     return firstDays;

@@ -28,10 +28,10 @@ struct NewYearRow {
     std::string_view element;
 };
 
-// The Chinese years that begin in 1936 to 2019, in order. They cover every
-// day from 1 January 1936 to 24 January 2020 exactly once; the first row
-// starts on 1 January 1936 rather than on that year's new-year day.
-extern const std::array<NewYearRow, 84> NewYearTable;
+// The Chinese years that begin in 1900 to 2100, in order, after the Earth
+// Pig of 1899 from 1 January 1900 to its end. They cover every day from
+// 1 January 1900 to 28 January 2101 exactly once.
+extern const std::array<NewYearRow, 202> NewYearTable;
 
 // Empty for a date that the table does not cover (or that is not a date).
 std::string_view FindYearAnimal(std::chrono::year_month_day birthDate) noexcept;

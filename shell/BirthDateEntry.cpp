@@ -14,6 +14,12 @@ constexpr int kFebruary = 1;
 constexpr std::array<int, 4> kThirtyDayMonths = {3, 5, 8, 10}; // April, June, September, November
 constexpr int kThirtyFirst = 30;
 
+// The Gregorian rule: 1900 and 2100 have no 29 February, 2000 has one.
+constexpr bool isLeapYear(int year) noexcept
+{
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
 } // namespace
 
 void FillBirthDateLists(QComboBox* month, QComboBox* day, QComboBox* year, int firstYear, int lastYear)
@@ -42,7 +48,7 @@ void SelectListEntry(QComboBox* list, const QString& text)
 
 DateProblem CheckBirthDate(int year, int monthPosition, int dayPosition) noexcept
 {
-    const int firstMissingFebruaryDay = year % 4 == 0 ? 29 : 28; // positions of the 30th or the 29th
+    const int firstMissingFebruaryDay = isLeapYear(year) ? 29 : 28; // positions of the 30th or the 29th
     if (monthPosition == kFebruary && dayPosition >= firstMissingFebruaryDay && dayPosition <= kThirtyFirst)
         return DateProblem::NoSuchFebruaryDay;
     for (const int month : kThirtyDayMonths) {

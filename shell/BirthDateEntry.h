@@ -11,8 +11,8 @@ class Platform;
 
 // The birth-date lists and checks that the Western, Chinese and Egyptian
 // entry windows share. The checks work on list positions (month 0 = January,
-// day 0 = the 1st) and treat every year divisible by 4 as a leap year, 1900
-// included.
+// day 0 = the 1st) and follow the Gregorian leap rule, so 29 February 1900
+// and 2100 are refused.
 namespace velmora::shell {
 
 // Fills the lists with "January" ... "December", "1" ... "31" and the years

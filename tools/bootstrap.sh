@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
-    libgtest-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev libicu-dev
     fonts-dejavu-core
 )
 # The tests read saved reports back with a word processor and printed ones

@@ -72,13 +72,14 @@ TEST_F(ChineseEntry, OpensFromTheLauncherWithEmptyNamesAndTheFirstListEntries)
         EXPECT_EQ(items(day).last(), "31");
         EXPECT_EQ(items(month).first(), "January");
         EXPECT_EQ(items(month).last(), "December");
-        EXPECT_EQ(items(year).size(), 84);
-        EXPECT_EQ(items(year).first(), "1936");
-        EXPECT_EQ(items(year).last(), "2019");
-        for (const QComboBox* list : {day, month, year}) {
+        EXPECT_EQ(items(year).size(), 201);
+        EXPECT_EQ(items(year).first(), "1900");
+        EXPECT_EQ(items(year).last(), "2100");
+        EXPECT_EQ(year->currentText(), "1936");
+        for (const QComboBox* list : {day, month})
             EXPECT_EQ(list->currentIndex(), 0);
+        for (const QComboBox* list : {day, month, year})
             EXPECT_FALSE(list->isEditable());
-        }
     }
 }
 
@@ -147,6 +148,10 @@ INSTANTIATE_TEST_SUITE_P(
                        "Please Enter Youe Partner's Name", "txtFemaleName"},
         ValidationCase{"BlankNamesPass", "   ", "1 January 1936", " ", "1 January 1936", "", ""},
         ValidationCase{"LeapDay2000", "Ann", "29 February 2000", "Bo", "29 February 1936", "", ""},
+        ValidationCase{"NoLeapDayIn1900", "Ann", "29 February 1900", "Bo", "1 January 1936",
+                       "Please Enter Your Correct Date Or Month!", "cmdProceed"},
+        ValidationCase{"PartnerNoLeapDayIn2100", "Ann", "29 February 2096", "Bo", "29 February 2100",
+                       "Please Enter Your Partner's Correct Date Or Month!", "cmdProceed"},
         ValidationCase{"LeapDay2001", "Ann", "29 February 2001", "Bo", "1 January 1936",
                        "Please Enter Your Correct Date Or Month!", "cmdProceed"},
         ValidationCase{"ThirtiethFebruaryOfALeapYear", "Ann", "30 February 2004", "Bo", "1 January 1936",

@@ -1,7 +1,13 @@
 #include "modchinesezodiac.h"
 
 #include <gtest/gtest.h>
+#include <unicode/calendar.h>
+#include <unicode/locid.h>
+#include <unicode/timezone.h>
 
+#include <cmath>
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace mcz = velmora::chinese::modchinesezodiac;
@@ -15,18 +21,111 @@ std::string show(year_month_day date)
            + "-" + std::to_string(static_cast<unsigned>(date.day()));
 }
 
+// ICU's Chinese calendar, on days counted in UTC: its day boundaries are
+// then those of the Gregorian dates in the table.
+class IcuChineseCalendar {
+public:
+    IcuChineseCalendar()
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        calendar_.reset(icu::Calendar::createInstance(icu::TimeZone::getGMT()->clone(),
+                                                      icu::Locale("@calendar=chinese"), status));
+        if (U_FAILURE(status))
+            calendar_.reset();
+    }
+    bool ok() const { return calendar_ != nullptr; }
+
+    // The first day of the Chinese year that begins in the Gregorian year.
+    std::optional<sys_days> newYearDay(int gregorianYear)
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        calendar_->clear();
+        calendar_->set(UCAL_EXTENDED_YEAR, gregorianYear + kYearOffset);
+        calendar_->set(UCAL_MONTH, 0);
+        calendar_->set(UCAL_IS_LEAP_MONTH, 0);
+        calendar_->set(UCAL_DATE, 1);
+        const UDate milliseconds = calendar_->getTime(status);
+        if (U_FAILURE(status))
+            return std::nullopt;
+        return sys_days(days(static_cast<int>(std::floor(milliseconds / U_MILLIS_PER_DAY))));
+    }
+
+    // The Gregorian year in which the Chinese year holding the day began.
+    std::optional<int> chineseYearOf(sys_days day)
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        calendar_->setTime(static_cast<UDate>(day.time_since_epoch().count()) * U_MILLIS_PER_DAY, status);
+        const int extendedYear = calendar_->get(UCAL_EXTENDED_YEAR, status);
+        if (U_FAILURE(status))
+            return std::nullopt;
+        return extendedYear - kYearOffset;
+    }
+
+private:
+    // ICU counts Chinese years from 2637 BC.
+    static constexpr int kYearOffset = 2637;
+    std::unique_ptr<icu::Calendar> calendar_;
+};
+
+// The new years for which ICU 72's approximation of the new moon lands on the
+// wrong side of midnight, China time (UTC+8): the new moon falls at 23:55 on
+// 3 February 1954, at 23:55 on 6 February 2027 and at 00:07 on 3 February
+// 2030, and those are the published new-year days. The table keeps them; ICU
+// may give either its own day or, once mended, the table's.
+struct IcuSlip {
+    int year;
+    year_month_day icuDay;
+};
+constexpr IcuSlip kIcuSlips[] = {
+    {1954, 1954y / February / 4},
+    {2027, 2027y / February / 7},
+    {2030, 2030y / February / 2},
+};
+
+bool isKnownIcuSlip(int year, sys_days icuDay)
+{
+    for (const IcuSlip& slip : kIcuSlips) {
+        if (slip.year == year)
+            return sys_days(slip.icuDay) == icuDay;
+    }
+    return false;
+}
+
 } // namespace
 
-TEST(NewYearTable, CoversEveryDayFromNineteenThirtySixOnceWithTheCycleAndTheElementsOfTheYears)
+TEST(NewYearTable, EveryNewYearDayAndTheTableEndAgreeWithIcu)
+{
+    IcuChineseCalendar icu;
+    ASSERT_TRUE(icu.ok());
+    const auto& table = mcz::NewYearTable;
+    // The first row starts inside the Chinese year 1899, not on its new year.
+    EXPECT_EQ(icu.chineseYearOf(sys_days(table.front().firstDay)), 1899);
+    for (std::size_t k = 1; k < table.size(); ++k) {
+        const year_month_day firstDay = table[k].firstDay;
+        const int year = 1899 + static_cast<int>(k);
+        SCOPED_TRACE(year);
+        const std::optional<sys_days> newYear = icu.newYearDay(year);
+        ASSERT_TRUE(newYear.has_value());
+        if (*newYear != sys_days(firstDay)) {
+            EXPECT_TRUE(isKnownIcuSlip(year, *newYear))
+                << "table " << show(firstDay) << ", ICU " << show(year_month_day(*newYear));
+        }
+    }
+    const std::optional<sys_days> afterTheTable = icu.newYearDay(2101);
+    ASSERT_TRUE(afterTheTable.has_value());
+    EXPECT_EQ(*afterTheTable, sys_days(table.back().lastDay) + days(1));
+}
+
+TEST(NewYearTable, CoversEveryDayFromNineteenHundredOnceWithTheCycleAndTheElementsOfTheYears)
 {
     const auto& table = mcz::NewYearTable;
-    EXPECT_EQ(table.front().firstDay, 1936y / January / 1);
-    EXPECT_EQ(table.back().lastDay, 2020y / January / 24);
+    EXPECT_EQ(table.front().firstDay, 1900y / January / 1);
+    EXPECT_EQ(table.back().lastDay, 2101y / January / 28);
     for (std::size_t k = 0; k < table.size(); ++k) {
         const mcz::NewYearRow& row = table[k];
-        const int year = 1936 + static_cast<int>(k);
+        const int year = 1899 + static_cast<int>(k);
         SCOPED_TRACE(year);
-        EXPECT_EQ(static_cast<int>(row.firstDay.year()), year);
+        EXPECT_EQ(static_cast<int>(row.firstDay.year()), k == 0 ? 1900 : year);
         EXPECT_LE(sys_days(row.firstDay), sys_days(row.lastDay));
         if (k > 0) {
             EXPECT_EQ(sys_days(table[k - 1].lastDay) + days(1), sys_days(row.firstDay)) << "gap or overlap";
@@ -34,7 +133,7 @@ TEST(NewYearTable, CoversEveryDayFromNineteenThirtySixOnceWithTheCycleAndTheElem
             EXPECT_GE(sys_days(row.firstDay), sys_days(row.firstDay.year() / January / 21));
             EXPECT_LE(sys_days(row.firstDay), sys_days(row.firstDay.year() / February / 20));
         }
-        EXPECT_EQ(row.animal, mcz::kAnimals[k % 12]);
+        EXPECT_EQ(row.animal, mcz::kAnimals[(k + 11) % 12]) << "1899 is a Pig year";
         static constexpr const char* kByLastDigit[] = {"Metal", "Metal", "Water", "Water", "Wood",
                                                       "Wood",  "Fire",  "Fire",  "Earth", "Earth"};
         EXPECT_EQ(row.element, kByLastDigit[year % 10]);
@@ -68,14 +167,20 @@ TEST_P(YearLookup, NamesTheChineseYearOfTheDate)
 
 INSTANTIATE_TEST_SUITE_P(
     Dates, YearLookup,
-    ::testing::Values(YearCase{1936y / January / 1, "Rat", "Fire"}, YearCase{1936y / January / 23, "Rat", "Fire"},
+    ::testing::Values(YearCase{1900y / January / 1, "Pig", "Earth"}, YearCase{1900y / January / 30, "Pig", "Earth"},
+                      YearCase{1900y / January / 31, "Rat", "Metal"}, YearCase{1936y / January / 1, "Pig", "Wood"},
+                      YearCase{1936y / January / 23, "Pig", "Wood"}, YearCase{1936y / January / 24, "Rat", "Fire"},
                       YearCase{1937y / February / 10, "Rat", "Fire"}, YearCase{1937y / February / 11, "Ox", "Fire"},
-                      YearCase{2008y / February / 6, "Pig", "Fire"}, YearCase{2008y / February / 7, "Rat", "Earth"},
-                      YearCase{2008y / December / 31, "Rat", "Earth"}, YearCase{1960y / January / 28, "Rat", "Metal"},
-                      YearCase{1960y / January / 27, "Pig", "Earth"}, YearCase{2003y / February / 1, "Goat", "Water"},
-                      YearCase{2003y / January / 31, "Horse", "Water"},
+                      YearCase{1954y / February / 2, "Snake", "Water"}, YearCase{1954y / February / 3, "Horse", "Wood"},
+                      YearCase{2003y / January / 31, "Horse", "Water"}, YearCase{2003y / February / 1, "Goat", "Water"},
                       YearCase{2000y / February / 29, "Dragon", "Metal"},
-                      YearCase{2019y / December / 31, "Pig", "Earth"}, YearCase{2020y / January / 24, "Pig", "Earth"},
+                      YearCase{2020y / January / 24, "Pig", "Earth"}, YearCase{2020y / January / 25, "Rat", "Metal"},
+                      YearCase{2024y / February / 9, "Rabbit", "Water"},
+                      YearCase{2024y / February / 10, "Dragon", "Wood"},
+                      YearCase{2027y / February / 5, "Horse", "Fire"}, YearCase{2027y / February / 6, "Goat", "Fire"},
+                      YearCase{2030y / February / 2, "Rooster", "Earth"},
+                      YearCase{2030y / February / 3, "Dog", "Metal"},
+                      YearCase{2101y / January / 28, "Monkey", "Metal"},
                       // Outside the table, or not a date at all: no answer.
-                      YearCase{1935y / December / 31, "", ""}, YearCase{2020y / January / 25, "", ""},
+                      YearCase{1899y / December / 31, "", ""}, YearCase{2101y / January / 29, "", ""},
                       YearCase{2001y / February / 29, "", ""}, YearCase{1990y / April / 31, "", ""}));

@@ -173,6 +173,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "Please Enter Your Partner's Name!", "txtPartnerName"},
         Refusal{"Feb29NotDivisibleBy4", {"ANN", "29", "February", "1951"}, {"BO", "1", "January", "1950"},
                 "Please Enter Your Correct Date Or Month!", nullptr},
+        Refusal{"Feb29In1900NotALeapYear", {"ANN", "29", "February", "1900"}, {"BO", "1", "January", "1950"},
+                "Please Enter Your Correct Date Or Month!", nullptr},
         Refusal{"Feb30LeapYear", {"ANN", "30", "February", "1952"}, {"BO", "1", "January", "1950"},
                 "Please Enter Your Correct Date Or Month!", nullptr},
         Refusal{"Feb31", {"ANN", "31", "February", "1900"}, {"BO", "1", "January", "1950"},
@@ -217,7 +219,7 @@ TEST_P(EgyptianAcceptedDates, GiveTheirSignForTheUserAndThePartnerAlike)
 
 INSTANTIATE_TEST_SUITE_P(
     Dates, EgyptianAcceptedDates,
-    ::testing::Values(Acceptance{"Feb29In1900", {"ANN", "29", "February", "1900"}, "Geb"},
+    ::testing::Values(Acceptance{"Feb29In2000", {"ANN", "29", "February", "2000"}, "Geb"},
                       Acceptance{"Feb29In1952", {"ANN", "29", "February", "1952"}, "Geb"},
                       Acceptance{"March31", {"ANN", "31", "March", "1951"}, "Isis"},
                       Acceptance{"NameOfBlanks", {"   ", "30", "April", "2099"}, "Horus"}),

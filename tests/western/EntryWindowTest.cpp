@@ -69,6 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "txtNameF"},
         Refusal{{"Anna", "February", "29", "1901"}, kTom, "Please Enter Your Correct Date Or Month!",
                 ui::MessageIcon::Information, nullptr},
+        Refusal{{"Anna", "February", "29", "1900"}, kTom, "Please Enter Your Correct Date Or Month!",
+                ui::MessageIcon::Information, nullptr},
         Refusal{{"Anna", "February", "30", "2000"}, kTom, "Please Enter Your Correct Date Or Month!",
                 ui::MessageIcon::Information, nullptr},
         Refusal{{"Anna", "April", "31", "1980"}, {"Tom", "June", "31", "1950"},
@@ -78,9 +80,9 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{kAnna, {"Tom", "November", "31", "1950"}, "Please Enter Your Partner's Correct Date Or Month !",
                 ui::MessageIcon::Information, nullptr}));
 
-TEST_F(WesternEntry, AcceptsLeapDaysByTheDivisibleByFourRule)
+TEST_F(WesternEntry, AcceptsLeapDaysByTheGregorianRule)
 {
-    calculate({"Anna", "February", "29", "1900"}, {"Tom", "February", "29", "2000"});
+    calculate({"Anna", "February", "29", "1904"}, {"Tom", "February", "29", "2000"});
     EXPECT_TRUE(messages().isEmpty());
     EXPECT_TRUE(onScreen(result()));
 }

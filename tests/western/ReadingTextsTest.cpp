@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace mzc = velmora::western::modZodiacCompatibility;
 namespace texts = velmora::content::western;
@@ -122,4 +126,96 @@ TEST(ReadingTexts, NoDescriptionIsAnotherWithTheNamesSwapped)
                 << pair.second << "-" << pair.first;
         }
     }
+}
+
+namespace {
+
+// The words a pair text uses to judge the match, each with the words of the
+// rating labels it agrees with ("hard" is said of poor and difficult matches
+// alike).
+struct VerdictWord {
+    std::string_view word;
+    std::array<std::string_view, 2> labelWords;
+};
+constexpr std::array<VerdictWord, 9> kVerdictWords = {{
+    {"poor", {"Poor", ""}},
+    {"difficult", {"Difficult", ""}},
+    {"easy", {"Easy", ""}},
+    {"great", {"Great", ""}},
+    {"excellent", {"Excellent", ""}},
+    {"special", {"Special", ""}},
+    {"hard", {"Poor", "Difficult"}},
+    {"demanding", {"Poor", "Difficult"}},
+    {"trying", {"Poor", "Difficult"}},
+}};
+
+std::vector<std::string> lowerCaseWords(std::string_view sentence)
+{
+    std::vector<std::string> out;
+    std::string word;
+    for (const char c : sentence) {
+        if (std::isalpha(static_cast<unsigned char>(c)) || c == '-') {
+            word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        } else if (!word.empty()) {
+            out.push_back(word);
+            word.clear();
+        }
+    }
+    if (!word.empty())
+        out.push_back(word);
+    return out;
+}
+
+// The verdict words of the sentences that speak of the match or the pairing.
+std::vector<const VerdictWord*> verdictsOf(std::string_view text)
+{
+    std::vector<const VerdictWord*> verdicts;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find_first_of(".;:!?", start), text.size());
+        const std::vector<std::string> sentence = lowerCaseWords(text.substr(start, end - start));
+        start = end + 1;
+        if (std::ranges::find(sentence, "match") == sentence.end()
+            && std::ranges::find(sentence, "pairing") == sentence.end())
+            continue;
+        for (const VerdictWord& verdict : kVerdictWords) {
+            if (std::ranges::find(sentence, verdict.word) != sentence.end())
+                verdicts.push_back(&verdict);
+        }
+    }
+    return verdicts;
+}
+
+bool fits(const VerdictWord& verdict, std::string_view label)
+{
+    return std::ranges::any_of(verdict.labelWords, [label](std::string_view word) {
+        return !word.empty() && label.find(word) != std::string_view::npos;
+    });
+}
+
+} // namespace
+
+// A text worded once for both orders must suit the rating of each order, so
+// where the two ratings differ it names a verdict that fits both, or none.
+TEST(ReadingTexts, EveryVerdictAgreesWithTheRatingOfEachOrderThatShowsIt)
+{
+    std::map<std::string_view, std::vector<std::string>> shownWith; // text -> "user-partner: label"
+    for (const char* user : kSigns) {
+        for (const char* partner : kSigns) {
+            const mzc::PairResult* pair = mzc::FindPairResult(user, partner);
+            shownWith[pair->MatchDescription].push_back(std::string(user) + "-" + partner + ": "
+                                                        + std::string(pair->MatchComment));
+        }
+    }
+    std::size_t judged = 0;
+    for (const auto& [text, orders] : shownWith) {
+        const std::vector<const VerdictWord*> verdicts = verdictsOf(text);
+        judged += verdicts.empty() ? 0 : 1;
+        for (const VerdictWord* verdict : verdicts) {
+            for (const std::string& order : orders) {
+                EXPECT_TRUE(fits(*verdict, order.substr(order.find(": "))))
+                    << order << " reads \"" << verdict->word << "\"";
+            }
+        }
+    }
+    EXPECT_GT(judged, 40u) << "the verdicts are found";
 }
