@@ -1,7 +1,7 @@
 // Renders the program's SVG icon to a square PNG, for the desktops that still
 // look for bitmap sizes in the hicolor icon theme. Runs at build time, without
 // a display.
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -10,9 +10,8 @@
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList args = QGuiApplication::arguments();
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
     bool sizeOk = false;
     const int size = args.size() == 4 ? args.at(3).toInt(&sizeOk) : 0;
     if (!sizeOk || size <= 0) {
