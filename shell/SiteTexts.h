@@ -1,11 +1,13 @@
 #pragma once
 
+#include "ProductInfo.h"
+
 #include <QLatin1String>
 
 // The suite's own captions and the wording of its banners and offers.
 namespace velmora::shell::texts {
 
-inline constexpr QLatin1String kFrameCaption{"Velmora Suite v1.30"};
+inline constexpr QLatin1String kFrameCaption{VELMORA_PRODUCT_NAME " v" VELMORA_VERSION};
 
 inline constexpr QLatin1String kForumBanner{"Talk love and the stars in the Velmora forum at velmora.example"};
 inline constexpr QLatin1String kForumInvitation{"Share your reading in the Velmora discussion forum. Click here to visit us!"};

@@ -1,14 +1,25 @@
 #include "Calculators.h"
+#include "CommandLine.h"
 #include "Fonts.h"
+#include "ProductInfo.h"
 #include "QtPlatform.h"
 #include "StartApplication.h"
 
 #include <QApplication>
 
+#include <iostream>
+
 int main(int argc, char* argv[])
 {
+    // --help and --version answer without a display and without the lock.
+    if (const auto exitCode = velmora::shell::handleCommandLine({argv, static_cast<std::size_t>(argc)}, std::cout,
+                                                                std::cerr))
+        return *exitCode;
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velmora Suite"));
+    QApplication::setApplicationName(QStringLiteral(VELMORA_PRODUCT_NAME));
+    QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
     velmora::ui::installFontSubstitutes();
 
     velmora::ui::QtPlatform platform;

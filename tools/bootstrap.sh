@@ -17,9 +17,11 @@ packages=(
     fonts-dejavu-core
 )
 # The tests read saved reports back with a word processor and printed ones
-# with a PDF reader, and fuzz the saved-reading reader with clang's libFuzzer
-# (whose runtime Debian packs apart from clang).
-[[ "$mode" == test ]] && packages+=(abiword poppler-utils clang libclang-rt-dev)
+# with a PDF reader, fuzz the saved-reading reader with clang's libFuzzer
+# (whose runtime Debian packs apart from clang), validate the desktop entry and
+# metainfo, and build the Debian package (dpkg-shlibdeps needs dpkg-dev and file).
+[[ "$mode" == test ]] && packages+=(abiword poppler-utils clang libclang-rt-dev
+                                    desktop-file-utils appstream dpkg-dev file)
 
 missing=()
 for package in "${packages[@]}"; do
