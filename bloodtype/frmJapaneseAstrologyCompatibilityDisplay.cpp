@@ -178,7 +178,7 @@ void frmJapaneseAstrologyCompatibilityDisplay::Form_Load()
 {
     CalculatorWindow::Form_Load();
     if (QMdiSubWindow* frame = subWindow())
-        frame->setWindowIcon(shell::pictures::icon(shell::pictures::Icon::Japanese));
+        frame->setWindowIcon(shell::pictures::windowIcon(shell::pictures::Icon::Japanese));
     tabs_->setCurrentIndex(1);
     SSTab1_Click();
 }

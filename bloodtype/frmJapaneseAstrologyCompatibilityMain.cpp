@@ -185,7 +185,7 @@ void frmJapaneseAstrologyCompatibilityMain::Form_Load()
 {
     CalculatorWindow::Form_Load();
     if (QMdiSubWindow* frame = subWindow())
-        frame->setWindowIcon(shell::pictures::icon(shell::pictures::Icon::Japanese));
+        frame->setWindowIcon(shell::pictures::windowIcon(shell::pictures::Icon::Japanese));
     for (const PersonControls* person : {&user_, &partner_}) {
         person->sex->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
         for (std::string_view bloodType : mjc::kBloodTypes)

@@ -159,7 +159,7 @@ frmMDI::frmMDI(ui::Platform& platform, CalculatorOpeners openers)
 {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(texts::kFrameCaption);
-    setWindowIcon(pictures::icon(pictures::Icon::Program));
+    setWindowIcon(pictures::windowIcon(pictures::Icon::Program));
     setFont(ui::verdana(8.25, true));
     resize(ui::twipsSize(11880, 8190));
 

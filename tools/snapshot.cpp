@@ -1,5 +1,6 @@
 // Renders the suite's windows offscreen to PNG files, so they can be looked
-// at without a display: velmora-snapshot <folder>.
+// at without a display: velmora-snapshot [options] <folder>, on a screen of
+// a chosen size, scale factor and palette.
 #include "Calculators.h"
 #include "Fonts.h"
 #include "QtPlatform.h"
@@ -16,26 +17,159 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCommandLineParser>
+#include <QDir>
 #include <QLineEdit>
+#include <QPalette>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QDir>
 #include <QTemporaryFile>
 #include <QTextStream>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
-// A 1920 x 1080 screen at 96 dpi for Qt's offscreen platform.
-void useOffscreenScreen(QTemporaryFile& config)
+// What to render and how: the screen in logical pixels, the scale factor
+// from logical to device pixels, the palette and the launcher's state.
+struct Options {
+    static constexpr double kLargestScale = 4.0;
+
+    QSize screen{1920, 1080};
+    double scale = 1.0;
+    bool dark = false;
+    bool maximised = true;
+    QString folder;
+};
+
+// A size written as <width>x<height>, each at least 1.
+std::optional<QSize> parseSize(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char('x'));
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool widthOk = false;
+    bool heightOk = false;
+    const QSize size(parts[0].toInt(&widthOk), parts[1].toInt(&heightOk));
+    if (!widthOk || !heightOk || size.isEmpty())
+        return std::nullopt;
+    return size;
+}
+
+// The options from the command line; on a mistake the usage is printed and
+// there are none.
+std::optional<Options> parseOptions(int argc, char* argv[])
+{
+    const Options defaults;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Renders every window of the suite to PNG files in <folder>."));
+    const QCommandLineOption size(QStringLiteral("size"),
+                                  QStringLiteral("The screen's size in logical pixels (default %1x%2).")
+                                      .arg(defaults.screen.width())
+                                      .arg(defaults.screen.height()),
+                                  QStringLiteral("WIDTHxHEIGHT"));
+    const QCommandLineOption scale(QStringLiteral("scale"),
+                                   QStringLiteral("Device pixels per logical pixel, as on a high-density screen "
+                                                  "(1 to %1, default %2; 2 for 200%).")
+                                       .arg(Options::kLargestScale)
+                                       .arg(defaults.scale),
+                                   QStringLiteral("FACTOR"));
+    const QCommandLineOption dark(QStringLiteral("dark"), QStringLiteral("Use a dark application palette."));
+    const QCommandLineOption unmaximised(QStringLiteral("unmaximised"),
+                                         QStringLiteral("Show the launcher at its own size, not maximised."));
+    parser.addOptions({size, scale, dark, unmaximised});
+    parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("Where the PNG files go."));
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    Options options = defaults;
+    QString error;
+    if (!parser.parse(arguments))
+        error = parser.errorText();
+    else if (parser.positionalArguments().size() != 1)
+        error = QStringLiteral("One folder is needed.");
+    if (error.isEmpty() && parser.isSet(size)) {
+        const std::optional<QSize> screen = parseSize(parser.value(size));
+        if (!screen)
+            error = QStringLiteral("The size is written as WIDTHxHEIGHT, for example 1280x720.");
+        options.screen = screen.value_or(options.screen);
+    }
+    if (error.isEmpty() && parser.isSet(scale)) {
+        bool number = false;
+        options.scale = parser.value(scale).toDouble(&number);
+        if (!number || options.scale < 1.0 || options.scale > Options::kLargestScale)
+            error = QStringLiteral("The scale factor is a number from 1 to %1, for example 1.5 or 2.")
+                        .arg(Options::kLargestScale);
+    }
+    if (!error.isEmpty()) {
+        const QString help = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                       QStringLiteral("velmora-snapshot"));
+        std::fputs(qPrintable(error + QLatin1Char('\n') + help), stderr);
+        return std::nullopt;
+    }
+    options.dark = parser.isSet(dark);
+    options.maximised = !parser.isSet(unmaximised);
+    options.folder = parser.positionalArguments().constFirst();
+    return options;
+}
+
+// A screen of the given logical size at 96 dpi for Qt's offscreen platform,
+// with Qt scaling it by the given factor: the screen has that many more
+// device pixels, and windows and pictures are drawn at them.
+void useOffscreenScreen(QTemporaryFile& config, const Options& options)
 {
     if (!config.open())
         return;
-    config.write(R"({"screens": [{"name": "Snapshot", "x": 0, "y": 0, "width": 1920, "height": 1080,
-                     "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    const QSize device = (QSizeF(options.screen) * options.scale).toSize();
+    config.write(QStringLiteral(R"({"screens": [{"name": "Snapshot", "x": 0, "y": 0, "width": %1, "height": %2,
+                     "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                     .arg(device.width())
+                     .arg(device.height())
+                     .toUtf8());
     config.flush();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(options.scale));
+}
+
+// The Fusion style with a dark palette, as a dark desktop theme gives.
+void useDarkPalette()
+{
+    struct Role {
+        QPalette::ColorRole role;
+        QColor colour;
+    };
+    const Role roles[] = {
+        {QPalette::Window, QColor(45, 45, 45)},
+        {QPalette::WindowText, QColor(238, 238, 238)},
+        {QPalette::Base, QColor(30, 30, 30)},
+        {QPalette::AlternateBase, QColor(53, 53, 53)},
+        {QPalette::Text, QColor(238, 238, 238)},
+        {QPalette::PlaceholderText, QColor(160, 160, 160)},
+        {QPalette::Button, QColor(60, 60, 60)},
+        {QPalette::ButtonText, QColor(238, 238, 238)},
+        {QPalette::BrightText, QColor(255, 96, 96)},
+        {QPalette::ToolTipBase, QColor(30, 30, 30)},
+        {QPalette::ToolTipText, QColor(238, 238, 238)},
+        {QPalette::Highlight, QColor(53, 132, 228)},
+        {QPalette::HighlightedText, QColor(255, 255, 255)},
+        {QPalette::Link, QColor(120, 170, 255)},
+        {QPalette::LinkVisited, QColor(190, 150, 255)},
+        {QPalette::Light, QColor(90, 90, 90)},
+        {QPalette::Midlight, QColor(70, 70, 70)},
+        {QPalette::Mid, QColor(40, 40, 40)},
+        {QPalette::Dark, QColor(25, 25, 25)},
+        {QPalette::Shadow, QColor(0, 0, 0)},
+    };
+    QPalette palette;
+    for (const Role& entry : roles)
+        palette.setColor(entry.role, entry.colour);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(palette);
 }
 
 class Snapshots {
@@ -177,22 +311,25 @@ void japaneseReading(velmora::shell::frmMDI& launcher, Snapshots& shots)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fputs("usage: velmora-snapshot <folder>\n", stderr);
+    const std::optional<Options> options = parseOptions(argc, argv);
+    if (!options)
         return 2;
-    }
     QTemporaryFile screenConfig;
-    useOffscreenScreen(screenConfig);
+    useOffscreenScreen(screenConfig, *options);
     QApplication app(argc, argv);
     velmora::ui::installFontSubstitutes();
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    if (!QDir().mkpath(folder))
+    if (options->dark)
+        useDarkPalette();
+    if (!QDir().mkpath(options->folder))
         return 1;
-    Snapshots shots{QDir(folder)};
+    Snapshots shots{QDir(options->folder)};
     velmora::ui::QtPlatform platform;
 
     velmora::shell::frmMDI launcher(platform, velmora::shell::calculatorEntryWindows());
-    launcher.showMaximized();
+    if (options->maximised)
+        launcher.showMaximized();
+    else
+        launcher.show();
     shots.take(launcher, QStringLiteral("launcher"));
     launcher.lblCaption_MouseMove(6);
     shots.take(launcher, QStringLiteral("launcher-hover"));
