@@ -1,5 +1,6 @@
 #include "frmEgyptianAstrologyCompatibilityDisplay.h"
 
+#include "Contrast.h"
 #include "Controls.h"
 #include "EgyptianWindows.h"
 #include "Fonts.h"
@@ -179,7 +180,12 @@ void frmEgyptianAstrologyCompatibilityDisplay::createCompatibilityTab()
     ui::labelValue(compatibilityCaption, lblCompatibility);
     lblCompatibility->setFont(ui::verdana(12, true));
     lblCompatibility->setAlignment(Qt::AlignCenter);
-    ui::setColors(lblCompatibility, QApplication::palette("QMenu").color(QPalette::WindowText), Qt::white);
+    // White on the desktop's menu text colour; where menu text is light (a dark
+    // palette), the menu's own background colour takes the white's place.
+    const QPalette menu = QApplication::palette("QMenu");
+    const QColor menuText = menu.color(QPalette::WindowText);
+    const bool whiteReads = ui::contrastRatio(Qt::white, menuText) >= ui::kReadableContrast;
+    ui::setColors(lblCompatibility, menuText, whiteReads ? QColor(Qt::white) : menu.color(QPalette::Window));
 }
 
 void frmEgyptianAstrologyCompatibilityDisplay::createButtons()

@@ -23,7 +23,7 @@ ReportWindow::ReportWindow(Launcher& launcher, const QString& name, const QStrin
     auto* site = ui::addLinkLabel(this, "Label1", texts::kSiteInvitation, 1867, 180, 5800, 195);
     for (ui::LinkLabel* label : {forum, site}) {
         label->setFont(ui::verdana(7, true, true));
-        ui::setColors(label, {}, Qt::blue);
+        ui::setColors(label, ui::kLightFace, Qt::blue);
     }
 
     RTB = new ui::RichTextBox(this);

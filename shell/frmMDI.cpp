@@ -1,6 +1,7 @@
 #include "frmMDI.h"
 
 #include "CommonMenus.h"
+#include "Controls.h"
 #include "Fonts.h"
 #include "LinkLabel.h"
 #include "Pictures.h"
@@ -32,14 +33,11 @@ const QColor kYellow(255, 255, 0);
 const QColor kMagenta(255, 0, 255);
 const QColor kGreen(0, 255, 0);
 
+// The background and the text of a band or control, for every role it draws
+// them with: a button's caption must not take a dark palette's light text.
 void paint(QWidget& widget, const QColor& background, const QColor& text = Qt::black)
 {
-    widget.setAutoFillBackground(true);
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Button, background);
-    widget.setPalette(palette);
+    ui::setColors(&widget, background, text);
 }
 
 // Lays a band's controls out against the band's own width whenever it

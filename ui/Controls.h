@@ -31,7 +31,15 @@ QGroupBox* addFrame(QWidget* parent, const char* name, const QString& caption, i
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
                        int height);
 
-// Background and text colours; an invalid colour leaves that role as it is.
+// The light window face the windows' colours were designed on. A control that
+// shows a designed text colour on a window that takes the desktop's colours
+// fills its own background with it, so that the text reads under a dark
+// desktop palette too.
+inline const QColor kLightFace{240, 240, 240};
+
+// Background and text colours, each for every role a control draws it with
+// (window, base and button; window text, text and button text); an invalid
+// colour leaves those roles as they are.
 void setColors(QWidget* widget, const QColor& background, const QColor& text = {});
 // The caption label names its input: for the keyboard (its mnemonic moves the
 // focus there) and for screen readers (the input's accessible name).

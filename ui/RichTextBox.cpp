@@ -15,6 +15,13 @@ RichTextBox::RichTextBox(QWidget* parent)
     // Tab moves on to the next control, so a keyboard user is never caught
     // in a reading.
     setTabChangesFocus(true);
+    // A reading is a document: dark text on light paper whatever the
+    // desktop's colours, so that the runs keep the contrast they were
+    // coloured for.
+    QPalette paper = palette();
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    setPalette(paper);
     setFont(verdana(9.75));
     document()->setDefaultFont(verdana(9.75));
     runFormat_.setForeground(QColor(Qt::black));

@@ -75,7 +75,7 @@ frmZodiacCompatibilityDisplay::frmZodiacCompatibilityDisplay(shell::Launcher& la
     auto* banner = ui::addLinkLabel(this, "Label24", shell::texts::kForumInvitation, 180, 60, 10335, 360);
     banner->setFont(ui::verdana(9.75, true, true));
     banner->setAlignment(Qt::AlignCenter);
-    ui::setColors(banner, {}, QColor(0, 0, 192));
+    ui::setColors(banner, ui::kLightFace, QColor(0, 0, 192));
 
     tabs_ = new QTabBar(this);
     tabs_->setObjectName(QStringLiteral("TS"));
