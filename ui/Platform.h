@@ -52,6 +52,7 @@ public:
 
     // Modal box with one OK button, captioned with the application title.
     void showMessage(QWidget* parent, const QString& text, MessageIcon icon);
+    // The box itself, with the caption it is given.
     virtual void showMessageBox(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon) = 0;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> getSaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
