@@ -46,7 +46,8 @@ public:
                 std::abort();
             if (c == '{') {
                 ++depth;
-                if (skipBelow == 0 && (rtf_.mid(pos_).startsWith("\\fonttbl") || rtf_.mid(pos_).startsWith("\\colortbl")))
+                const QByteArrayView rest = QByteArrayView(rtf_).sliced(pos_);
+                if (skipBelow == 0 && (rest.startsWith("\\fonttbl") || rest.startsWith("\\colortbl")))
                     skipBelow = depth;
             } else if (c == '}') {
                 if (skipBelow == depth)
