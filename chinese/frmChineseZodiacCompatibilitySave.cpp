@@ -114,7 +114,7 @@ void frmChineseZodiacCompatibilitySave::cmdSave_Click()
         this, {QStringLiteral("Rich Text Format | *.rtf "), QStringLiteral("rtf"), QString(ui::kApplicationTitle)});
     if (!path)
         return;
-    platform().saveRichText(*RTB->document(), *path);
+    platform().saveRichText(this, *RTB->document(), *path);
 }
 
 // Prints the selection when there is one, otherwise the whole report.

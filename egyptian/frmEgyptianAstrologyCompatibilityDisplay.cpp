@@ -245,7 +245,7 @@ void frmEgyptianAstrologyCompatibilityDisplay::cmdSave_Click()
     const std::optional<QString> path = platform().getSaveFileName(
         this, {QStringLiteral("Rich Text Format | *.rtf "), QStringLiteral("rtf"), QString(ui::kApplicationTitle)});
     if (path)
-        platform().saveRichText(*RTB->document(), *path);
+        platform().saveRichText(this, *RTB->document(), *path);
 }
 
 void frmEgyptianAstrologyCompatibilityDisplay::cmdPrint_Click()

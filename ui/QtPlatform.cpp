@@ -17,6 +17,8 @@
 #include <QTextDocument>
 #include <QUrl>
 
+#include <cerrno>
+
 namespace velmora::ui {
 namespace {
 
@@ -64,11 +66,37 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& r
     return withDefaultExtension(dialog.selectedFiles().constFirst(), request.defaultExtension);
 }
 
+// Why a write failed: what stands at the path and around it first, since
+// Qt does not say; then the system's error code of the failed call.
+WriteResult writeFailure(const QString& path, int error)
+{
+    const QFileInfo target(path);
+    if (target.isDir())
+        return WriteResult::FolderInTheWay;
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.isDir())
+        return WriteResult::FolderMissing;
+    switch (error) {
+    case ENOSPC:
+    case EFBIG:
+    case EDQUOT: return WriteResult::DiskFull;
+    case EACCES:
+    case EPERM:
+    case EROFS: return target.exists() && !target.isWritable() ? WriteResult::FileLocked : WriteResult::FolderRefuses;
+    case ETXTBSY:
+    case EBUSY: return WriteResult::FileLocked;
+    default: break;
+    }
+    if (target.exists() && !target.isWritable())
+        return WriteResult::FileLocked;
+    return WriteResult::Failed;
+}
+
 } // namespace
 
-void QtPlatform::showMessage(QWidget* parent, const QString& text, MessageIcon icon)
+void QtPlatform::showMessageBox(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon)
 {
-    QMessageBox box(boxIcon(icon), kApplicationTitle, text, QMessageBox::Ok, parent);
+    QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -97,7 +125,10 @@ std::unique_ptr<QPrinter> QtPlatform::choosePrinter(QWidget* parent, bool select
 
 std::unique_ptr<QPrinter> QtPlatform::defaultPrinter()
 {
-    return std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter());
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(printer);
 }
 
 void QtPlatform::print(const QTextEdit& view, QPrinter& printer)
@@ -110,7 +141,7 @@ void QtPlatform::print(const QTextEdit& view, QPrinter& printer)
     document->print(&printer);
 }
 
-bool QtPlatform::writeFile(const QString& path, const QByteArray& bytes)
+WriteResult QtPlatform::writeFile(const QString& path, const QByteArray& bytes)
 {
     return writeFileAtomically(path, bytes);
 }
@@ -133,18 +164,21 @@ bool QtPlatform::isAnotherCopyRunning()
     return instance_.anotherCopyRunning();
 }
 
-bool writeFileAtomically(const QString& path, const QByteArray& bytes)
+WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     // Unbuffered, so a short write (a full disk) shows in write()'s count
     // instead of being lost in a flush that reports success.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
+        return writeFailure(path, errno);
     if (file.write(bytes) != bytes.size()) {
+        const int error = errno;
         file.cancelWriting();
-        return false;
+        return writeFailure(path, error);
     }
-    return file.commit();
+    if (!file.commit())
+        return writeFailure(path, errno);
+    return WriteResult::Written;
 }
 
 } // namespace velmora::ui

@@ -10,16 +10,12 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
 namespace velmora::ui::modRTB {
 namespace {
-
-struct LinkRange {
-    int start;
-    int length;
-};
 
 // Finds the addresses in the view and opens the one a left press lands on.
 // It watches the view's viewport like a message hook: it looks at events and
@@ -92,16 +88,9 @@ private:
     {
         if (!view_)
             return;
-        static const QRegularExpression address(
-            QStringLiteral(R"((?:https?://|www\.)[^\s<>"]*[^\s<>".,;:!?'()\[\]{}])"),
-            QRegularExpression::CaseInsensitiveOption);
-        links_.clear();
+        links_ = FindLinks(view_->document()->toPlainText());
         QList<QTextEdit::ExtraSelection> marks;
-        const QString text = view_->document()->toPlainText();
-        for (auto it = address.globalMatch(text); it.hasNext();) {
-            const QRegularExpressionMatch match = it.next();
-            const LinkRange range{static_cast<int>(match.capturedStart()), static_cast<int>(match.capturedLength())};
-            links_.push_back(range);
+        for (const LinkRange& range : links_) {
             QTextEdit::ExtraSelection mark;
             mark.cursor = QTextCursor(view_->document());
             mark.cursor.setPosition(range.start);
@@ -140,8 +129,7 @@ private:
 
     void open(const LinkRange& link)
     {
-        const int length = std::min(link.length, kLinkBufferLength);
-        const QString address = view_->document()->toPlainText().mid(link.start, length);
+        const QString address = view_->document()->toPlainText().mid(link.start, link.length);
         platform_.openWebPage(owner_, address);
     }
 
@@ -156,6 +144,20 @@ private:
 std::unique_ptr<LinkNotifyFilter> attached;
 
 } // namespace
+
+std::vector<LinkRange> FindLinks(const QString& text)
+{
+    static const QRegularExpression address(
+        QStringLiteral(R"((?:https?://|www\.)[^\s<>"]*[^\s<>".,;:!?'()\[\]{}])"),
+        QRegularExpression::CaseInsensitiveOption);
+    std::vector<LinkRange> links;
+    for (auto it = address.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        links.push_back({static_cast<int>(match.capturedStart()),
+                         static_cast<int>(std::min<qsizetype>(match.capturedLength(), kLinkBufferLength))});
+    }
+    return links;
+}
 
 void EnableLinkDetection(RichTextBox& view, QWidget& owner, Platform& platform)
 {

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QString>
+
+#include <vector>
+
 class QWidget;
 
 namespace velmora::ui {
@@ -14,6 +18,15 @@ namespace velmora::ui::modRTB {
 
 // The longest address a click hands to the browser; longer ones are cut.
 inline constexpr int kLinkBufferLength = 1024;
+
+struct LinkRange {
+    int start;
+    int length;
+};
+
+// The web addresses in `text`, in order and apart; an address longer than
+// kLinkBufferLength is cut to that length.
+std::vector<LinkRange> FindLinks(const QString& text);
 
 // Attaches `view`. A view that was attached before is detached first and gets
 // its own state back.

@@ -92,6 +92,7 @@ frmZodiacCompatibilityMain::PersonControls frmZodiacCompatibilityMain::createPer
     PersonControls person;
     QLabel* nameCaption = ui::addLabel(frame, name("lblName").constData(), QStringLiteral("Name"), 360, 360);
     person.name = ui::addTextBox(frame, name("txtName").constData(), 930, 270, 3705, 345);
+    person.name->setMaxLength(static_cast<int>(modCheckForUniqueUser::kMaxNameLength));
     ui::labelInput(nameCaption, person.name);
     QLabel* dateCaption = ui::addLabel(frame, name("lblBirthDay").constData(), QStringLiteral("Birth Day"), 60, 810);
     person.month = ui::addList(frame, name("cboMonth").constData(), 930, 720, 1335, 315);
@@ -184,13 +185,15 @@ void frmZodiacCompatibilityMain::cmdOpen_Click()
     if (!chosen)
         return;
     const QString& path = *chosen;
-    if (!path.endsWith(QLatin1String("zcm"), Qt::CaseSensitive)) {
+    const std::optional<modCheckForUniqueUser::ReadingLines> lines =
+        path.endsWith(QLatin1String("zcm"), Qt::CaseSensitive)
+            ? modCheckForUniqueUser::ReadReadingFile(std::filesystem::path(path.toStdU16String()))
+            : std::nullopt;
+    if (!lines) {
         platform().showMessage(this, QStringLiteral("Please Check The File."), ui::MessageIcon::Error);
         return;
     }
-    const modCheckForUniqueUser::ReadingLines lines =
-        modCheckForUniqueUser::ReadReadingFile(std::filesystem::path(path.toStdU16String()));
-    const auto line = [&lines](std::size_t index) { return ui::toQString(std::u32string_view(lines[index])); };
+    const auto line = [&lines](std::size_t index) { return ui::toQString(std::u32string_view((*lines)[index])); };
     user_.name->setText(line(0));
     shell::SelectListEntry(user_.month, line(1));
     shell::SelectListEntry(user_.day, line(2));

@@ -103,7 +103,7 @@ void frmZodiacCompatibilitySave::cmdSave_Click()
         ui::toU32(reading.UserYear),    ui::toU32(reading.PartnerName),  ui::toU32(reading.PartnerMonth),
         ui::toU32(reading.PartnerDay),  ui::toU32(reading.PartnerYear),
     };
-    platform().writeFile(*path, QByteArray::fromStdString(modCheckForUniqueUser::FormatReadingFile(fields)));
+    platform().saveFile(this, *path, QByteArray::fromStdString(modCheckForUniqueUser::FormatReadingFile(fields)));
 }
 
 void frmZodiacCompatibilitySave::cmdPrint_Click()
@@ -111,8 +111,7 @@ void frmZodiacCompatibilitySave::cmdPrint_Click()
     QTextCursor cursor = RTB->textCursor();
     cursor.clearSelection();
     RTB->setTextCursor(cursor);
-    if (const std::unique_ptr<QPrinter> printer = platform().defaultPrinter())
-        platform().print(*RTB, *printer);
+    platform().printOnDefaultPrinter(this, *RTB);
 }
 
 } // namespace velmora::western

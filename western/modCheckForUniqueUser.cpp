@@ -2,6 +2,7 @@
 
 #include "Windows1252.h"
 
+#include <cstdint>
 #include <fstream>
 #include <optional>
 #include <system_error>
@@ -36,6 +37,11 @@ int hexValue(char c)
     if (c >= 'A' && c <= 'F')
         return c - 'A' + 10;
     return -1;
+}
+
+bool isControl(char32_t c)
+{
+    return c < 32 || c == 127;
 }
 
 bool isScalarValue(char32_t c)
@@ -87,10 +93,12 @@ std::u32string DecodeText(std::string_view bytes)
     while (pos < bytes.size()) {
         const auto byte = static_cast<unsigned char>(bytes[pos]);
         if (byte >= kShift) {
-            out += ui::fromWindows1252(static_cast<unsigned char>(byte - kShift));
+            const char32_t character = ui::fromWindows1252(static_cast<unsigned char>(byte - kShift));
+            if (!isControl(character))
+                out += character;
             ++pos;
         } else if (bytes[pos] == kEscape) {
-            if (const auto character = readEscape(bytes, pos))
+            if (const auto character = readEscape(bytes, pos); character && !isControl(*character))
                 out += *character;
         } else {
             ++pos;
@@ -109,8 +117,10 @@ std::string FormatReadingFile(const ReadingLines& fields)
     return out;
 }
 
-ReadingLines ParseReadingFile(std::string_view bytes)
+std::optional<ReadingLines> ParseReadingFile(std::string_view bytes)
 {
+    if (bytes.size() > kMaxFileBytes)
+        return std::nullopt;
     ReadingLines lines;
     std::size_t pos = 0;
     for (std::u32string& line : lines) {
@@ -126,19 +136,29 @@ ReadingLines ParseReadingFile(std::string_view bytes)
         if (pos < bytes.size() && bytes[pos] == '\n')
             ++pos;
     }
+    // Blank lines may follow the eighth; text may not.
+    if (bytes.find_first_not_of("\r\n", pos) != std::string_view::npos)
+        return std::nullopt;
     return lines;
 }
 
-ReadingLines ReadReadingFile(const std::filesystem::path& path)
+std::optional<ReadingLines> ReadReadingFile(const std::filesystem::path& path)
 {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
-        return {};
+        return std::nullopt;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size > kMaxFileBytes)
+        return std::nullopt;
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        return {};
-    std::string bytes(kMaxFileBytes, '\0');
+        return std::nullopt;
+    // One byte more than allowed, so a file that grew since its size was
+    // taken is seen to be too large rather than read in part.
+    std::string bytes(kMaxFileBytes + 1, '\0');
     file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (file.bad())
+        return std::nullopt;
     bytes.resize(static_cast<std::size_t>(file.gcount()));
     return ParseReadingFile(bytes);
 }

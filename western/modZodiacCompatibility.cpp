@@ -3,8 +3,7 @@
 #include "western/WesternTexts.h"
 
 #include <array>
-#include <charconv>
-#include <cmath>
+#include <optional>
 
 namespace velmora::western::modZodiacCompatibility {
 namespace {
@@ -157,6 +156,35 @@ const std::array<PairResult, 144> kPairs = [] {
 SignProfile currentProfile{};
 PairResult currentPair{};
 
+// The value of decimal text such as "21" or "20.5", read without the locale;
+// nothing for any other text. Not every standard library reads a double
+// with std::from_chars, so the few digits are added up here.
+std::optional<double> decimalValue(std::string_view text) noexcept
+{
+    double value = 0;
+    double scale = 1;
+    bool anyDigit = false;
+    bool afterPoint = false;
+    for (const char c : text) {
+        if (c == '.' && !afterPoint) {
+            afterPoint = true;
+            continue;
+        }
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        anyDigit = true;
+        if (afterPoint) {
+            scale /= 10;
+            value += (c - '0') * scale;
+        } else {
+            value = value * 10 + (c - '0');
+        }
+    }
+    if (!anyDigit)
+        return std::nullopt;
+    return value;
+}
+
 } // namespace
 
 std::string_view GetSunSign(std::string_view month, std::string_view day) noexcept
@@ -164,10 +192,10 @@ std::string_view GetSunSign(std::string_view month, std::string_view day) noexce
     for (const MonthThreshold& row : kMonths) {
         if (row.month != month)
             continue;
-        double d = 0;
-        const auto [end, error] = std::from_chars(day.data(), day.data() + day.size(), d);
-        if (error != std::errc() || end != day.data() + day.size() || !std::isfinite(d))
+        const std::optional<double> value = decimalValue(day);
+        if (!value)
             return {};
+        const double d = *value;
         if (d >= row.threshold)
             return row.laterSign;
         if (d <= row.threshold - 1)

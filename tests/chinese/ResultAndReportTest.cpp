@@ -242,17 +242,22 @@ TEST_F(ChineseResultAndReport, SaveWritesTheReportAsRichTextThatReadsBackExactly
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(ChineseResultAndReport, ACancelledOrFailedSaveEndsSilently)
+TEST_F(ChineseResultAndReport, ACancelledSaveIsSilentAndAFailedOneSaysWhy)
 {
     Save* report = openReport();
     ASSERT_NE(report, nullptr);
     QTest::mouseClick(control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
-    platform.failWrites = true;
+    EXPECT_TRUE(platform.messages.empty());
+    platform.writeResult = ui::WriteResult::FolderRefuses;
     platform.fileDialogAnswers = {QStringLiteral("/unwritable/report.rtf")};
     QTest::mouseClick(control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
     EXPECT_EQ(platform.fileDialogs.size(), 2u);
     EXPECT_TRUE(platform.writtenFiles.isEmpty());
-    EXPECT_TRUE(platform.messages.empty());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "The file /unwritable/report.rtf could not be saved: the folder does not allow new files.");
+    EXPECT_EQ(platform.messages[0].icon, ui::MessageIcon::Error);
+    EXPECT_EQ(platform.messages[0].caption, "Velmora Suite");
     EXPECT_TRUE(onScreen(report));
 }
 

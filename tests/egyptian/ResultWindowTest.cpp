@@ -151,16 +151,21 @@ TEST_F(EgyptianResult, SavesTheUsersReadingAsRichTextWhicheverTabIsInFront)
     EXPECT_TRUE(messages().isEmpty());
 }
 
-TEST_F(EgyptianResult, ACancelledOrFailedSaveIsSilent)
+TEST_F(EgyptianResult, ACancelledSaveIsSilentAndAFailedOneSaysWhy)
 {
     calculateAmonRaAndHorus();
     QTest::mouseClick(button("cmdSave"), Qt::LeftButton);
-    platform.failWrites = true;
-    platform.fileDialogAnswers.push_back(QStringLiteral("/read-only/reading.rtf"));
+    EXPECT_TRUE(messages().isEmpty());
+    platform.writeResult = ui::WriteResult::DiskFull;
+    platform.fileDialogAnswers.push_back(QStringLiteral("/full/reading.rtf"));
     QTest::mouseClick(button("cmdSave"), Qt::LeftButton);
     EXPECT_EQ(platform.fileDialogs.size(), 2u);
     EXPECT_TRUE(platform.writtenFiles.isEmpty());
-    EXPECT_TRUE(messages().isEmpty());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "The file /full/reading.rtf could not be saved: there is not enough space on the disk.");
+    EXPECT_EQ(platform.messages[0].icon, ui::MessageIcon::Error);
+    EXPECT_EQ(platform.messages[0].caption, "Velmora Suite");
     EXPECT_TRUE(onScreen(result()));
 }
 

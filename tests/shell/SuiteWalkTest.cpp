@@ -1,6 +1,7 @@
 // A long random walk through the whole suite, as a restless user would take
 // it: opening calculators, typing, picking, pressing every button and File
 // item, closing windows. After every step the launcher's promises must hold.
+// VELMORA_WALK_STEPS and VELMORA_WALK_SEED set the walk's length and seed.
 #include "Calculators.h"
 #include "CalculatorWindow.h"
 #include "RecordingPlatform.h"
@@ -19,13 +20,30 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
+#include <string>
 
 using namespace velmora;
 
 namespace {
 
-constexpr int kSteps = 2500;
+constexpr unsigned long kDefaultSteps = 2500;
+constexpr unsigned long kDefaultSeed = 20261209;
+
+// A whole number from the environment, or the default when unset or not one.
+unsigned long fromEnvironment(const char* name, unsigned long fallback)
+{
+    const char* value = std::getenv(name);
+    if (value == nullptr || *value == '\0')
+        return fallback;
+    char* end = nullptr;
+    const unsigned long number = std::strtoul(value, &end, 10);
+    return *end == '\0' ? number : fallback;
+}
+
+const unsigned long kSteps = fromEnvironment("VELMORA_WALK_STEPS", kDefaultSteps);
+const unsigned long kSeed = fromEnvironment("VELMORA_WALK_SEED", kDefaultSeed);
 
 enum class Role { Entry, Result, Report };
 
@@ -88,7 +106,7 @@ protected:
             platform.fileDialogAnswers.push_back(files.filePath(pick(names)));
         }
         platform.printDialogAnswers.push_back(chance(50));
-        platform.failWrites = chance(10);
+        platform.writeResult = chance(10) ? ui::WriteResult::DiskFull : ui::WriteResult::Written;
     }
 
     void actOnFrame()
@@ -146,7 +164,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void checkInvariants(int step)
+    void checkInvariants(unsigned long step)
     {
         SCOPED_TRACE(::testing::Message() << "step " << step);
         QMap<QString, int> copies;
@@ -202,7 +220,7 @@ protected:
         Fields fields;
     };
 
-    std::mt19937 random{20261209};
+    std::mt19937 random{static_cast<std::mt19937::result_type>(kSeed)};
     velmora::testing::RecordingPlatform platform;
     shell::frmMDI frame{platform, shell::calculatorEntryWindows()};
     QTemporaryDir files;
@@ -214,7 +232,10 @@ protected:
 
 TEST_F(SuiteWalk, KeepsTheLaunchersPromisesThroughALongRandomSession)
 {
-    for (int step = 0; step < kSteps; ++step) {
+    RecordProperty("steps", std::to_string(kSteps));
+    RecordProperty("seed", std::to_string(kSeed));
+    SCOPED_TRACE("walk seed " + std::to_string(kSeed));
+    for (unsigned long step = 0; step < kSteps; ++step) {
         const QList<shell::CalculatorWindow*> shown = windowsOnScreen();
         if (shown.isEmpty() || chance(5))
             actOnFrame();

@@ -1,6 +1,7 @@
 #include "RecordingPlatform.h"
 
 #include "Printing.h"
+#include "QtPlatform.h"
 #include "Twips.h"
 
 #include <QGuiApplication>
@@ -11,9 +12,9 @@
 
 namespace velmora::testing {
 
-void RecordingPlatform::showMessage(QWidget*, const QString& text, ui::MessageIcon icon)
+void RecordingPlatform::showMessageBox(QWidget*, const QString& caption, const QString& text, ui::MessageIcon icon)
 {
-    messages.push_back({text, icon, QString(ui::kApplicationTitle)});
+    messages.push_back({text, icon, caption});
 }
 
 QStringList RecordingPlatform::messageTexts() const
@@ -60,6 +61,8 @@ std::unique_ptr<QPrinter> RecordingPlatform::defaultPrinter()
 {
     nextJobThroughDialog_ = false;
     nextJobSelectionFlag_ = false;
+    if (!printerAvailable)
+        return nullptr;
     return std::make_unique<QPrinter>();
 }
 
@@ -68,12 +71,14 @@ void RecordingPlatform::print(const QTextEdit& view, QPrinter&)
     printed.push_back({ui::printableDocument(view)->toPlainText(), nextJobThroughDialog_, nextJobSelectionFlag_});
 }
 
-bool RecordingPlatform::writeFile(const QString& path, const QByteArray& bytes)
+ui::WriteResult RecordingPlatform::writeFile(const QString& path, const QByteArray& bytes)
 {
-    if (failWrites)
-        return false;
-    writtenFiles.insert(path, bytes);
-    return true;
+    ui::WriteResult result = writeResult;
+    if (result == ui::WriteResult::Written && writeToDisk)
+        result = ui::writeFileAtomically(path, bytes);
+    if (result == ui::WriteResult::Written)
+        writtenFiles.insert(path, bytes);
+    return result;
 }
 
 void RecordingPlatform::clearClipboard()

@@ -13,6 +13,12 @@
 
 namespace velmora::testing {
 
+// Every way a write can fail, for tests that try each.
+inline constexpr ui::WriteResult kWriteFailures[] = {
+    ui::WriteResult::FolderRefuses, ui::WriteResult::DiskFull,      ui::WriteResult::FolderInTheWay,
+    ui::WriteResult::FileLocked,    ui::WriteResult::FolderMissing, ui::WriteResult::Failed,
+};
+
 // A platform that records what the windows ask of it and answers dialogs
 // from a script, so tests never meet a real dialog, printer or browser.
 class RecordingPlatform final : public ui::Platform {
@@ -35,7 +41,12 @@ public:
     // Scripted answers; an empty script cancels the dialog.
     std::deque<QString> fileDialogAnswers;
     std::deque<bool> printDialogAnswers;
-    bool failWrites = false;
+    // How every write ends; anything but Written leaves the files untouched.
+    ui::WriteResult writeResult = ui::WriteResult::Written;
+    // Whether writes that succeed also go to disk, through the program's own
+    // atomic write, which then decides how each write ends.
+    bool writeToDisk = false;
+    bool printerAvailable = true;
     bool anotherCopyRunning = false;
 
     std::vector<Message> messages;
@@ -48,13 +59,13 @@ public:
     // The texts of the messages shown so far, in order.
     QStringList messageTexts() const;
 
-    void showMessage(QWidget* parent, const QString& text, ui::MessageIcon icon) override;
+    void showMessageBox(QWidget* parent, const QString& caption, const QString& text, ui::MessageIcon icon) override;
     std::optional<QString> getSaveFileName(QWidget* parent, const ui::FileDialogRequest& request) override;
     std::optional<QString> getOpenFileName(QWidget* parent, const ui::FileDialogRequest& request) override;
     std::unique_ptr<QPrinter> choosePrinter(QWidget* parent, bool selectionFlag) override;
     std::unique_ptr<QPrinter> defaultPrinter() override;
     void print(const QTextEdit& view, QPrinter& printer) override;
-    bool writeFile(const QString& path, const QByteArray& bytes) override;
+    ui::WriteResult writeFile(const QString& path, const QByteArray& bytes) override;
     void clearClipboard() override;
     void openWebPage(QWidget* owner, const QString& address) override;
     bool isAnotherCopyRunning() override;

@@ -2,6 +2,7 @@
 #include "WesternReading.h"
 #include "modCheckForUniqueUser.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -162,6 +163,39 @@ TEST_F(WesternOpen, RefusesNamesNotEndingInLowerCaseZcm)
     EXPECT_EQ(messages(), QStringList{"Please Check The File."});
     EXPECT_EQ(platform.messages[0].icon, ui::MessageIcon::Error);
     EXPECT_EQ(result(), nullptr);
+}
+
+TEST_F(WesternOpen, RefusesFilesTooLargeOrMalformedWithoutTouchingTheEntries)
+{
+    namespace codec = western::modCheckForUniqueUser;
+    const std::string pair = codec::FormatReadingFile({U"Anna", U"May", U"1", U"1977", U"Bo", U"May", U"2", U"1978"});
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.zcm")));
+    const QString refused[] = {
+        saveFile("too-large.zcm", pair + std::string(codec::kMaxFileBytes + 1 - pair.size(), '\n')),
+        saveFile("nine-lines.zcm", pair + codec::EncodeText(U"Carl")),
+        dir.filePath(QStringLiteral("folder.zcm")),
+        dir.filePath(QStringLiteral("missing.zcm")),
+    };
+    enter('M', {"Kept", "August", "9", "1966"});
+    for (const QString& path : refused) {
+        platform.messages.clear();
+        open(path);
+        EXPECT_EQ(messages(), QStringList{"Please Check The File."}) << path.toStdString();
+        EXPECT_EQ(platform.messages.at(0).icon, ui::MessageIcon::Error);
+        EXPECT_EQ(child<QLineEdit>(entry(), QStringLiteral("txtNameM"))->text(), "Kept");
+        EXPECT_EQ(child<QComboBox>(entry(), QStringLiteral("cboMonthM"))->currentText(), "August");
+        EXPECT_EQ(result(), nullptr);
+    }
+}
+
+TEST_F(WesternOpen, ControlCharactersInAFileNeverReachTheNameBoxes)
+{
+    const std::string file = western::modCheckForUniqueUser::FormatReadingFile(
+        {U"An\nna\u001B\u007F", U"May", U"30", U"1977", std::u32string(U"\0Ivy\tLee", 8), U"January", U"19", U"2001"});
+    open(saveFile("controls.zcm", file));
+    ASSERT_TRUE(onScreen(result()));
+    EXPECT_EQ(child<QLineEdit>(entry(), QStringLiteral("txtNameM"))->text(), "Anna");
+    EXPECT_EQ(child<QLineEdit>(entry(), QStringLiteral("txtNameF"))->text(), "IvyLee");
 }
 
 TEST_F(WesternOpen, ACancelledDialogDoesNothing)

@@ -13,6 +13,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTemporaryDir>
 
 using namespace velmora;
 using velmora::testing::Person;
@@ -173,13 +174,78 @@ TEST_F(WesternReport, SavesTheEightEntriesAsAZcmFile)
                   {U"Ann", U"May", U"1", U"1970", U"Bo", U"August", U"30", U"1950"}));
 }
 
-TEST_F(WesternReport, ACancelledOrFailedSaveIsSilent)
+TEST_F(WesternReport, ACancelledSaveIsSilentAndAFailedOneSaysWhy)
 {
     openReport({"Ann", "May", "1", "1970"}, {"Bo", "August", "30", "1950"});
     report()->cmdSave_Click();
-    platform.failWrites = true;
-    platform.fileDialogAnswers.push_back(QStringLiteral("/read-only/pair.zcm"));
-    report()->cmdSave_Click();
-    EXPECT_TRUE(platform.writtenFiles.isEmpty());
     EXPECT_TRUE(messages().isEmpty());
+    for (const ui::WriteResult failure : velmora::testing::kWriteFailures) {
+        platform.messages.clear();
+        platform.writeResult = failure;
+        platform.fileDialogAnswers.push_back(QStringLiteral("/read-only/pair.zcm"));
+        report()->cmdSave_Click();
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0].text, ui::saveFailedMessage(QStringLiteral("/read-only/pair.zcm"), failure));
+        EXPECT_EQ(platform.messages[0].icon, ui::MessageIcon::Error);
+        EXPECT_EQ(platform.messages[0].caption, "Velmora Suite");
+    }
+    EXPECT_TRUE(platform.writtenFiles.isEmpty());
+}
+
+TEST_F(WesternReport, AFolderThatRefusesNewFilesIsNamedForReal)
+{
+    // The kernel's folder refuses new files even to the superuser.
+    if (!QFileInfo(QStringLiteral("/sys")).isDir())
+        GTEST_SKIP() << "no /sys on this system";
+    openReport({"Ann", "May", "1", "1970"}, {"Bo", "August", "30", "1950"});
+    platform.writeToDisk = true;
+    platform.fileDialogAnswers.push_back(QStringLiteral("/sys/pair.zcm"));
+    report()->cmdSave_Click();
+    EXPECT_EQ(messages(),
+              QStringList{"The file /sys/pair.zcm could not be saved: the folder does not allow new files."});
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/sys/pair.zcm")));
+}
+
+TEST_F(WesternReport, AReadingWithLongNamesInAnyScriptReopensWhole)
+{
+    QString user;
+    QString partner;
+    const QString userParts[] = {QString::fromUtf8("Łukasz "), QString::fromUtf8("Zoë "), QString::fromUtf8("Иван "),
+                                 QString::fromUtf8("陈伟 ")};
+    while (user.size() < 100'000)
+        user += userParts[user.size() % 4];
+    user += QLatin1Char('x');
+    while (partner.size() < 200'000)
+        partner += QString::fromUtf8("𐍈😀"); // outside the Basic Multilingual Plane: two units each
+    ASSERT_GE(partner.toUcs4().size(), 100'000);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("long.zcm"));
+    openReport({user, "May", "1", "1970"}, {partner, "August", "30", "1950"});
+    platform.writeToDisk = true;
+    platform.fileDialogAnswers.push_back(path);
+    report()->cmdSave_Click();
+    ASSERT_TRUE(messages().isEmpty()) << messages().join(QLatin1Char('\n')).toStdString();
+
+    enter('M', {"", "January", "1", "2000"});
+    enter('F', {"", "January", "1", "2000"});
+    platform.fileDialogAnswers.push_back(path);
+    entry()->cmdOpen_Click();
+    EXPECT_TRUE(messages().isEmpty());
+    EXPECT_EQ(child<QLineEdit>(entry(), QStringLiteral("txtNameM"))->text(), user);
+    EXPECT_EQ(child<QLineEdit>(entry(), QStringLiteral("txtNameF"))->text(), partner);
+    EXPECT_EQ(western::WesternReading().PartnerName, partner);
+    EXPECT_EQ(western::WesternReading().PartnerMonth, "August");
+}
+
+TEST_F(WesternReport, PrintWithNoPrinterSaysSo)
+{
+    openReport({"Ann", "May", "1", "1970"}, {"Bo", "August", "30", "1950"});
+    platform.printerAvailable = false;
+    report()->cmdPrint_Click();
+    EXPECT_TRUE(platform.printed.empty());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "The report could not be printed: no printer is available.");
+    EXPECT_EQ(platform.messages[0].icon, ui::MessageIcon::Error);
+    EXPECT_EQ(platform.messages[0].caption, "Velmora Suite");
 }

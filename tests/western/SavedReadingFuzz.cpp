@@ -1,5 +1,6 @@
 // libFuzzer target for the saved-reading reader: any bytes parse without
-// crashing, and every line read re-encodes to a text that decodes to itself.
+// crashing, no line read holds a control character, and every line read
+// re-encodes to a text that decodes to itself.
 #include "modCheckForUniqueUser.h"
 
 #include <cstdint>
@@ -10,7 +11,13 @@ namespace codec = velmora::western::modCheckForUniqueUser;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    for (const std::u32string& line : codec::ParseReadingFile(bytes)) {
+    const std::optional<codec::ReadingLines> lines = codec::ParseReadingFile(bytes);
+    if (!lines)
+        return 0;
+    for (const std::u32string& line : *lines) {
+        for (const char32_t character : line)
+            if (character < 32 || character == 127)
+                std::abort();
         const std::string encoded = codec::EncodeText(line);
         if (encoded.find_first_of("\r\n") != std::string::npos || codec::DecodeText(encoded) != line)
             std::abort();

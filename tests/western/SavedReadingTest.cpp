@@ -58,7 +58,17 @@ TEST(Codec, EveryTextOfCodes0To170RoundTripsByteForByte)
     EXPECT_EQ(encoded.size(), all.size());
     for (const char byte : encoded)
         EXPECT_GE(static_cast<unsigned char>(byte), 85);
-    EXPECT_EQ(codec::DecodeText(encoded), all);
+    // Written exactly; read back without the control characters.
+    EXPECT_EQ(codec::DecodeText(encoded), all.substr(32, 127 - 32) + all.substr(128));
+}
+
+TEST(Codec, DropsControlCharactersHoweverTheyAreStored)
+{
+    const std::string shifted = bytes({85 + 'A', 85, 85 + 10, 85 + 13, 85 + 27, 85 + 31, 85 + 127, 85 + 'B'});
+    EXPECT_EQ(codec::DecodeText(shifted), U"AB");
+    EXPECT_EQ(codec::DecodeText("\x1b" "0;" "\x1b" "A;" "\x1b" "1B;" "\x1b" "7F;" "\x1b" "20;"), U" ");
+    EXPECT_EQ(codec::DecodeText(codec::EncodeText(U"Zo\u00EB\n\u00A0\u0080")), U"Zo\u00EB\u00A0\u0080")
+        << "only codes below 32 and 127 are control characters here";
 }
 
 TEST(Codec, KeepsCharactersBeyondTheShiftByAnEscapeOldReadersSkip)
@@ -93,48 +103,72 @@ TEST(SavedReadingFile, HoldsEightCrLfLines)
     EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 8);
     EXPECT_EQ(file.substr(file.size() - 2), "\r\n");
     EXPECT_EQ(codec::ParseReadingFile(file), fields);
+    EXPECT_EQ(codec::ParseReadingFile(file + "\r\n\n\r"), fields) << "blank lines may follow";
+    EXPECT_EQ(codec::ParseReadingFile(file + codec::EncodeText(U"x")), std::nullopt) << "a ninth line is refused";
 }
 
 TEST(SavedReadingFile, ShortOrOddFilesGiveWhatTheyHold)
 {
     const std::string four = codec::FormatReadingFile({U"Anna", U"March", U"21", U"1980"});
-    EXPECT_EQ(codec::ParseReadingFile(four)[0], U"Anna");
-    EXPECT_EQ(codec::ParseReadingFile(four)[4], U"");
-    EXPECT_EQ(codec::ParseReadingFile("")[0], U"");
+    EXPECT_EQ(codec::ParseReadingFile(four).value()[0], U"Anna");
+    EXPECT_EQ(codec::ParseReadingFile(four).value()[4], U"");
+    EXPECT_EQ(codec::ParseReadingFile("").value()[0], U"");
 
     std::string lfOnly = four;
     std::erase(lfOnly, '\r');
     EXPECT_EQ(codec::ParseReadingFile(lfOnly), codec::ParseReadingFile(four));
 
     const std::string garbage = bytes({0, 255, 13, 200, 1, 10, 10, 27, 27, 59, 128});
-    const codec::ReadingLines lines = codec::ParseReadingFile(garbage);
+    const codec::ReadingLines lines = codec::ParseReadingFile(garbage).value();
     EXPECT_EQ(lines[0], U"\u00AA");
     EXPECT_EQ(lines[1], U"s") << "a lone CR ends a line";
     EXPECT_EQ(lines[2], U"");
     EXPECT_EQ(lines[3], U"+") << "escapes without digits are dropped";
 }
 
-TEST(SavedReadingFile, HugeBrokenAndMissingFilesAreReadSafely)
+TEST(SavedReadingFile, AFileUpToTheLimitIsReadWholeAndOneByteMoreNotAtAll)
 {
     TempFolder folder;
-    const fs::path huge = folder.file("huge.zcm");
-    { std::ofstream(huge, std::ios::binary); }
-    fs::resize_file(huge, 100u * 1024 * 1024);
-    EXPECT_EQ(codec::ReadReadingFile(huge)[1], U"");
+    codec::ReadingLines fields = {U"", U"March", U"21", U"1980", U"Tom", U"July", U"4", U"1950"};
+    const std::size_t rest = codec::FormatReadingFile(fields).size();
+    fields[0] = std::u32string(codec::kMaxFileBytes - rest, U'A');
+    const fs::path largest = folder.file("largest.zcm");
+    write(largest, codec::FormatReadingFile(fields));
+    ASSERT_EQ(fs::file_size(largest), codec::kMaxFileBytes);
+    EXPECT_EQ(codec::ReadReadingFile(largest), fields);
 
-    const fs::path longLine = folder.file("long.zcm");
-    write(longLine, std::string(1024 * 1024, static_cast<char>(150)) + "\r\n" + codec::EncodeText(U"March"));
-    const codec::ReadingLines read = codec::ReadReadingFile(longLine);
-    EXPECT_EQ(read[0].size(), codec::kMaxFileBytes);
+    fields[0] += U'A';
+    const fs::path tooLarge = folder.file("too-large.zcm");
+    write(tooLarge, codec::FormatReadingFile(fields));
+    EXPECT_EQ(codec::ReadReadingFile(tooLarge), std::nullopt);
+    EXPECT_EQ(codec::ParseReadingFile(codec::FormatReadingFile(fields)), std::nullopt);
+}
 
+TEST(SavedReadingFile, TwoNamesOfTheLongestAcceptedLengthFitInAnyScript)
+{
+    // The costliest characters: four escape digits for one UTF-16 unit.
+    const std::u32string name(codec::kMaxNameLength, U'\uFFFD');
+    const std::string file =
+        codec::FormatReadingFile({name, U"September", U"30", U"2050", name, U"September", U"30", U"2050"});
+    EXPECT_LE(file.size(), codec::kMaxFileBytes);
+    EXPECT_EQ(codec::ParseReadingFile(file).value()[4], name);
+}
+
+TEST(SavedReadingFile, BrokenAndMissingFilesAreRefused)
+{
+    TempFolder folder;
     fs::create_directory(folder.file("folder.zcm"));
-    EXPECT_EQ(codec::ReadReadingFile(folder.file("folder.zcm"))[0], U"");
-    EXPECT_EQ(codec::ReadReadingFile(folder.file("missing.zcm"))[0], U"");
+    EXPECT_EQ(codec::ReadReadingFile(folder.file("folder.zcm")), std::nullopt);
+    EXPECT_EQ(codec::ReadReadingFile(folder.file("missing.zcm")), std::nullopt);
+
+    const fs::path ninth = folder.file("nine-lines.zcm");
+    write(ninth, codec::FormatReadingFile({U"Anna"}) + std::string(7, '\n') + codec::EncodeText(U"extra"));
+    EXPECT_EQ(codec::ReadReadingFile(ninth), std::nullopt);
 
     const fs::path locked = folder.file("locked.zcm");
     write(locked, codec::FormatReadingFile({U"Anna"}));
     fs::permissions(locked, fs::perms::none);
     if (geteuid() != 0) { // the superuser reads it anyway
-        EXPECT_EQ(codec::ReadReadingFile(locked)[0], U"");
+        EXPECT_EQ(codec::ReadReadingFile(locked), std::nullopt);
     }
 }

@@ -27,7 +27,9 @@ INSTANTIATE_TEST_SUITE_P(
                       // Not a month name, or not a day number: no sign rather than an error.
                       std::make_tuple("january", "5", ""), std::make_tuple("Smarch", "5", ""),
                       std::make_tuple("June", "", ""), std::make_tuple("June", "x", ""),
-                      std::make_tuple("June", "12x", ""), std::make_tuple("June", "20.5", "")));
+                      std::make_tuple("June", "12x", ""), std::make_tuple("June", "20.5", ""),
+                      std::make_tuple("June", "21.0", "Cancer"), std::make_tuple("June", ".", ""),
+                      std::make_tuple("June", "2.0.1", ""), std::make_tuple("June", " 5", "")));
 
 TEST(SignProfile, StaysOnTheLastSignWhenTheNameIsNotASign)
 {
