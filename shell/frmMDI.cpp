@@ -143,6 +143,8 @@ constexpr std::array<const char*, 14> kCloseOrder = {
 // The welcome panel's design height; on a short screen it gives up height
 // down to the bottom of its last caption, before anything else does.
 constexpr int kWelcomePanelHeight = 8640;
+// The frame's design width, which its button row fits.
+constexpr int kDesignWidth = 11880;
 constexpr int kWelcomePanelLeastHeight = 4920 + kOneLine + 240;
 
 void centreIn(QWidget& widget, int width)
@@ -159,7 +161,7 @@ frmMDI::frmMDI(ui::Platform& platform, CalculatorOpeners openers)
     setWindowTitle(texts::kFrameCaption);
     setWindowIcon(pictures::windowIcon(pictures::Icon::Program));
     setFont(ui::verdana(8.25, true));
-    resize(ui::twipsSize(11880, 8190));
+    resize(ui::twipsSize(kDesignWidth, 8190));
 
     auto* client = new QWidget;
     auto* layout = new QVBoxLayout(client);
@@ -212,8 +214,8 @@ QWidget* frmMDI::createButtonBand()
     container->setObjectName(QStringLiteral("picButtonContainer"));
     container->setGeometry(ui::twipsRect(120, 0, 11655, 800));
     // Every calculator button stays on screen: the frame is never narrower
-    // than the buttons' row.
-    picture1->setMinimumWidth(ui::twipsToPixels(11655 + 2 * 120));
+    // than its design width, which the buttons' row fits.
+    picture1->setMinimumWidth(ui::twipsToPixels(kDesignWidth));
     new LayOutOnResize(*picture1, [container](int width) { centreIn(*container, width); });
 
     for (int index = 0; index < static_cast<int>(kCalculatorButtons.size()); ++index) {
