@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPalette>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -125,7 +127,38 @@ void japaneseReading(shell::frmMDI& launcher, const WindowVisitor& visit)
     launcher.CloseCalculatorWindows();
 }
 
+QPalette darkPalette()
+{
+    QPalette palette;
+    const struct {
+        QPalette::ColorRole role;
+        QColor color;
+    } roles[] = {
+        {QPalette::Window, QColor(0x35, 0x35, 0x35)},    {QPalette::WindowText, Qt::white},
+        {QPalette::Base, QColor(0x2a, 0x2a, 0x2a)},      {QPalette::AlternateBase, QColor(0x42, 0x42, 0x42)},
+        {QPalette::Text, Qt::white},                     {QPalette::Button, QColor(0x35, 0x35, 0x35)},
+        {QPalette::ButtonText, Qt::white},               {QPalette::BrightText, QColor(0xff, 0x7b, 0x63)},
+        {QPalette::Light, QColor(0x50, 0x50, 0x50)},     {QPalette::Midlight, QColor(0x42, 0x42, 0x42)},
+        {QPalette::Mid, QColor(0x2c, 0x2c, 0x2c)},       {QPalette::Dark, QColor(0x23, 0x23, 0x23)},
+        {QPalette::Shadow, QColor(0x14, 0x14, 0x14)},    {QPalette::Highlight, QColor(0x15, 0x53, 0x9e)},
+        {QPalette::HighlightedText, Qt::white},          {QPalette::Link, QColor(0x99, 0xc1, 0xf1)},
+        {QPalette::LinkVisited, QColor(0xc0, 0x61, 0xcb)}, {QPalette::ToolTipBase, QColor(0x35, 0x35, 0x35)},
+        {QPalette::ToolTipText, Qt::white},              {QPalette::PlaceholderText, QColor(0xa0, 0xa0, 0xa0)},
+    };
+    for (const auto& entry : roles)
+        palette.setColor(entry.role, entry.color);
+    for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, text, QColor(0x8a, 0x8a, 0x8a));
+    return palette;
+}
+
 } // namespace
+
+void useDarkDesktop()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(darkPalette());
+}
 
 void showEveryWindow(shell::frmMDI& launcher, const WindowVisitor& visit)
 {

@@ -22,4 +22,8 @@ using WindowVisitor = std::function<void(const QString& name, QWidget& window)>;
 
 void showEveryWindow(shell::frmMDI& launcher, const WindowVisitor& visit);
 
+// The Fusion style with a dark palette of Adwaita-Dark's colours, as a dark
+// desktop theme gives the application; call before windows are made.
+void useDarkDesktop();
+
 } // namespace velmora::tools

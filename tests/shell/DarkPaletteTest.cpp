@@ -7,6 +7,7 @@
 #include "CalculatorWindow.h"
 #include "Contrast.h"
 #include "RecordingPlatform.h"
+#include "SampleReadings.h"
 #include "frmAbout.h"
 #include "frmMDI.h"
 
@@ -36,31 +37,6 @@ using namespace velmora;
 namespace {
 
 // A dark palette as dark desktop themes set it (Adwaita-Dark's colours).
-QPalette darkPalette()
-{
-    QPalette palette;
-    const struct {
-        QPalette::ColorRole role;
-        QColor color;
-    } roles[] = {
-        {QPalette::Window, QColor(0x35, 0x35, 0x35)},    {QPalette::WindowText, Qt::white},
-        {QPalette::Base, QColor(0x2a, 0x2a, 0x2a)},      {QPalette::AlternateBase, QColor(0x42, 0x42, 0x42)},
-        {QPalette::Text, Qt::white},                     {QPalette::Button, QColor(0x35, 0x35, 0x35)},
-        {QPalette::ButtonText, Qt::white},               {QPalette::BrightText, QColor(0xff, 0x7b, 0x63)},
-        {QPalette::Light, QColor(0x50, 0x50, 0x50)},     {QPalette::Midlight, QColor(0x42, 0x42, 0x42)},
-        {QPalette::Mid, QColor(0x2c, 0x2c, 0x2c)},       {QPalette::Dark, QColor(0x23, 0x23, 0x23)},
-        {QPalette::Shadow, QColor(0x14, 0x14, 0x14)},    {QPalette::Highlight, QColor(0x15, 0x53, 0x9e)},
-        {QPalette::HighlightedText, Qt::white},          {QPalette::Link, QColor(0x99, 0xc1, 0xf1)},
-        {QPalette::LinkVisited, QColor(0xc0, 0x61, 0xcb)}, {QPalette::ToolTipBase, QColor(0x35, 0x35, 0x35)},
-        {QPalette::ToolTipText, Qt::white},              {QPalette::PlaceholderText, QColor(0xa0, 0xa0, 0xa0)},
-    };
-    for (const auto& entry : roles)
-        palette.setColor(entry.role, entry.color);
-    for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(QPalette::Disabled, text, QColor(0x8a, 0x8a, 0x8a));
-    return palette;
-}
-
 // Colour pairs of the design that read below 4.5:1 whatever the palette: the
 // light green bar's white text and the red sign names on sand. They are kept
 // as designed and listed, not failed; any other colour on them is measured
@@ -227,112 +203,20 @@ private:
     int count_ = 0;
 };
 
-struct Field {
-    const char* control;
-    const char* value;
-};
-
-// A calculator as a user goes through it: the entry window filled in, the
-// button that shows the result, and the button there that opens the report.
-struct Calculator {
-    const char* name;
-    int option;
-    const char* entryWindow;
-    std::vector<Field> fields;
-    const char* proceed;
-    const char* resultWindow;
-    const char* reportButton;
-    const char* reportWindow;
-};
-
-const Calculator kCalculators[] = {
-    {"Western", 3, "frmZodiacCompatibilityMain",
-     {{"txtNameM", "Anna Lindqvist"}, {"cboMonthM", "March"}, {"cboDateM", "5"}, {"cboYearM", "1980"},
-      {"txtNameF", "Tomas Brandt"}, {"cboMonthF", "August"}, {"cboDateF", "2"}, {"cboYearF", "1978"}},
-     "cmdSunSign", "frmZodiacCompatibilityDisplay", "cmdSave", "frmZodiacCompatibilitySave"},
-    {"Chinese", 0, "frmChineseZodiacCompatibilityMain",
-     {{"txtMaleName", "Mei Lin Chen"}, {"CboMaleDate", "15"}, {"cboMaleMonth", "January"}, {"cboMaleYear", "1980"},
-      {"txtFemaleName", "David Okafor"}, {"cboFemaleDate", "20"}, {"cboFemaleMonth", "February"},
-      {"cboFemaleYear", "1985"}},
-     "cmdProceed", "frmChineseZodiacCompatibilityDisplay", "cmdPrint", "frmChineseZodiacCompatibilitySave"},
-    {"Egyptian", 1, "frmEgyptianAstrologyCompatibilityMain",
-     {{"txtName", "NADIA FARES"}, {"cmbDate", "15"}, {"cmbMonth", "May"}, {"cmbYear", "1984"},
-      {"txtPartnerName", "OMAR HADDAD"}, {"cmbPartnerDate", "20"}, {"cmbPartnerMonth", "October"},
-      {"cmbPartnerYear", "1981"}},
-     "Command1", "frmEgyptianAstrologyCompatibilityDisplay", nullptr, nullptr},
-    {"Japanese", 2, "frmJapaneseAstrologyCompatibilityMain",
-     {{"txtName", "HANA MORI"}, {"cboSex", "Female"}, {"cboBloodType", "B-"}, {"txtPartnerName", "KENJI ARAI"},
-      {"cboPartnerBloodType", "AB+"}},
-     "cmdProceed", "frmJapaneseAstrologyCompatibilityDisplay", nullptr, nullptr},
-};
-
-void PrintTo(const Calculator& calculator, std::ostream* out)
-{
-    *out << calculator.name;
-}
-
 class DarkPalette : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        QApplication::setPalette(darkPalette());
-    }
+    static void SetUpTestSuite() { tools::useDarkDesktop(); }
 
     DarkPalette()
     {
         frame.showMaximized();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
     }
-    ~DarkPalette() override { frame.CloseCalculatorWindows(); }
-
-    QWidget& window(const char* name)
-    {
-        QWidget* found = frame.findWindow(QLatin1String(name));
-        EXPECT_TRUE(found) << name;
-        return found ? *found : static_cast<QWidget&>(frame);
-    }
-
-    void press(QWidget& window, const char* button)
-    {
-        auto* found = window.findChild<QPushButton*>(QLatin1String(button));
-        ASSERT_TRUE(found) << button;
-        found->click();
-        QApplication::processEvents();
-    }
-
-    // Every tab of every tab bar of the window in turn.
-    void surveyTabs(QWidget& window, const QString& view)
-    {
-        const QList<QTabBar*> bars = window.findChildren<QTabBar*>();
-        if (bars.isEmpty())
-            survey.survey(window, view);
-        for (QTabBar* bar : bars) {
-            for (int tab = 0; tab < bar->count(); ++tab) {
-                bar->setCurrentIndex(tab);
-                QApplication::processEvents();
-                survey.survey(window, view + QStringLiteral("[%1]").arg(bar->tabText(tab)));
-            }
-        }
-    }
-
-    void expectAllReadable(const char* what)
-    {
-        std::cout << what << ": " << survey.count() << " texts, lowest contrast outside the designed pairs "
-                  << survey.minimum() << " ("
-                  << survey.weakest().toStdString() << ")\n";
-        for (const QString& pair : survey.designed())
-            std::cout << "  kept as designed: " << pair.toStdString() << '\n';
-        EXPECT_GT(survey.count(), 0);
-        EXPECT_TRUE(survey.failures().isEmpty()) << survey.failures().join(QLatin1Char('\n')).toStdString();
-    }
 
     velmora::testing::RecordingPlatform platform;
     shell::frmMDI frame{platform, shell::calculatorEntryWindows()};
     ContrastSurvey survey;
 };
-
-class DarkCalculator : public DarkPalette, public ::testing::WithParamInterface<Calculator> {};
 
 } // namespace
 
@@ -354,43 +238,13 @@ TEST(ContrastRatio, MatchesTheGuidelinesReferencePairs)
         EXPECT_NEAR(ui::contrastRatio(c.first, c.second), c.ratio, 0.01) << c.first.name().toStdString();
 }
 
-TEST_F(DarkPalette, LauncherAndAboutBoxRead)
+TEST_F(DarkPalette, EveryWindowWithAReadingReads)
 {
-    survey.survey(frame, QStringLiteral("launcher"));
-    shell::frmAbout about(platform, &frame);
-    about.show();
-    QApplication::processEvents();
-    survey.survey(about, QStringLiteral("about"));
-    expectAllReadable("launcher and About box");
+    tools::showEveryWindow(frame, [this](const QString& view, QWidget& window) { survey.survey(window, view); });
+    std::cout << survey.count() << " texts, lowest contrast outside the designed pairs " << survey.minimum() << " ("
+              << survey.weakest().toStdString() << ")\n";
+    for (const QString& pair : survey.designed())
+        std::cout << "  kept as designed: " << pair.toStdString() << '\n';
+    EXPECT_GT(survey.count(), 0);
+    EXPECT_TRUE(survey.failures().isEmpty()) << survey.failures().join(QLatin1Char('\n')).toStdString();
 }
-
-TEST_P(DarkCalculator, EveryWindowWithAReadingReads)
-{
-    const Calculator& calculator = GetParam();
-    frame.cmdSelectOption_Click(calculator.option);
-    QWidget& entry = window(calculator.entryWindow);
-    for (const Field& field : calculator.fields) {
-        const QString name = QLatin1String(field.control);
-        const QString value = QLatin1String(field.value);
-        if (auto* box = entry.findChild<QLineEdit*>(name))
-            box->setText(value);
-        else if (auto* list = entry.findChild<QComboBox*>(name))
-            list->setCurrentText(value);
-        else
-            ADD_FAILURE() << field.control;
-    }
-    survey.survey(entry, QLatin1String(calculator.entryWindow));
-    press(entry, calculator.proceed);
-
-    QWidget& result = window(calculator.resultWindow);
-    surveyTabs(result, QLatin1String(calculator.resultWindow));
-    if (calculator.reportButton) {
-        result.findChild<QTabBar*>()->setCurrentIndex(0);
-        press(result, calculator.reportButton);
-        survey.survey(window(calculator.reportWindow), QLatin1String(calculator.reportWindow));
-    }
-    expectAllReadable(calculator.name);
-}
-
-INSTANTIATE_TEST_SUITE_P(EachCalculator, DarkCalculator, ::testing::ValuesIn(kCalculators),
-                         [](const ::testing::TestParamInfo<Calculator>& info) { return info.param.name; });
