@@ -4,6 +4,7 @@
 #include "Twips.h"
 #include "WrappingButton.h"
 
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -39,6 +40,29 @@ QString spokenCaption(const QString& caption)
     }
     spoken.remove(trailingMarks);
     return spoken.simplified();
+}
+
+// A frame as assistive technology sees it: a group named by its own caption,
+// as it reads at the time. Without it a frame is a nameless panel, and the
+// controls in it borrow the caption of the frame around them.
+class AccessibleFrame : public QAccessibleWidget {
+public:
+    explicit AccessibleFrame(QGroupBox* frame)
+        : QAccessibleWidget(frame, QAccessible::Grouping)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return spokenCaption(static_cast<QGroupBox*>(widget())->title());
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* frameAccessibility(const QString& className, QObject* object)
+{
+    return className == QLatin1String("QGroupBox") ? new AccessibleFrame(static_cast<QGroupBox*>(object)) : nullptr;
 }
 
 } // namespace
@@ -80,6 +104,8 @@ QComboBox* addList(QWidget* parent, const char* name, int left, int top, int wid
 QGroupBox* addFrame(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
                     int height)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(frameAccessibility), true);
+    Q_UNUSED(factoryInstalled);
     return place(new QGroupBox(caption, parent), name, left, top, width, height);
 }
 

@@ -12,6 +12,7 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -98,6 +99,9 @@ TEST_F(EveryWindow, NamesEveryInputAndReadsEveryValueAndLinkToAScreenReader)
             const QString shown = label ? label->text().simplified() : QString();
             if (!shown.isEmpty() && !name.simplified().contains(shown))
                 faults << describe(view, widget) + QStringLiteral(": named \"%1\", shows \"%2\"").arg(name, shown);
+            if (const auto* frame = qobject_cast<const QGroupBox*>(widget);
+                frame && !frame->title().isEmpty() && (name.isEmpty() || !frame->title().contains(name)))
+                faults << describe(view, widget) + QStringLiteral(": frame \"%1\" named \"%2\"").arg(frame->title(), name);
             if (asLink(widget)) {
                 QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
                 const QAccessibleActionInterface* actions = face->actionInterface();
