@@ -219,16 +219,16 @@ QWidget* frmMDI::createButtonBand()
     new LayOutOnResize(*picture1, [container](int width) { centreIn(*container, width); });
 
     for (int index = 0; index < static_cast<int>(kCalculatorButtons.size()); ++index) {
-        const CalculatorButton& spec = kCalculatorButtons[static_cast<std::size_t>(index)];
+        const CalculatorButton& row = kCalculatorButtons[static_cast<std::size_t>(index)];
         auto* iconBox = new QLabel(container);
-        iconBox->setObjectName(QLatin1String(spec.iconBox));
-        iconBox->setGeometry(ui::twipsRect(spec.iconLeft, 180, 510, 510));
+        iconBox->setObjectName(QLatin1String(row.iconBox));
+        iconBox->setGeometry(ui::twipsRect(row.iconLeft, 180, 510, 510));
         iconBox->setAlignment(Qt::AlignCenter);
-        iconBox->setPixmap(pictures::icon(spec.icon));
+        iconBox->setPixmap(pictures::icon(row.icon));
 
-        auto* button = new ui::WrappingButton(QLatin1String(spec.caption), container);
+        auto* button = new ui::WrappingButton(QLatin1String(row.caption), container);
         button->setObjectName(QStringLiteral("cmdSelectOption(%1)").arg(index));
-        button->setGeometry(ui::twipsRect(spec.buttonLeft, spec.buttonTop, 2130, 495));
+        button->setGeometry(ui::twipsRect(row.buttonLeft, row.buttonTop, 2130, 495));
         button->setFont(ui::verdana(8.25, true));
         paint(*button, kLightGrey);
         connect(button, &QPushButton::clicked, this, [this, index] { cmdSelectOption_Click(index); });
@@ -248,16 +248,16 @@ QWidget* frmMDI::createWelcomePanel()
     picMain_ = panel;
 
     for (int index = 0; index < static_cast<int>(kCaptions.size()); ++index) {
-        const Caption& spec = kCaptions[static_cast<std::size_t>(index)];
-        auto* label = new ui::LinkLabel(QLatin1String(spec.text), panel, index >= kFirstLinkCaption);
+        const Caption& row = kCaptions[static_cast<std::size_t>(index)];
+        auto* label = new ui::LinkLabel(QLatin1String(row.text), panel, index >= kFirstLinkCaption);
         label->setObjectName(QStringLiteral("lblCaption(%1)").arg(index));
-        label->setGeometry(ui::twipsRect(spec.left, spec.top, spec.width, spec.height));
-        label->setFont(ui::verdana(spec.points, true));
+        label->setGeometry(ui::twipsRect(row.left, row.top, row.width, row.height));
+        label->setFont(ui::verdana(row.points, true));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        paint(*label, Qt::black, spec.color);
+        paint(*label, Qt::black, row.color);
         // One-line captions grow to their text, as the labels size themselves;
         // the welcome text wraps within its box.
-        if (spec.height > kOneLine)
+        if (row.height > kOneLine)
             label->setWordWrap(true);
         else if (label->sizeHint().width() > label->width())
             label->resize(label->sizeHint().width(), label->height());
