@@ -174,11 +174,13 @@ std::vector<const VerdictWord*> verdictsOf(std::string_view text)
         const std::size_t end = std::min(text.find_first_of(".;:!?", start), text.size());
         const std::vector<std::string> sentence = lowerCaseWords(text.substr(start, end - start));
         start = end + 1;
-        if (std::ranges::find(sentence, "match") == sentence.end()
-            && std::ranges::find(sentence, "pairing") == sentence.end())
+        const auto says = [&sentence](std::string_view word) {
+            return std::find(sentence.begin(), sentence.end(), word) != sentence.end();
+        };
+        if (!says("match") && !says("pairing"))
             continue;
         for (const VerdictWord& verdict : kVerdictWords) {
-            if (std::ranges::find(sentence, verdict.word) != sentence.end())
+            if (says(verdict.word))
                 verdicts.push_back(&verdict);
         }
     }
@@ -187,7 +189,7 @@ std::vector<const VerdictWord*> verdictsOf(std::string_view text)
 
 bool fits(const VerdictWord& verdict, std::string_view label)
 {
-    return std::ranges::any_of(verdict.labelWords, [label](std::string_view word) {
+    return std::any_of(verdict.labelWords.begin(), verdict.labelWords.end(), [label](std::string_view word) {
         return !word.empty() && label.find(word) != std::string_view::npos;
     });
 }
