@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProductInfo.h"
+
 #include <QLatin1String>
 #include <QString>
 
@@ -15,7 +17,7 @@ class QWidget;
 namespace velmora::ui {
 
 // The caption of every message box and the title of every file dialog.
-inline constexpr QLatin1String kApplicationTitle{"Velmora Suite"};
+inline constexpr QLatin1String kApplicationTitle{VELMORA_PRODUCT_NAME};
 
 // Message box icons, numbered as the program's messages name them.
 enum class MessageIcon { None = 0, Error = 16, Information = 64 };
