@@ -44,9 +44,9 @@ void addOfferLabels(QWidget* band, int left, int top, int width, int height)
     constexpr int kGap = 120;
     const int half = (width - kGap) / 2;
     ui::LinkLabel* full =
-        ui::addLinkLabel(band, "lblFullBrand", shell::texts::kFullyBrandedOffer, left, top, half, height);
+        ui::addLinkLabel(band, "lblFullBrand", kit::texts::kFullyBrandedOffer, left, top, half, height);
     ui::LinkLabel* cobrand =
-        ui::addLinkLabel(band, "lblCobrand", shell::texts::kCoBrandOffer, left + half + kGap, top, half, height);
+        ui::addLinkLabel(band, "lblCobrand", kit::texts::kCoBrandOffer, left + half + kGap, top, half, height);
     for (ui::LinkLabel* offer : {full, cobrand}) {
         offer->setFont(ui::verdana(6.75, false, true));
         offer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -64,13 +64,13 @@ constexpr CompatibilityField kCompatibilityFields[] = {
 
 } // namespace
 
-frmJapaneseAstrologyCompatibilityDisplay::frmJapaneseAstrologyCompatibilityDisplay(shell::Launcher& launcher)
+frmJapaneseAstrologyCompatibilityDisplay::frmJapaneseAstrologyCompatibilityDisplay(kit::Launcher& launcher)
     : CalculatorWindow(launcher, kWindowName, QStringLiteral("Velmora Japanese Astrology Compatibility"), 8430, 7470)
 {
     ui::setColors(this, kDarkBrown, kLightYellow);
 
     QGroupBox* bannerFrame = ui::addFrame(this, "fraBanner", QString(), 0, 0, 8415, 615);
-    auto* banner = ui::addLinkLabel(bannerFrame, "Label61", shell::texts::kForumInvitation, 0, 120, 8400, 585);
+    auto* banner = ui::addLinkLabel(bannerFrame, "Label61", kit::texts::kForumInvitation, 0, 120, 8400, 585);
     banner->setFont(ui::verdana(9.75, true, true));
     banner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
@@ -100,7 +100,7 @@ frmJapaneseAstrologyCompatibilityDisplay::frmJapaneseAstrologyCompatibilityDispl
     connect(back, &QPushButton::clicked, this, &frmJapaneseAstrologyCompatibilityDisplay::cmdBack_Click);
 
     createMenus();
-    shell::modHelp::connectLinkLabels(*this, platform());
+    kit::modHelp::connectLinkLabels(*this, platform());
 }
 
 QWidget* frmJapaneseAstrologyCompatibilityDisplay::createPersonalityPanel()
@@ -166,7 +166,7 @@ void frmJapaneseAstrologyCompatibilityDisplay::createMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &frmJapaneseAstrologyCompatibilityDisplay::mnuExit_Click);
-    menuBar_ = shell::commonMenuBar(*this, *file, shell::UpdateItemWording::CheckFirst, platform());
+    menuBar_ = kit::commonMenuBar(*this, *file, kit::UpdateItemWording::CheckFirst, launcher());
 }
 
 QList<QAction*> frmJapaneseAstrologyCompatibilityDisplay::menuBarActions() const
@@ -178,7 +178,7 @@ void frmJapaneseAstrologyCompatibilityDisplay::Form_Load()
 {
     CalculatorWindow::Form_Load();
     if (QMdiSubWindow* frame = subWindow())
-        frame->setWindowIcon(shell::pictures::windowIcon(shell::pictures::Icon::Japanese));
+        frame->setWindowIcon(kit::pictures::windowIcon(kit::pictures::Icon::Japanese));
     tabs_->setCurrentIndex(1);
     SSTab1_Click();
 }

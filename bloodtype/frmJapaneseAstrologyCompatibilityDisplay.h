@@ -15,12 +15,12 @@ namespace velmora::bloodtype {
 // "Compatibility Characteristics" tab and both personality profiles on the
 // "Personality Characteristics" tab. It holds no data of its own: the entry
 // window writes every value into its labels.
-class frmJapaneseAstrologyCompatibilityDisplay : public shell::CalculatorWindow {
+class frmJapaneseAstrologyCompatibilityDisplay : public kit::CalculatorWindow {
     Q_OBJECT
 public:
     static constexpr QLatin1String kWindowName{"frmJapaneseAstrologyCompatibilityDisplay"};
 
-    explicit frmJapaneseAstrologyCompatibilityDisplay(shell::Launcher& launcher);
+    explicit frmJapaneseAstrologyCompatibilityDisplay(kit::Launcher& launcher);
 
     QList<QAction*> menuBarActions() const override;
     void Form_Load() override;

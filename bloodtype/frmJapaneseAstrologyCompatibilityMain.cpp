@@ -81,13 +81,13 @@ void writeProfile(QWidget& result, int bloodType, const char* ProfileRow::*label
 
 } // namespace
 
-frmJapaneseAstrologyCompatibilityMain::frmJapaneseAstrologyCompatibilityMain(shell::Launcher& launcher)
+frmJapaneseAstrologyCompatibilityMain::frmJapaneseAstrologyCompatibilityMain(kit::Launcher& launcher)
     : CalculatorWindow(launcher, kWindowName, QStringLiteral("Velmora Japanese Astrology Compatibility"), 6315, 6270)
 {
     ui::setColors(this, kDarkBrown, kLightYellow);
 
     QWidget* bannerBand = addBand(this, "fraBanner", 0, 0, 6300, 800);
-    auto* banner = ui::addLinkLabel(bannerBand, "Label61", shell::texts::kForumInvitation, 120, 135, 6000, 585);
+    auto* banner = ui::addLinkLabel(bannerBand, "Label61", kit::texts::kForumInvitation, 120, 135, 6000, 585);
     banner->setFont(ui::verdana(9.75, true, true));
     banner->setAlignment(Qt::AlignCenter);
 
@@ -131,7 +131,7 @@ frmJapaneseAstrologyCompatibilityMain::frmJapaneseAstrologyCompatibilityMain(she
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     createMenus();
-    shell::modHelp::connectLinkLabels(*this, platform());
+    kit::modHelp::connectLinkLabels(*this, platform());
 }
 
 frmJapaneseAstrologyCompatibilityMain::PersonControls
@@ -173,7 +173,7 @@ void frmJapaneseAstrologyCompatibilityMain::createMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &frmJapaneseAstrologyCompatibilityMain::mnuExit_Click);
-    menuBar_ = shell::commonMenuBar(*this, *file, shell::UpdateItemWording::Standard, platform());
+    menuBar_ = kit::commonMenuBar(*this, *file, kit::UpdateItemWording::Standard, launcher());
 }
 
 QList<QAction*> frmJapaneseAstrologyCompatibilityMain::menuBarActions() const
@@ -185,7 +185,7 @@ void frmJapaneseAstrologyCompatibilityMain::Form_Load()
 {
     CalculatorWindow::Form_Load();
     if (QMdiSubWindow* frame = subWindow())
-        frame->setWindowIcon(shell::pictures::windowIcon(shell::pictures::Icon::Japanese));
+        frame->setWindowIcon(kit::pictures::windowIcon(kit::pictures::Icon::Japanese));
     for (const PersonControls* person : {&user_, &partner_}) {
         person->sex->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
         for (std::string_view bloodType : mjc::kBloodTypes)

@@ -16,12 +16,12 @@ class frmJapaneseAstrologyCompatibilityDisplay;
 // The blood-type calculator's entry window: each person's name, sex and
 // blood type. Find checks the names, looks up both profiles and the match,
 // writes them into the result window and shows it.
-class frmJapaneseAstrologyCompatibilityMain : public shell::CalculatorWindow {
+class frmJapaneseAstrologyCompatibilityMain : public kit::CalculatorWindow {
     Q_OBJECT
 public:
     static constexpr QLatin1String kWindowName{"frmJapaneseAstrologyCompatibilityMain"};
 
-    explicit frmJapaneseAstrologyCompatibilityMain(shell::Launcher& launcher);
+    explicit frmJapaneseAstrologyCompatibilityMain(kit::Launcher& launcher);
 
     QList<QAction*> menuBarActions() const override;
     void Form_Load() override;

@@ -142,7 +142,7 @@ QPixmap picture(const char* resource)
     auto found = drawn.find(resource);
     if (found == drawn.end()) {
         const int size = ui::twipsToPixels(kPictureSize);
-        found = drawn.emplace(resource, shell::pictures::render(QLatin1String(resource), {size, size}).toImage()).first;
+        found = drawn.emplace(resource, kit::pictures::render(QLatin1String(resource), {size, size}).toImage()).first;
     }
     return QPixmap::fromImage(found->second);
 }
@@ -184,12 +184,12 @@ QString boxText(const QWidget* box)
 
 } // namespace
 
-frmChineseZodiacCompatibilityDisplay::frmChineseZodiacCompatibilityDisplay(shell::Launcher& launcher)
+frmChineseZodiacCompatibilityDisplay::frmChineseZodiacCompatibilityDisplay(kit::Launcher& launcher)
     : CalculatorWindow(launcher, kWindowName, QStringLiteral("Velmora Chinese Zodiac Compatibility"), 12600, 7905)
 {
     ui::setColors(this, kDarkRed, Qt::white);
 
-    auto* banner = ui::addLinkLabel(this, "Label1", shell::texts::kForumInvitation, 180, 60, 12240, 360);
+    auto* banner = ui::addLinkLabel(this, "Label1", kit::texts::kForumInvitation, 180, 60, 12240, 360);
     banner->setFont(ui::verdana(9.75, true, true));
     banner->setAlignment(Qt::AlignCenter);
     ui::setColors(banner, {}, kPaleYellow);
@@ -205,8 +205,8 @@ frmChineseZodiacCompatibilityDisplay::frmChineseZodiacCompatibilityDisplay(shell
     QGroupBox* offers = ui::addFrame(this, "fraFullBrand", QString(), 180, 7140, 7740, 705);
     ui::setColors(offers, {}, Qt::white);
     for (ui::LinkLabel* offer :
-         {ui::addLinkLabel(offers, "lblFullBrand", shell::texts::kFullyBrandedOffer, 60, 45, 3780, 615),
-          ui::addLinkLabel(offers, "lblCobrand", shell::texts::kCoBrandOffer, 3900, 45, 3780, 615)})
+         {ui::addLinkLabel(offers, "lblFullBrand", kit::texts::kFullyBrandedOffer, 60, 45, 3780, 615),
+          ui::addLinkLabel(offers, "lblCobrand", kit::texts::kCoBrandOffer, 3900, 45, 3780, 615)})
         offer->setFont(ui::verdana(6.75));
 
     auto* back = ui::addButton(this, "cmdBack", QStringLiteral("&Back"), 8100, 7260, 1320, 420);
@@ -217,7 +217,7 @@ frmChineseZodiacCompatibilityDisplay::frmChineseZodiacCompatibilityDisplay(shell
     connect(exit, &QPushButton::clicked, this, &frmChineseZodiacCompatibilityDisplay::cmdExit_Click);
 
     createMenus();
-    shell::modHelp::connectLinkLabels(*this, platform());
+    kit::modHelp::connectLinkLabels(*this, platform());
 }
 
 QWidget* frmChineseZodiacCompatibilityDisplay::createCompatibilityTab()
@@ -337,7 +337,7 @@ void frmChineseZodiacCompatibilityDisplay::createMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &frmChineseZodiacCompatibilityDisplay::cmdExit_Click);
-    menuBar_ = shell::commonMenuBar(*this, *file, shell::UpdateItemWording::CapitalFor, platform());
+    menuBar_ = kit::commonMenuBar(*this, *file, kit::UpdateItemWording::CapitalFor, launcher());
 }
 
 QList<QAction*> frmChineseZodiacCompatibilityDisplay::menuBarActions() const

@@ -19,12 +19,12 @@ struct ChineseReadingRecord;
 // each person's animal, element and profile on the other two. The entry
 // window fills it on every Proceed; the report window reads its
 // compatibility controls.
-class frmChineseZodiacCompatibilityDisplay : public shell::CalculatorWindow {
+class frmChineseZodiacCompatibilityDisplay : public kit::CalculatorWindow {
     Q_OBJECT
 public:
     static constexpr QLatin1String kWindowName{"frmChineseZodiacCompatibilityDisplay"};
 
-    explicit frmChineseZodiacCompatibilityDisplay(shell::Launcher& launcher);
+    explicit frmChineseZodiacCompatibilityDisplay(kit::Launcher& launcher);
 
     QList<QAction*> menuBarActions() const override;
     void Form_Load() override;

@@ -43,12 +43,12 @@ constexpr PersonNames kPartnerNames = {"txtFemaleName", "cboFemaleDate", "cboFem
 
 } // namespace
 
-frmChineseZodiacCompatibilityMain::frmChineseZodiacCompatibilityMain(shell::Launcher& launcher)
+frmChineseZodiacCompatibilityMain::frmChineseZodiacCompatibilityMain(kit::Launcher& launcher)
     : CalculatorWindow(launcher, kWindowName, QStringLiteral("Velmora Chinese Zodiac Compatibility"), 9720, 4740)
 {
     ui::setColors(this, kDarkRed, Qt::white);
 
-    auto* forum = ui::addLinkLabel(this, "Label1", shell::texts::kForumInvitation, 2273, 120, 5175, 435);
+    auto* forum = ui::addLinkLabel(this, "Label1", kit::texts::kForumInvitation, 2273, 120, 5175, 435);
     forum->setFont(ui::verdana(9.75, true, true));
     forum->setAlignment(Qt::AlignCenter);
     ui::setColors(forum, {}, kPaleYellow);
@@ -75,15 +75,15 @@ frmChineseZodiacCompatibilityMain::frmChineseZodiacCompatibilityMain(shell::Laun
     proceed->setFont(ui::verdana(8.25, true));
     connect(proceed, &QPushButton::clicked, this, &frmChineseZodiacCompatibilityMain::cmdProceed_Click);
 
-    auto* visit = ui::addLinkLabel(this, "Label2", shell::texts::kForumBanner, 1380, 3510, 6960, 270);
+    auto* visit = ui::addLinkLabel(this, "Label2", kit::texts::kForumBanner, 1380, 3510, 6960, 270);
     visit->setFont(ui::verdana(8.25, true, true));
     visit->setAlignment(Qt::AlignCenter);
     ui::setColors(visit, {}, kPaleYellow);
 
     QGroupBox* offers = ui::addFrame(this, "fraFullBrand", QString(), 8, 3900, 9705, 810);
     ui::setColors(offers, {}, Qt::white);
-    ui::addLinkLabel(offers, "lblCobrand", shell::texts::kCoBrandOffer, 120, 90, 4680, 615);
-    ui::addLinkLabel(offers, "lblFullBrand", shell::texts::kFullyBrandedOffer, 4920, 90, 4680, 615);
+    ui::addLinkLabel(offers, "lblCobrand", kit::texts::kCoBrandOffer, 120, 90, 4680, 615);
+    ui::addLinkLabel(offers, "lblFullBrand", kit::texts::kFullyBrandedOffer, 4920, 90, 4680, 615);
 
     setTabOrder(user_.name, user_.day);
     setTabOrder(user_.day, user_.month);
@@ -95,7 +95,7 @@ frmChineseZodiacCompatibilityMain::frmChineseZodiacCompatibilityMain(shell::Laun
     setTabOrder(partner_.year, proceed);
 
     createMenus();
-    shell::modHelp::connectLinkLabels(*this, platform());
+    kit::modHelp::connectLinkLabels(*this, platform());
 }
 
 frmChineseZodiacCompatibilityMain::PersonControls
@@ -132,7 +132,7 @@ void frmChineseZodiacCompatibilityMain::createMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &CalculatorWindow::closeWindow);
-    menuBar_ = shell::commonMenuBar(*this, *file, shell::UpdateItemWording::Standard, platform());
+    menuBar_ = kit::commonMenuBar(*this, *file, kit::UpdateItemWording::Standard, launcher());
 }
 
 QList<QAction*> frmChineseZodiacCompatibilityMain::menuBarActions() const
@@ -148,8 +148,8 @@ void frmChineseZodiacCompatibilityMain::Form_Load()
     const int firstYear = static_cast<int>(table.front().firstDay.year());
     const int lastYear = static_cast<int>(table.back().firstDay.year());
     for (const PersonControls* person : {&user_, &partner_}) {
-        shell::FillBirthDateLists(person->month, person->day, person->year, firstYear, lastYear);
-        shell::SelectListEntry(person->year, QLatin1String(kDefaultYear));
+        kit::FillBirthDateLists(person->month, person->day, person->year, firstYear, lastYear);
+        kit::SelectListEntry(person->year, QLatin1String(kDefaultYear));
     }
 }
 
@@ -170,8 +170,8 @@ bool frmChineseZodiacCompatibilityMain::ValidateEntries()
         partner_.name->setFocus();
         return false;
     }
-    return shell::AcceptBirthDate(platform(), this, shell::Person::User, user_.month, user_.day, user_.year)
-           && shell::AcceptBirthDate(platform(), this, shell::Person::Partner, partner_.month, partner_.day,
+    return kit::AcceptBirthDate(platform(), this, kit::Person::User, user_.month, user_.day, user_.year)
+           && kit::AcceptBirthDate(platform(), this, kit::Person::Partner, partner_.month, partner_.day,
                                      partner_.year);
 }
 

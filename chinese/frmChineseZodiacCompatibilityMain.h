@@ -15,12 +15,12 @@ struct PersonEntry;
 // The Chinese calculator's entry window: two names and two full birth dates,
 // checked, turned into the reading of both people's Chinese years and shown
 // in the result window in place of this one.
-class frmChineseZodiacCompatibilityMain : public shell::CalculatorWindow {
+class frmChineseZodiacCompatibilityMain : public kit::CalculatorWindow {
     Q_OBJECT
 public:
     static constexpr QLatin1String kWindowName{"frmChineseZodiacCompatibilityMain"};
 
-    explicit frmChineseZodiacCompatibilityMain(shell::Launcher& launcher);
+    explicit frmChineseZodiacCompatibilityMain(kit::Launcher& launcher);
 
     QList<QAction*> menuBarActions() const override;
     void Form_Load() override;

@@ -52,7 +52,7 @@ constexpr std::array<ReportField, 13> kPartnerFields = {{
 
 } // namespace
 
-frmChineseZodiacCompatibilitySave::frmChineseZodiacCompatibilitySave(shell::Launcher& launcher)
+frmChineseZodiacCompatibilitySave::frmChineseZodiacCompatibilitySave(kit::Launcher& launcher)
     : ReportWindow(launcher, kWindowName, QStringLiteral("Velmora Chinese Zodiac Compatibility"), "Label16",
                    QStringLiteral("Chinese zodiac compatibility report"))
 {
@@ -63,7 +63,7 @@ frmChineseZodiacCompatibilitySave::frmChineseZodiacCompatibilitySave(shell::Laun
 void frmChineseZodiacCompatibilitySave::Form_Unload()
 {
     ReportWindow::Form_Unload();
-    if (shell::CalculatorWindow* result = launcher().findWindow(frmChineseZodiacCompatibilityDisplay::kWindowName))
+    if (kit::CalculatorWindow* result = launcher().findWindow(frmChineseZodiacCompatibilityDisplay::kWindowName))
         result->showWindow();
 }
 

@@ -9,12 +9,12 @@ namespace velmora::chinese {
 // The Chinese report: both people's details and profiles and the pair's
 // compatibility composed as rich text, with live web links. It saves as a
 // rich text file and prints through the print dialog.
-class frmChineseZodiacCompatibilitySave : public shell::ReportWindow {
+class frmChineseZodiacCompatibilitySave : public kit::ReportWindow {
     Q_OBJECT
 public:
     static constexpr QLatin1String kWindowName{"frmChineseZodiacCompatibilitySave"};
 
-    explicit frmChineseZodiacCompatibilitySave(shell::Launcher& launcher);
+    explicit frmChineseZodiacCompatibilitySave(kit::Launcher& launcher);
 
     void cmdSave_Click() override;
     void cmdPrint_Click() override;

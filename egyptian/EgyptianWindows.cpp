@@ -13,7 +13,7 @@ namespace velmora::egyptian {
 ui::LinkLabel* addForumBanner(QWidget* window)
 {
     auto* banner =
-        ui::addLinkLabel(window, "Label61", shell::texts::kForumInvitation, 120, 60, kWindowWidth - 240, 300);
+        ui::addLinkLabel(window, "Label61", kit::texts::kForumInvitation, 120, 60, kWindowWidth - 240, 300);
     banner->setFont(ui::verdana(9.75, true, true));
     banner->setAlignment(Qt::AlignCenter);
     ui::setColors(banner, {}, kLapis);
@@ -22,17 +22,17 @@ ui::LinkLabel* addForumBanner(QWidget* window)
 
 ui::LinkLabel* addBrandedOffer(QWidget* window, const char* name, int left, int top, int width, int height)
 {
-    auto* offer = ui::addLinkLabel(window, name, shell::texts::kBrandedEditionOffer, left, top, width, height);
+    auto* offer = ui::addLinkLabel(window, name, kit::texts::kBrandedEditionOffer, left, top, width, height);
     offer->setFont(ui::verdana(8.25, true, true));
     offer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ui::setColors(offer, {}, kUmber);
     return offer;
 }
 
-QList<QAction*> egyptianMenuBar(QWidget& window, QMenu& fileMenu, shell::UpdateItemWording wording,
-                                ui::Platform& platform)
+QList<QAction*> egyptianMenuBar(QWidget& window, QMenu& fileMenu, kit::UpdateItemWording wording,
+                                kit::Launcher& launcher)
 {
-    QList<QAction*> bar = shell::commonMenuBar(window, fileMenu, wording, platform);
+    QList<QAction*> bar = kit::commonMenuBar(window, fileMenu, wording, launcher);
     for (QAction* top : bar) {
         if (QMenu* menu = top->menu(); menu && menu != &fileMenu) {
             for (QAction* item : menu->actions()) {

@@ -12,7 +12,10 @@ class QWidget;
 
 namespace velmora::ui {
 class LinkLabel;
-class Platform;
+}
+
+namespace velmora::kit {
+class Launcher;
 }
 
 // What the Egyptian entry and result windows share: caption, colours, the
@@ -36,7 +39,7 @@ ui::LinkLabel* addBrandedOffer(QWidget* window, const char* name, int left, int 
 
 // The common menu bar, its Help items named `mnuOnline`, `mnuVisit`,
 // `mnuUpdate` and `mnuAbout`.
-QList<QAction*> egyptianMenuBar(QWidget& window, QMenu& fileMenu, shell::UpdateItemWording wording,
-                                ui::Platform& platform);
+QList<QAction*> egyptianMenuBar(QWidget& window, QMenu& fileMenu, kit::UpdateItemWording wording,
+                                kit::Launcher& launcher);
 
 } // namespace velmora::egyptian

@@ -78,7 +78,7 @@ QLabel* addCaption(QWidget* frame, const char* name, const QString& text, int le
 
 } // namespace
 
-frmEgyptianAstrologyCompatibilityDisplay::frmEgyptianAstrologyCompatibilityDisplay(shell::Launcher& launcher)
+frmEgyptianAstrologyCompatibilityDisplay::frmEgyptianAstrologyCompatibilityDisplay(kit::Launcher& launcher)
     : CalculatorWindow(launcher, kWindowName, kWindowCaption, kWindowWidth, 7440)
 {
     ui::setColors(this, kSand, Qt::black);
@@ -107,7 +107,7 @@ frmEgyptianAstrologyCompatibilityDisplay::frmEgyptianAstrologyCompatibilityDispl
     addBrandedOffer(this, "Label1", 120, 6720, 5520, 615);
     createButtons();
     createMenus();
-    shell::modHelp::connectLinkLabels(*this, platform());
+    kit::modHelp::connectLinkLabels(*this, platform());
 }
 
 frmEgyptianAstrologyCompatibilityDisplay::SignTab frmEgyptianAstrologyCompatibilityDisplay::createSignTab(
@@ -118,7 +118,7 @@ frmEgyptianAstrologyCompatibilityDisplay::SignTab frmEgyptianAstrologyCompatibil
 
     QLabel* picture = ui::addLabel(frame, names.picture, QString(), 180, 360, kPictureSize, kPictureSize);
     picture->setScaledContents(true);
-    picture->setPixmap(shell::pictures::render(QStringLiteral(":/egyptian/signs/default.svg"), picture->size()));
+    picture->setPixmap(kit::pictures::render(QStringLiteral(":/egyptian/signs/default.svg"), picture->size()));
     picture->setAccessibleName(names.pictureDescription);
 
     QLabel* signName = ui::addLabel(frame, names.name, QString(), 180, 3180, kPictureSize, 480);
@@ -224,7 +224,7 @@ void frmEgyptianAstrologyCompatibilityDisplay::createMenus()
     addItem("&Print", "mnuPrint", &frmEgyptianAstrologyCompatibilityDisplay::cmdPrint_Click)->setEnabled(false);
     addItem("&Back", "mnuBack", &frmEgyptianAstrologyCompatibilityDisplay::cmdBack_Click);
     addItem("E&xit", "mnuExit", &CalculatorWindow::closeWindow);
-    menuBar_ = egyptianMenuBar(*this, *file, shell::UpdateItemWording::CheckFirst, platform());
+    menuBar_ = egyptianMenuBar(*this, *file, kit::UpdateItemWording::CheckFirst, launcher());
 }
 
 QList<QAction*> frmEgyptianAstrologyCompatibilityDisplay::menuBarActions() const
@@ -236,7 +236,7 @@ QPixmap frmEgyptianAstrologyCompatibilityDisplay::IMGList(int number, QSize size
 {
     if (number < 1 || number > static_cast<int>(kSignPictures.size()))
         return {};
-    return shell::pictures::render(QLatin1String(kSignPictures[static_cast<std::size_t>(number - 1)]), size);
+    return kit::pictures::render(QLatin1String(kSignPictures[static_cast<std::size_t>(number - 1)]), size);
 }
 
 void frmEgyptianAstrologyCompatibilityDisplay::cmdSave_Click()

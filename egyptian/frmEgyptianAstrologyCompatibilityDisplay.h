@@ -17,12 +17,12 @@ namespace velmora::egyptian {
 // reading on a tab of its own, and the pair's verdict on the third. The entry
 // window's calculation fills its controls; the window itself saves and prints
 // the user's reading.
-class frmEgyptianAstrologyCompatibilityDisplay : public shell::CalculatorWindow {
+class frmEgyptianAstrologyCompatibilityDisplay : public kit::CalculatorWindow {
     Q_OBJECT
 public:
     static constexpr QLatin1String kWindowName{"frmEgyptianAstrologyCompatibilityDisplay"};
 
-    explicit frmEgyptianAstrologyCompatibilityDisplay(shell::Launcher& launcher);
+    explicit frmEgyptianAstrologyCompatibilityDisplay(kit::Launcher& launcher);
 
     QList<QAction*> menuBarActions() const override;
 

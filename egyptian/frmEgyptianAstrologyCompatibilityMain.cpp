@@ -82,7 +82,7 @@ QString characteristicsCaption(QString name)
 
 } // namespace
 
-frmEgyptianAstrologyCompatibilityMain::frmEgyptianAstrologyCompatibilityMain(shell::Launcher& launcher)
+frmEgyptianAstrologyCompatibilityMain::frmEgyptianAstrologyCompatibilityMain(kit::Launcher& launcher)
     : CalculatorWindow(launcher, kWindowName, kWindowCaption, kWindowWidth, 4680)
 {
     ui::setColors(this, kSand, Qt::black);
@@ -114,7 +114,7 @@ frmEgyptianAstrologyCompatibilityMain::frmEgyptianAstrologyCompatibilityMain(she
         setTabOrder(order[i - 1], order[i]);
 
     createMenus();
-    shell::modHelp::connectLinkLabels(*this, platform());
+    kit::modHelp::connectLinkLabels(*this, platform());
 }
 
 // One person's frame; the controls are named with `who` ("" for the user,
@@ -167,7 +167,7 @@ void frmEgyptianAstrologyCompatibilityMain::createMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &CalculatorWindow::closeWindow);
-    menuBar_ = egyptianMenuBar(*this, *file, shell::UpdateItemWording::Standard, platform());
+    menuBar_ = egyptianMenuBar(*this, *file, kit::UpdateItemWording::Standard, launcher());
 }
 
 QList<QAction*> frmEgyptianAstrologyCompatibilityMain::menuBarActions() const
@@ -179,8 +179,8 @@ void frmEgyptianAstrologyCompatibilityMain::Form_Load()
 {
     CalculatorWindow::Form_Load();
     for (const PersonControls* person : {&user_, &partner_}) {
-        shell::FillBirthDateLists(person->month, person->date, person->year, kFirstYear, kLastYear);
-        shell::SelectListEntry(person->year, QStringLiteral("1950"));
+        kit::FillBirthDateLists(person->month, person->date, person->year, kFirstYear, kLastYear);
+        kit::SelectListEntry(person->year, QStringLiteral("1950"));
     }
 }
 
@@ -219,8 +219,8 @@ bool frmEgyptianAstrologyCompatibilityMain::ValidateEntries()
         partner_.name->setFocus();
         return false;
     }
-    return shell::AcceptBirthDate(platform(), this, shell::Person::User, user_.month, user_.date, user_.year)
-           && shell::AcceptBirthDate(platform(), this, shell::Person::Partner, partner_.month, partner_.date,
+    return kit::AcceptBirthDate(platform(), this, kit::Person::User, user_.month, user_.date, user_.year)
+           && kit::AcceptBirthDate(platform(), this, kit::Person::Partner, partner_.month, partner_.date,
                                      partner_.year);
 }
 

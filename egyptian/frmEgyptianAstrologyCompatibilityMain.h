@@ -22,12 +22,12 @@ namespace velmora::egyptian {
 // The Egyptian entry window: two names (letters only, in capitals) and two
 // birth dates. A calculation checks them, finds both signs and writes the
 // readings and the verdict straight into a fresh result window.
-class frmEgyptianAstrologyCompatibilityMain : public shell::CalculatorWindow {
+class frmEgyptianAstrologyCompatibilityMain : public kit::CalculatorWindow {
     Q_OBJECT
 public:
     static constexpr QLatin1String kWindowName{"frmEgyptianAstrologyCompatibilityMain"};
 
-    explicit frmEgyptianAstrologyCompatibilityMain(shell::Launcher& launcher);
+    explicit frmEgyptianAstrologyCompatibilityMain(kit::Launcher& launcher);
 
     QList<QAction*> menuBarActions() const override;
     void Form_Load() override;

@@ -10,16 +10,16 @@ namespace velmora::shell {
 CalculatorOpeners calculatorEntryWindows()
 {
     CalculatorOpeners openers;
-    openers[0] = [](Launcher& launcher) {
+    openers[0] = [](kit::Launcher& launcher) {
         launcher.instance<chinese::frmChineseZodiacCompatibilityMain>().showWindow();
     };
-    openers[1] = [](Launcher& launcher) {
+    openers[1] = [](kit::Launcher& launcher) {
         launcher.instance<egyptian::frmEgyptianAstrologyCompatibilityMain>().showWindow();
     };
-    openers[2] = [](Launcher& launcher) {
+    openers[2] = [](kit::Launcher& launcher) {
         launcher.instance<bloodtype::frmJapaneseAstrologyCompatibilityMain>().showWindow();
     };
-    openers[3] = [](Launcher& launcher) { launcher.instance<western::frmZodiacCompatibilityMain>().showWindow(); };
+    openers[3] = [](kit::Launcher& launcher) { launcher.instance<western::frmZodiacCompatibilityMain>().showWindow(); };
     return openers;
 }
 

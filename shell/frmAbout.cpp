@@ -37,7 +37,7 @@ frmAbout::frmAbout(ui::Platform& platform, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(texts::kFrameCaption);
+    setWindowTitle(kit::texts::kFrameCaption);
     setModal(true);
     setFixedSize(ui::twipsSize(6810, 3870));
     setFont(ui::verdana(8.25));
@@ -50,10 +50,10 @@ frmAbout::frmAbout(ui::Platform& platform, QWidget* parent)
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setGeometry(ui::twipsRect(120, 120, 600, 600));
     picture->setAlignment(Qt::AlignCenter);
-    picture->setPixmap(pictures::icon(pictures::Icon::Program));
-    picture->setAccessibleName(texts::kFrameCaption);
+    picture->setPixmap(kit::pictures::icon(kit::pictures::Icon::Program));
+    picture->setAccessibleName(kit::texts::kFrameCaption);
 
-    addLabel<QLabel>(this, "Label2", texts::kFrameCaption, {840, 240, 4245, 240}, kWhite, true);
+    addLabel<QLabel>(this, "Label2", kit::texts::kFrameCaption, {840, 240, 4245, 240}, kWhite, true);
     addLabel<QLabel>(this, "Label1",
                      QStringLiteral("Velmora Suite brings together four compatibility calculators: Zodiac "
                                     "Compatibility, Chinese Zodiac Compatibility, Egyptian Astrology Compatibility "
@@ -86,7 +86,7 @@ frmAbout::frmAbout(ui::Platform& platform, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     ok->setFocus();
 
-    modHelp::connectLinkLabels(*this, platform);
+    kit::modHelp::connectLinkLabels(*this, platform);
 }
 
 void frmAbout::cmdOK_Click()

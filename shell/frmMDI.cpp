@@ -8,6 +8,7 @@
 #include "Platform.h"
 #include "SiteTexts.h"
 #include "Twips.h"
+#include "frmAbout.h"
 #include "WrappingButton.h"
 #include "modHelp.h"
 
@@ -93,14 +94,14 @@ struct CalculatorButton {
     int buttonTop;
     const char* iconBox;
     int iconLeft;
-    pictures::Icon icon;
+    kit::pictures::Icon icon;
 };
 
 constexpr std::array<CalculatorButton, 4> kCalculatorButtons = {{
-    {"Chinese Zodiac Compatibility", 720, 188, "Picture3", 120, pictures::Icon::Chinese},
-    {"Egyptian Astrology Compatibility", 3600, 180, "Picture2", 3000, pictures::Icon::Egyptian},
-    {"Japanese Astrology Compatibility", 6480, 188, "Picture4", 5880, pictures::Icon::Japanese},
-    {"Zodiac Compatibility", 9360, 188, "Picture5", 8760, pictures::Icon::Western},
+    {"Chinese Zodiac Compatibility", 720, 188, "Picture3", 120, kit::pictures::Icon::Chinese},
+    {"Egyptian Astrology Compatibility", 3600, 180, "Picture2", 3000, kit::pictures::Icon::Egyptian},
+    {"Japanese Astrology Compatibility", 6480, 188, "Picture4", 5880, kit::pictures::Icon::Japanese},
+    {"Zodiac Compatibility", 9360, 188, "Picture5", 8760, kit::pictures::Icon::Western},
 }};
 
 struct Caption {
@@ -158,8 +159,8 @@ frmMDI::frmMDI(ui::Platform& platform, CalculatorOpeners openers)
     : platform_(platform), openers_(std::move(openers))
 {
     setObjectName(QStringLiteral("frmMDI"));
-    setWindowTitle(texts::kFrameCaption);
-    setWindowIcon(pictures::windowIcon(pictures::Icon::Program));
+    setWindowTitle(kit::texts::kFrameCaption);
+    setWindowIcon(kit::pictures::windowIcon(kit::pictures::Icon::Program));
     setFont(ui::verdana(8.25, true));
     resize(ui::twipsSize(kDesignWidth, 8190));
 
@@ -186,7 +187,7 @@ frmMDI::frmMDI(ui::Platform& platform, CalculatorOpeners openers)
     createMenus();
     createShortcuts();
     connect(mdiArea_, &QMdiArea::subWindowActivated, menuUpdates_.get(), [this] { updateMenus(); });
-    modHelp::connectLinkLabels(*this, platform_);
+    kit::modHelp::connectLinkLabels(*this, platform_);
 }
 
 QWidget* frmMDI::createTopBanner()
@@ -196,7 +197,7 @@ QWidget* frmMDI::createTopBanner()
     picture6->setFixedHeight(ui::twipsToPixels(560));
     paint(*picture6, kLavender);
 
-    auto* banner = new ui::LinkLabel(texts::kForumBanner, picture6);
+    auto* banner = new ui::LinkLabel(kit::texts::kForumBanner, picture6);
     banner->setObjectName(QStringLiteral("lblOrbenlyBanner"));
     banner->setGeometry(ui::twipsRect(960, 0, 9480, 465));
     banner->setFont(ui::verdana(9.75, true, true));
@@ -224,7 +225,7 @@ QWidget* frmMDI::createButtonBand()
         iconBox->setObjectName(QLatin1String(row.iconBox));
         iconBox->setGeometry(ui::twipsRect(row.iconLeft, 180, 510, 510));
         iconBox->setAlignment(Qt::AlignCenter);
-        iconBox->setPixmap(pictures::icon(row.icon));
+        iconBox->setPixmap(kit::pictures::icon(row.icon));
 
         auto* button = new ui::WrappingButton(QLatin1String(row.caption), container);
         button->setObjectName(QStringLiteral("cmdSelectOption(%1)").arg(index));
@@ -275,7 +276,7 @@ QWidget* frmMDI::createWelcomePanel()
 QWidget* frmMDI::createOfferBand()
 {
     QWidget* coBrand = band("PicCoBrand", 735, kLavender);
-    auto* offer = new ui::LinkLabel(texts::kBrandedEditionOffer, coBrand);
+    auto* offer = new ui::LinkLabel(kit::texts::kBrandedEditionOffer, coBrand);
     offer->setObjectName(QStringLiteral("Label7"));
     offer->setGeometry(ui::twipsRect(120, 0, 6975, 615));
     offer->setFont(ui::verdana(8.25, true, true));
@@ -302,7 +303,7 @@ void frmMDI::createShortcuts()
 {
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this,
-            [this] { modHelp::OpenWebPage(platform_, modHelp::PageKey::HelpWebPage); });
+            [this] { kit::modHelp::OpenWebPage(platform_, kit::modHelp::PageKey::HelpWebPage); });
     auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     connect(quit, &QShortcut::activated, this, &frmMDI::cmdMdiExit_Click);
 }
@@ -314,7 +315,7 @@ void frmMDI::createMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &frmMDI::cmdMdiExit_Click);
-    ownMenuBar_ = commonMenuBar(*this, *file, UpdateItemWording::Standard, platform_);
+    ownMenuBar_ = kit::commonMenuBar(*this, *file, kit::UpdateItemWording::Standard, *this);
     updateMenus();
 }
 
@@ -324,7 +325,7 @@ void frmMDI::updateMenus()
 {
     QList<QAction*> actions = ownMenuBar_;
     if (QMdiSubWindow* active = mdiArea_->activeSubWindow(); active && active->isVisible()) {
-        if (auto* window = qobject_cast<CalculatorWindow*>(active->widget())) {
+        if (auto* window = qobject_cast<kit::CalculatorWindow*>(active->widget())) {
             if (const QList<QAction*> own = window->menuBarActions(); !own.isEmpty())
                 actions = own;
         }
@@ -345,7 +346,13 @@ bool frmMDI::isWelcomePanelVisible() const
     return !picMain_->isHidden();
 }
 
-QMdiSubWindow* frmMDI::adopt(CalculatorWindow& window)
+void frmMDI::showAboutBox(QWidget* parent)
+{
+    frmAbout about(platform_, parent);
+    about.exec();
+}
+
+QMdiSubWindow* frmMDI::adopt(kit::CalculatorWindow& window)
 {
     auto* frame = mdiArea_->addSubWindow(&window, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                                       | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

@@ -18,13 +18,13 @@ class LinkLabel;
 namespace velmora::shell {
 
 // Shows a calculator's entry window; empty for a calculator not in the suite.
-using EntryWindowOpener = std::function<void(Launcher&)>;
+using EntryWindowOpener = std::function<void(kit::Launcher&)>;
 // Indexed by calculator: 0 Chinese, 1 Egyptian, 2 Japanese, 3 Western.
 using CalculatorOpeners = std::array<EntryWindowOpener, 4>;
 
 // The launcher frame: banner, calculator buttons, the welcome panel with its
 // links, the offer band, and the area in which every calculator window opens.
-class frmMDI : public QMainWindow, public Launcher {
+class frmMDI : public QMainWindow, public kit::Launcher {
     Q_OBJECT
 public:
     frmMDI(ui::Platform& platform, CalculatorOpeners openers);
@@ -32,6 +32,7 @@ public:
     ui::Platform& platform() override { return platform_; }
     void setWelcomePanelVisible(bool visible) override;
     bool isWelcomePanelVisible() const override;
+    void showAboutBox(QWidget* parent) override;
 
     void cmdSelectOption_Click(int index);
     void lblCaption_Click(int index);
@@ -43,7 +44,7 @@ public:
     void CloseCalculatorWindows();
 
 protected:
-    QMdiSubWindow* adopt(CalculatorWindow& window) override;
+    QMdiSubWindow* adopt(kit::CalculatorWindow& window) override;
     QSize windowAreaSize() const override;
     void closeEvent(QCloseEvent* event) override;
 

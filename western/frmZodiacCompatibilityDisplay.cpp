@@ -45,13 +45,13 @@ QByteArray controlName(const char* base, char suffix)
 QPixmap signPicture(const QString& sign, int sizeTwips)
 {
     const int size = ui::twipsToPixels(sizeTwips);
-    return shell::pictures::render(QStringLiteral(":/western/signs/%1.svg").arg(sign), {size, size});
+    return kit::pictures::render(QStringLiteral(":/western/signs/%1.svg").arg(sign), {size, size});
 }
 
 QLabel* addPicture(QWidget* parent, const char* name, int left, int top, int size)
 {
     QLabel* picture = ui::addLabel(parent, name, QString(), left, top, size, size);
-    picture->setPixmap(shell::pictures::render(QStringLiteral(":/western/signs/default.svg"),
+    picture->setPixmap(kit::pictures::render(QStringLiteral(":/western/signs/default.svg"),
                                                {ui::twipsToPixels(size), ui::twipsToPixels(size)}));
     picture->setScaledContents(true);
     return picture;
@@ -69,10 +69,10 @@ QLabel* addBar(QWidget* parent, const char* name, int top, const QColor& color)
 
 } // namespace
 
-frmZodiacCompatibilityDisplay::frmZodiacCompatibilityDisplay(shell::Launcher& launcher)
+frmZodiacCompatibilityDisplay::frmZodiacCompatibilityDisplay(kit::Launcher& launcher)
     : CalculatorWindow(launcher, kWindowName, QStringLiteral("Velmora Zodiac Compatibility"), 10710, 7890)
 {
-    auto* banner = ui::addLinkLabel(this, "Label24", shell::texts::kForumInvitation, 180, 60, 10335, 360);
+    auto* banner = ui::addLinkLabel(this, "Label24", kit::texts::kForumInvitation, 180, 60, 10335, 360);
     banner->setFont(ui::verdana(9.75, true, true));
     banner->setAlignment(Qt::AlignCenter);
     ui::setColors(banner, ui::kLightFace, QColor(0, 0, 192));
@@ -93,15 +93,15 @@ frmZodiacCompatibilityDisplay::frmZodiacCompatibilityDisplay(shell::Launcher& la
     panels_->addWidget(createPersonPanel(kPartnerSuffix, QStringLiteral("Your Partner's Zodiac Sign Details")));
 
     QGroupBox* offers = ui::addFrame(this, "fraFullBrand", QString(), 180, 7260, 8640, 615);
-    for (ui::LinkLabel* offer : {ui::addLinkLabel(offers, "lblFullBrand", shell::texts::kFullyBrandedOffer, 60, 30, 4200, 570),
-                                 ui::addLinkLabel(offers, "lblCobrand", shell::texts::kCoBrandOffer, 4320, 30, 4260, 570)})
+    for (ui::LinkLabel* offer : {ui::addLinkLabel(offers, "lblFullBrand", kit::texts::kFullyBrandedOffer, 60, 30, 4200, 570),
+                                 ui::addLinkLabel(offers, "lblCobrand", kit::texts::kCoBrandOffer, 4320, 30, 4260, 570)})
         offer->setFont(ui::verdana(6.75));
 
     auto* back = ui::addButton(this, "cmdBack", QStringLiteral("&Back"), 9000, 7350, 1515, 420);
     connect(back, &QPushButton::clicked, this, &frmZodiacCompatibilityDisplay::cmdBack_Click);
 
     createMenus();
-    shell::modHelp::connectLinkLabels(*this, platform());
+    kit::modHelp::connectLinkLabels(*this, platform());
 }
 
 QWidget* frmZodiacCompatibilityDisplay::createCompatibilityPanel()
@@ -192,7 +192,7 @@ void frmZodiacCompatibilityDisplay::createMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &CalculatorWindow::closeWindow);
-    menuBar_ = shell::commonMenuBar(*this, *file, shell::UpdateItemWording::Standard, platform());
+    menuBar_ = kit::commonMenuBar(*this, *file, kit::UpdateItemWording::Standard, launcher());
 }
 
 QList<QAction*> frmZodiacCompatibilityDisplay::menuBarActions() const

@@ -13,12 +13,12 @@ namespace velmora::western {
 // The Western result window: the pair's compatibility on the first tab and
 // each person's sign profile on the other two. It is filled once, on load,
 // from the last calculation.
-class frmZodiacCompatibilityDisplay : public shell::CalculatorWindow {
+class frmZodiacCompatibilityDisplay : public kit::CalculatorWindow {
     Q_OBJECT
 public:
     static constexpr QLatin1String kWindowName{"frmZodiacCompatibilityDisplay"};
 
-    explicit frmZodiacCompatibilityDisplay(shell::Launcher& launcher);
+    explicit frmZodiacCompatibilityDisplay(kit::Launcher& launcher);
 
     QList<QAction*> menuBarActions() const override;
     void Form_Load() override;

@@ -35,12 +35,12 @@ constexpr int kLastYear = 2050;
 
 } // namespace
 
-frmZodiacCompatibilityMain::frmZodiacCompatibilityMain(shell::Launcher& launcher)
+frmZodiacCompatibilityMain::frmZodiacCompatibilityMain(kit::Launcher& launcher)
     : CalculatorWindow(launcher, kWindowName, QStringLiteral("Velmora Zodiac Compatibility"), 9720, 4335)
 {
     ui::setColors(this, kDarkGreen, Qt::white);
 
-    auto* forum = ui::addLinkLabel(this, "Label14", shell::texts::kForumInvitation, 2273, 120, 5175, 435);
+    auto* forum = ui::addLinkLabel(this, "Label14", kit::texts::kForumInvitation, 2273, 120, 5175, 435);
     forum->setFont(ui::verdana(9.75, true, true));
     forum->setAlignment(Qt::AlignCenter);
     ui::setColors(forum, {}, kPaleYellow);
@@ -68,8 +68,8 @@ frmZodiacCompatibilityMain::frmZodiacCompatibilityMain(shell::Launcher& launcher
     connect(compute, &QPushButton::clicked, this, &frmZodiacCompatibilityMain::cmdSunSign_Click);
 
     QGroupBox* offers = ui::addFrame(this, "fraFullBrand", QString(), 8, 3600, 9705, 735);
-    ui::addLinkLabel(offers, "lblCobrand", shell::texts::kCoBrandOffer, 120, 60, 4680, 615);
-    ui::addLinkLabel(offers, "lblFullBrand", shell::texts::kFullyBrandedOffer, 4920, 60, 4680, 615);
+    ui::addLinkLabel(offers, "lblCobrand", kit::texts::kCoBrandOffer, 120, 60, 4680, 615);
+    ui::addLinkLabel(offers, "lblFullBrand", kit::texts::kFullyBrandedOffer, 4920, 60, 4680, 615);
 
     setTabOrder(open, user_.name);
     setTabOrder(user_.name, user_.month);
@@ -82,7 +82,7 @@ frmZodiacCompatibilityMain::frmZodiacCompatibilityMain(shell::Launcher& launcher
     setTabOrder(partner_.year, compute);
 
     createMenus();
-    shell::modHelp::connectLinkLabels(*this, platform());
+    kit::modHelp::connectLinkLabels(*this, platform());
 }
 
 frmZodiacCompatibilityMain::PersonControls frmZodiacCompatibilityMain::createPerson(QWidget* frame, char suffix)
@@ -117,7 +117,7 @@ void frmZodiacCompatibilityMain::createMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &CalculatorWindow::closeWindow);
-    menuBar_ = shell::commonMenuBar(*this, *file, shell::UpdateItemWording::Standard, platform());
+    menuBar_ = kit::commonMenuBar(*this, *file, kit::UpdateItemWording::Standard, launcher());
 }
 
 QList<QAction*> frmZodiacCompatibilityMain::menuBarActions() const
@@ -129,7 +129,7 @@ void frmZodiacCompatibilityMain::Form_Load()
 {
     CalculatorWindow::Form_Load();
     for (const PersonControls* person : {&user_, &partner_})
-        shell::FillBirthDateLists(person->month, person->day, person->year, kFirstYear, kLastYear);
+        kit::FillBirthDateLists(person->month, person->day, person->year, kFirstYear, kLastYear);
 }
 
 void frmZodiacCompatibilityMain::Form_Unload()
@@ -149,8 +149,8 @@ bool frmZodiacCompatibilityMain::ValidateEntries()
         partner_.name->setFocus();
         return false;
     }
-    return shell::AcceptBirthDate(platform(), this, shell::Person::User, user_.month, user_.day, user_.year)
-           && shell::AcceptBirthDate(platform(), this, shell::Person::Partner, partner_.month, partner_.day,
+    return kit::AcceptBirthDate(platform(), this, kit::Person::User, user_.month, user_.day, user_.year)
+           && kit::AcceptBirthDate(platform(), this, kit::Person::Partner, partner_.month, partner_.day,
                                      partner_.year);
 }
 
@@ -195,13 +195,13 @@ void frmZodiacCompatibilityMain::cmdOpen_Click()
     }
     const auto line = [&lines](std::size_t index) { return ui::toQString(std::u32string_view((*lines)[index])); };
     user_.name->setText(line(0));
-    shell::SelectListEntry(user_.month, line(1));
-    shell::SelectListEntry(user_.day, line(2));
-    shell::SelectListEntry(user_.year, line(3));
+    kit::SelectListEntry(user_.month, line(1));
+    kit::SelectListEntry(user_.day, line(2));
+    kit::SelectListEntry(user_.year, line(3));
     partner_.name->setText(line(4));
-    shell::SelectListEntry(partner_.month, line(5));
-    shell::SelectListEntry(partner_.day, line(6));
-    shell::SelectListEntry(partner_.year, line(7));
+    kit::SelectListEntry(partner_.month, line(5));
+    kit::SelectListEntry(partner_.day, line(6));
+    kit::SelectListEntry(partner_.year, line(7));
     cmdSunSign_Click();
 }
 

@@ -13,12 +13,12 @@ namespace velmora::western {
 // The Western calculator's entry window: two names and two birth dates,
 // checked, turned into sun signs and handed to the result window. It also
 // reopens a saved reading.
-class frmZodiacCompatibilityMain : public shell::CalculatorWindow {
+class frmZodiacCompatibilityMain : public kit::CalculatorWindow {
     Q_OBJECT
 public:
     static constexpr QLatin1String kWindowName{"frmZodiacCompatibilityMain"};
 
-    explicit frmZodiacCompatibilityMain(shell::Launcher& launcher);
+    explicit frmZodiacCompatibilityMain(kit::Launcher& launcher);
 
     QList<QAction*> menuBarActions() const override;
     void Form_Load() override;

@@ -9,12 +9,12 @@ namespace velmora::western {
 // The Western report: both sign profiles and the pair reading composed as
 // rich text, with live web links; it prints, and saves the two people's
 // details as a .zcm file to reopen later.
-class frmZodiacCompatibilitySave : public shell::ReportWindow {
+class frmZodiacCompatibilitySave : public kit::ReportWindow {
     Q_OBJECT
 public:
     static constexpr QLatin1String kWindowName{"frmZodiacCompatibilitySave"};
 
-    explicit frmZodiacCompatibilitySave(shell::Launcher& launcher);
+    explicit frmZodiacCompatibilitySave(kit::Launcher& launcher);
 
     void cmdSave_Click() override;
     void cmdPrint_Click() override;

@@ -82,7 +82,7 @@ protected:
     QStringList messages() const { return platform.messageTexts(); }
 
     // The window's frame sits at the top of the window area, centred in it.
-    void expectPlacedAtTheTopCentre(const shell::CalculatorWindow* window) const
+    void expectPlacedAtTheTopCentre(const kit::CalculatorWindow* window) const
     {
         const auto* sub = qobject_cast<const QMdiSubWindow*>(window->parentWidget());
         ASSERT_NE(sub, nullptr);
@@ -90,7 +90,7 @@ protected:
         EXPECT_NEAR(sub->x(), std::max(0, (sub->mdiArea()->viewport()->width() - sub->width()) / 2), 1);
     }
 
-    static bool onScreen(const shell::CalculatorWindow* window) { return window && window->isOnScreen(); }
+    static bool onScreen(const kit::CalculatorWindow* window) { return window && window->isOnScreen(); }
 
     RecordingPlatform platform;
     shell::frmMDI frame{platform, shell::calculatorEntryWindows()};

@@ -138,8 +138,8 @@ TEST_F(JapaneseResult, BannerAndOfferLabelsOpenTheirPages)
 TEST_F(JapaneseResult, OfferLabelsSitSideBySideInBothWindows)
 {
     find({"ANNA", "Male", "A+"}, {"TOM", "Male", "A+"});
-    for (shell::CalculatorWindow* window : {static_cast<shell::CalculatorWindow*>(entry()),
-                                            static_cast<shell::CalculatorWindow*>(result())}) {
+    for (kit::CalculatorWindow* window : {static_cast<kit::CalculatorWindow*>(entry()),
+                                            static_cast<kit::CalculatorWindow*>(result())}) {
         SCOPED_TRACE(window->objectName().toStdString());
         const QLabel* full = child<QLabel>(window, QStringLiteral("lblFullBrand"));
         const QLabel* cobrand = child<QLabel>(window, QStringLiteral("lblCobrand"));

@@ -76,7 +76,7 @@ protected:
         return window<Display>();
     }
 
-    static bool onScreen(const shell::CalculatorWindow* w) { return w && w->isOnScreen(); }
+    static bool onScreen(const kit::CalculatorWindow* w) { return w && w->isOnScreen(); }
 
     RecordingPlatform platform;
     shell::frmMDI frame;

@@ -39,7 +39,7 @@ QStringList menuTexts(const QMenu* menu)
 QImage animalPicture(const char* animal)
 {
     const int size = ui::twipsToPixels(2400);
-    return shell::pictures::render(QStringLiteral(":/chinese/animals/%1.svg").arg(QLatin1String(animal)),
+    return kit::pictures::render(QStringLiteral(":/chinese/animals/%1.svg").arg(QLatin1String(animal)),
                                    {size, size})
         .toImage();
 }
@@ -296,7 +296,7 @@ TEST_F(ChineseEntry, EveryBannerAndOfferOpensItsPage)
               nullptr);
     control<QPushButton>(window<Display>(), "cmdPrint")->click();
     int checked = 0;
-    for (const shell::modHelp::LinkControl& link : shell::modHelp::kLinkControls) {
+    for (const kit::modHelp::LinkControl& link : kit::modHelp::kLinkControls) {
         const QString windowName = ui::toQString(link.window);
         if (!windowName.startsWith(QLatin1String("frmChinese")))
             continue;
@@ -306,7 +306,7 @@ TEST_F(ChineseEntry, EveryBannerAndOfferOpensItsPage)
         ASSERT_NE(label, nullptr) << windowName.toStdString() << " " << link.control;
         platform.openedAddresses.clear();
         emit label->clicked();
-        EXPECT_EQ(platform.openedAddresses, QStringList{ui::toQString(shell::modHelp::pageAddress(link.page))})
+        EXPECT_EQ(platform.openedAddresses, QStringList{ui::toQString(kit::modHelp::pageAddress(link.page))})
             << windowName.toStdString() << " " << link.control;
         ++checked;
     }

@@ -76,7 +76,7 @@ protected:
 
     QStringList messages() const { return platform.messageTexts(); }
 
-    static bool onScreen(shell::CalculatorWindow* window) { return window && window->isOnScreen(); }
+    static bool onScreen(kit::CalculatorWindow* window) { return window && window->isOnScreen(); }
 
     RecordingPlatform platform;
     shell::frmMDI frame{platform, shell::calculatorEntryWindows()};

@@ -89,5 +89,5 @@ TEST(CommandLine, AnyOtherArgumentGetsTheUsageOnStandardErrorAndExitCode2)
 
 TEST(Version, TheFrameCaptionNamesTheProjectVersion)
 {
-    EXPECT_EQ(QString(velmora::shell::texts::kFrameCaption), QStringLiteral("Velmora Suite v" VELMORA_PROJECT_VERSION));
+    EXPECT_EQ(QString(velmora::kit::texts::kFrameCaption), QStringLiteral("Velmora Suite v" VELMORA_PROJECT_VERSION));
 }

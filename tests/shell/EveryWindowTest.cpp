@@ -140,7 +140,7 @@ TEST_F(EveryWindow, OpensWithTheFocusInTheFirstNameBoxAndLinksLastInTheTabOrder)
                                                  {QStringLiteral("japanese-entry"), QStringLiteral("txtName")}};
     QStringList seen;
     tools::showEveryWindow(frame, [&](const QString& view, QWidget& window) {
-        if (!qobject_cast<shell::CalculatorWindow*>(&window))
+        if (!qobject_cast<kit::CalculatorWindow*>(&window))
             return;
         if (firstNameBox.contains(view)) {
             seen << view;

@@ -29,11 +29,11 @@ inline QStringList& unloadLog()
 // and result windows show the welcome panel when they close; a report window
 // brings `Display` back) and logs its closing.
 template <WindowName Name, Role R, class Display = void>
-class FakeWindow : public shell::CalculatorWindow {
+class FakeWindow : public kit::CalculatorWindow {
 public:
     static constexpr QLatin1String kWindowName{Name.value, static_cast<qsizetype>(sizeof(Name.value) - 1)};
 
-    explicit FakeWindow(shell::Launcher& launcher)
+    explicit FakeWindow(kit::Launcher& launcher)
         : CalculatorWindow(launcher, kWindowName, QStringLiteral("Fake"), 4000, 2000)
     {
     }

@@ -31,7 +31,7 @@ using WesternMain = FakeWindow<"frmZodiacCompatibilityMain", Role::Entry>;
 using WesternSave = FakeWindow<"frmZodiacCompatibilitySave", Role::Report, WesternDisplay>;
 
 template <class W>
-void openEntry(shell::Launcher& launcher)
+void openEntry(kit::Launcher& launcher)
 {
     launcher.instance<W>().showWindow();
 }
@@ -149,7 +149,7 @@ TEST_F(LauncherFrame, UnderlinesLinkLabelsOnHoverAndClearsThemOverThePanel)
 TEST_F(LauncherFrame, AButtonOrLinkOpensItsCalculatorFreshAtTheTopCentre)
 {
     QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdSelectOption(3)")), Qt::LeftButton);
-    const QPointer<shell::CalculatorWindow> first = frame.findWindow(WesternMain::kWindowName);
+    const QPointer<kit::CalculatorWindow> first = frame.findWindow(WesternMain::kWindowName);
     ASSERT_TRUE(first);
     EXPECT_FALSE(frame.isWelcomePanelVisible());
     ASSERT_EQ(framesOnScreen().size(), 1);
@@ -160,7 +160,7 @@ TEST_F(LauncherFrame, AButtonOrLinkOpensItsCalculatorFreshAtTheTopCentre)
     QTest::mouseClick(caption(6), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(unloadLog(), QStringList{QStringLiteral("frmZodiacCompatibilityMain")});
-    const shell::CalculatorWindow* second = frame.findWindow(WesternMain::kWindowName);
+    const kit::CalculatorWindow* second = frame.findWindow(WesternMain::kWindowName);
     ASSERT_NE(second, nullptr);
     EXPECT_NE(second, first.data());
     EXPECT_EQ(framesOnScreen().size(), 1);

@@ -16,7 +16,7 @@
 #include <gtest/gtest.h>
 
 using namespace velmora;
-using shell::modHelp::PageKey;
+using kit::modHelp::PageKey;
 
 namespace {
 
@@ -39,12 +39,12 @@ QAction* item(const QList<QAction*>& bar, const QString& menu, const QString& na
 // A window with a File menu of its own, as every entry and result window has.
 class MenuWindow : public velmora::testing::FakeWindow<"frmZodiacCompatibilityMain", velmora::testing::Role::Entry> {
 public:
-    explicit MenuWindow(shell::Launcher& launcher)
+    explicit MenuWindow(kit::Launcher& launcher)
         : FakeWindow(launcher)
     {
         auto* file = new QMenu(QStringLiteral("&File"), this);
         file->addAction(QStringLiteral("E&xit"));
-        bar_ = shell::commonMenuBar(*this, *file, shell::UpdateItemWording::CheckFirst, launcher.platform());
+        bar_ = kit::commonMenuBar(*this, *file, kit::UpdateItemWording::CheckFirst, launcher);
     }
     QList<QAction*> menuBarActions() const override { return bar_; }
 
@@ -159,8 +159,8 @@ TEST_F(AboutBox, EnterPressesOK)
 
 TEST(WebPages, EveryKeyHasItsAddressAndEveryLinkControlIsUnique)
 {
-    EXPECT_EQ(shell::modHelp::pageAddress(PageKey::CoBrand), "https://velmora.example/suite/ssd.php?page=co-brand");
-    const auto& links = shell::modHelp::kLinkControls;
+    EXPECT_EQ(kit::modHelp::pageAddress(PageKey::CoBrand), "https://velmora.example/suite/ssd.php?page=co-brand");
+    const auto& links = kit::modHelp::kLinkControls;
     for (std::size_t i = 0; i < links.size(); ++i)
         for (std::size_t j = i + 1; j < links.size(); ++j)
             EXPECT_FALSE(links[i].window == links[j].window && links[i].control == links[j].control)

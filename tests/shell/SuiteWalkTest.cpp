@@ -47,7 +47,7 @@ const unsigned long kSeed = fromEnvironment("VELMORA_WALK_SEED", kDefaultSeed);
 
 enum class Role { Entry, Result, Report };
 
-Role roleOf(const shell::CalculatorWindow& window)
+Role roleOf(const kit::CalculatorWindow& window)
 {
     const QString name = window.objectName();
     if (name.endsWith(QLatin1String("Main")))
@@ -84,12 +84,12 @@ protected:
 
     bool chance(int percent) { return std::uniform_int_distribution<int>(1, 100)(random) <= percent; }
 
-    QList<shell::CalculatorWindow*> windows() const { return frame.findChildren<shell::CalculatorWindow*>(); }
+    QList<kit::CalculatorWindow*> windows() const { return frame.findChildren<kit::CalculatorWindow*>(); }
 
-    QList<shell::CalculatorWindow*> windowsOnScreen() const
+    QList<kit::CalculatorWindow*> windowsOnScreen() const
     {
-        QList<shell::CalculatorWindow*> shown;
-        for (shell::CalculatorWindow* window : windows())
+        QList<kit::CalculatorWindow*> shown;
+        for (kit::CalculatorWindow* window : windows())
             if (window->isOnScreen())
                 shown.append(window);
         return shown;
@@ -117,7 +117,7 @@ protected:
             frame.lblCaption_Click(std::uniform_int_distribution<int>(0, 6)(random));
     }
 
-    void actOnWindow(shell::CalculatorWindow& window)
+    void actOnWindow(kit::CalculatorWindow& window)
     {
         const QList<QLineEdit*> boxes = window.findChildren<QLineEdit*>();
         const QList<QComboBox*> lists = window.findChildren<QComboBox*>();
@@ -170,7 +170,7 @@ protected:
         QMap<QString, int> copies;
         bool entryShown = false;
         bool entryOrResultShown = false;
-        for (shell::CalculatorWindow* window : windows()) {
+        for (kit::CalculatorWindow* window : windows()) {
             ++copies[window->objectName()];
             EXPECT_EQ(frame.findWindow(window->objectName()), window) << window->objectName().toStdString();
             if (!window->isOnScreen())
@@ -193,7 +193,7 @@ protected:
     // window of the same name starts afresh.
     void trackHiddenEntries()
     {
-        for (shell::CalculatorWindow* window : windows()) {
+        for (kit::CalculatorWindow* window : windows()) {
             if (roleOf(*window) != Role::Entry)
                 continue;
             const QString name = window->objectName();
@@ -216,7 +216,7 @@ protected:
     }
 
     struct Kept {
-        QPointer<shell::CalculatorWindow> window;
+        QPointer<kit::CalculatorWindow> window;
         Fields fields;
     };
 
@@ -236,7 +236,7 @@ TEST_F(SuiteWalk, KeepsTheLaunchersPromisesThroughALongRandomSession)
     RecordProperty("seed", std::to_string(kSeed));
     SCOPED_TRACE("walk seed " + std::to_string(kSeed));
     for (unsigned long step = 0; step < kSteps; ++step) {
-        const QList<shell::CalculatorWindow*> shown = windowsOnScreen();
+        const QList<kit::CalculatorWindow*> shown = windowsOnScreen();
         if (shown.isEmpty() || chance(5))
             actOnFrame();
         else

@@ -12,7 +12,7 @@ class Platform;
 
 // The publisher's web pages that the suite opens, and which clickable
 // control of which window opens which page.
-namespace velmora::shell::modHelp {
+namespace velmora::kit::modHelp {
 
 enum class PageKey { HelpWebPage, HomePage, DownloadWebPage, FullyBranded, CoBrand };
 
@@ -36,4 +36,4 @@ extern const std::array<LinkControl, 35> kLinkControls;
 // Makes the window's link controls (found by name) open their pages.
 void connectLinkLabels(QWidget& window, ui::Platform& platform);
 
-} // namespace velmora::shell::modHelp
+} // namespace velmora::kit::modHelp

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
-using namespace velmora::shell;
+using namespace velmora::kit;
 
 namespace {
 

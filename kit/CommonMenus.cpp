@@ -1,12 +1,12 @@
 #include "CommonMenus.h"
 
-#include "frmAbout.h"
+#include "Launcher.h"
 #include "modHelp.h"
 
 #include <QAction>
 #include <QMenu>
 
-namespace velmora::shell {
+namespace velmora::kit {
 namespace {
 
 QString updateItemText(UpdateItemWording wording)
@@ -29,8 +29,9 @@ QAction* addPageItem(QMenu& menu, const QString& text, const char* name, modHelp
 
 } // namespace
 
-QList<QAction*> commonMenuBar(QWidget& window, QMenu& fileMenu, UpdateItemWording wording, ui::Platform& platform)
+QList<QAction*> commonMenuBar(QWidget& window, QMenu& fileMenu, UpdateItemWording wording, Launcher& launcher)
 {
+    ui::Platform& platform = launcher.platform();
     auto* help = new QMenu(QStringLiteral("&Help"), &window);
     help->setObjectName(QStringLiteral("mnuHelp"));
     addPageItem(*help, QStringLiteral("&Online Help"), "mnuOnlineHelp", modHelp::PageKey::HelpWebPage, platform);
@@ -40,7 +41,7 @@ QList<QAction*> commonMenuBar(QWidget& window, QMenu& fileMenu, UpdateItemWordin
     help->addSeparator();
     QAction* about = help->addAction(QStringLiteral("&About Software"));
     about->setObjectName(QStringLiteral("mnuAbout"));
-    QObject::connect(about, &QAction::triggered, &window, [&window, &platform] { showAboutBox(&window, platform); });
+    QObject::connect(about, &QAction::triggered, &window, [&window, &launcher] { launcher.showAboutBox(&window); });
 
     // Offered in every window but never available.
     auto* makeMoney = new QAction(QStringLiteral("Make Money &Online"), &window);
@@ -52,10 +53,4 @@ QList<QAction*> commonMenuBar(QWidget& window, QMenu& fileMenu, UpdateItemWordin
     return {fileMenu.menuAction(), help->menuAction(), makeMoney};
 }
 
-void showAboutBox(QWidget* parent, ui::Platform& platform)
-{
-    frmAbout about(platform, parent);
-    about.exec();
-}
-
-} // namespace velmora::shell
+} // namespace velmora::kit

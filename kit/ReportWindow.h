@@ -6,7 +6,7 @@ namespace velmora::ui {
 class RichTextBox;
 }
 
-namespace velmora::shell {
+namespace velmora::kit {
 
 // A calculator's report window: the reading composed as rich text in a view
 // with live web links and guarded from copying, Save and Print buttons, two
@@ -33,4 +33,4 @@ protected:
     ui::RichTextBox* RTB = nullptr;
 };
 
-} // namespace velmora::shell
+} // namespace velmora::kit

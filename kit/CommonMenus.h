@@ -6,11 +6,10 @@ class QAction;
 class QMenu;
 class QWidget;
 
-namespace velmora::ui {
-class Platform;
-}
 
-namespace velmora::shell {
+namespace velmora::kit {
+
+class Launcher;
 
 // The wordings of the Help menu's update item; most windows use Standard.
 enum class UpdateItemWording {
@@ -22,9 +21,9 @@ enum class UpdateItemWording {
 // The menu bar every window with a File menu shows: its File menu, the common
 // "&Help" menu and the unavailable "Make Money &Online". The actions belong
 // to `window`.
-QList<QAction*> commonMenuBar(QWidget& window, QMenu& fileMenu, UpdateItemWording wording, ui::Platform& platform);
+QList<QAction*> commonMenuBar(QWidget& window, QMenu& fileMenu, UpdateItemWording wording, Launcher& launcher);
 
 // Shows the About box modally over `parent`.
-void showAboutBox(QWidget* parent, ui::Platform& platform);
+void showAboutBox(QWidget* parent, Launcher& launcher);
 
-} // namespace velmora::shell
+} // namespace velmora::kit

@@ -5,34 +5,18 @@
 #include <QComboBox>
 #include <QStringList>
 
-#include <array>
-
-namespace velmora::shell {
-namespace {
-
-constexpr int kFebruary = 1;
-constexpr std::array<int, 4> kThirtyDayMonths = {3, 5, 8, 10}; // April, June, September, November
-constexpr int kThirtyFirst = 30;
-
-// The Gregorian rule: 1900 and 2100 have no 29 February, 2000 has one.
-constexpr bool isLeapYear(int year) noexcept
-{
-    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-}
-
-} // namespace
+namespace velmora::kit {
 
 void FillBirthDateLists(QComboBox* month, QComboBox* day, QComboBox* year, int firstYear, int lastYear)
 {
-    static const QStringList months = {"January", "February", "March",     "April",   "May",      "June",
-                                       "July",    "August",   "September", "October", "November", "December"};
     QStringList days;
     for (int d = 1; d <= 31; ++d)
         days.append(QString::number(d));
     QStringList years;
     for (int y = firstYear; y <= lastYear; ++y)
         years.append(QString::number(y));
-    month->addItems(months);
+    for (const std::string_view name : kMonthNames)
+        month->addItem(QLatin1String(name.data(), static_cast<qsizetype>(name.size())));
     day->addItems(days);
     year->addItems(years);
     for (QComboBox* list : {month, day, year})
@@ -44,18 +28,6 @@ void SelectListEntry(QComboBox* list, const QString& text)
     const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index >= 0)
         list->setCurrentIndex(index);
-}
-
-DateProblem CheckBirthDate(int year, int monthPosition, int dayPosition) noexcept
-{
-    const int firstMissingFebruaryDay = isLeapYear(year) ? 29 : 28; // positions of the 30th or the 29th
-    if (monthPosition == kFebruary && dayPosition >= firstMissingFebruaryDay && dayPosition <= kThirtyFirst)
-        return DateProblem::NoSuchFebruaryDay;
-    for (const int month : kThirtyDayMonths) {
-        if (monthPosition == month && dayPosition == kThirtyFirst)
-            return DateProblem::NoThirtyFirst;
-    }
-    return DateProblem::None;
 }
 
 QString dateMessage(Person person, DateProblem problem)
@@ -79,4 +51,4 @@ bool AcceptBirthDate(ui::Platform& platform, QWidget* window, Person person, con
     return false;
 }
 
-} // namespace velmora::shell
+} // namespace velmora::kit

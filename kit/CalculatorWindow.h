@@ -11,7 +11,7 @@ namespace velmora::ui {
 class Platform;
 }
 
-namespace velmora::shell {
+namespace velmora::kit {
 
 class Launcher;
 
@@ -62,4 +62,4 @@ private:
     QPointer<QWidget> lastFocus_;
 };
 
-} // namespace velmora::shell
+} // namespace velmora::kit

@@ -14,7 +14,7 @@
 #include <QMdiSubWindow>
 #include <QShortcut>
 
-namespace velmora::shell {
+namespace velmora::kit {
 namespace {
 
 // The window's part of the frame's tab chain, in order.
@@ -167,4 +167,4 @@ bool CalculatorWindow::isOnScreen() const
     return frame && frame->isVisible();
 }
 
-} // namespace velmora::shell
+} // namespace velmora::kit

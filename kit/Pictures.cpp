@@ -8,7 +8,7 @@
 
 #include <array>
 
-namespace velmora::shell::pictures {
+namespace velmora::kit::pictures {
 
 namespace {
 
@@ -96,4 +96,4 @@ QIcon windowIcon(Icon which)
     return QIcon(new SvgIconEngine(iconPath(which)));
 }
 
-} // namespace velmora::shell::pictures
+} // namespace velmora::kit::pictures

@@ -2,7 +2,7 @@
 
 #include <QMdiSubWindow>
 
-namespace velmora::shell {
+namespace velmora::kit {
 
 CalculatorWindow* Launcher::findWindow(const QString& name) const
 {
@@ -32,4 +32,4 @@ void Launcher::load(CalculatorWindow& window)
     window.Form_Load();
 }
 
-} // namespace velmora::shell
+} // namespace velmora::kit

@@ -6,12 +6,13 @@
 #include <QString>
 
 class QMdiSubWindow;
+class QWidget;
 
 namespace velmora::ui {
 class Platform;
 }
 
-namespace velmora::shell {
+namespace velmora::kit {
 
 class CalculatorWindow;
 
@@ -28,6 +29,8 @@ public:
     virtual bool isWelcomePanelVisible() const = 0;
     // The visible size of the area the calculator windows open in.
     virtual QSize windowAreaSize() const = 0;
+    // Shows the About box modally over `parent`.
+    virtual void showAboutBox(QWidget* parent) = 0;
 
     // The window of type W (named by its kWindowName), made and loaded now
     // if it does not exist.
@@ -50,11 +53,11 @@ private:
     QHash<QString, QPointer<CalculatorWindow>> windows_;
 };
 
-} // namespace velmora::shell
+} // namespace velmora::kit
 
 #include "CalculatorWindow.h"
 
-namespace velmora::shell {
+namespace velmora::kit {
 
 template <class W>
 W& Launcher::instance()
@@ -66,4 +69,4 @@ W& Launcher::instance()
     return *created;
 }
 
-} // namespace velmora::shell
+} // namespace velmora::kit

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BirthDate.h"
+
 #include <QString>
 
 class QComboBox;
@@ -13,7 +15,7 @@ class Platform;
 // entry windows share. The checks work on list positions (month 0 = January,
 // day 0 = the 1st) and follow the Gregorian leap rule, so 29 February 1900
 // and 2100 are refused.
-namespace velmora::shell {
+namespace velmora::kit {
 
 // Fills the lists with "January" ... "December", "1" ... "31" and the years
 // from `firstYear` to `lastYear`, and selects each list's first entry.
@@ -22,10 +24,7 @@ void FillBirthDateLists(QComboBox* month, QComboBox* day, QComboBox* year, int f
 // one keeps its selection.
 void SelectListEntry(QComboBox* list, const QString& text);
 
-enum class DateProblem { None, NoSuchFebruaryDay, NoThirtyFirst };
 enum class Person { User, Partner };
-
-DateProblem CheckBirthDate(int year, int monthPosition, int dayPosition) noexcept;
 
 // The message for a refused date, as every entry window words it.
 QString dateMessage(Person person, DateProblem problem);
@@ -35,4 +34,4 @@ QString dateMessage(Person person, DateProblem problem);
 bool AcceptBirthDate(ui::Platform& platform, QWidget* window, Person person, const QComboBox* month,
                      const QComboBox* day, const QComboBox* year);
 
-} // namespace velmora::shell
+} // namespace velmora::kit

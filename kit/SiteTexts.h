@@ -5,7 +5,7 @@
 #include <QLatin1String>
 
 // The suite's own captions and the wording of its banners and offers.
-namespace velmora::shell::texts {
+namespace velmora::kit::texts {
 
 inline constexpr QLatin1String kFrameCaption{VELMORA_PRODUCT_NAME " v" VELMORA_VERSION};
 
@@ -23,4 +23,4 @@ inline constexpr QLatin1String kCoBrandOffer{
     "Co-brand this software with your site's name and link to increase loyalty and traffic. Details in the Help "
     "menu; click here for more information on co-branding."};
 
-} // namespace velmora::shell::texts
+} // namespace velmora::kit::texts

@@ -10,7 +10,7 @@
 // size S with a device pixel ratio r it is drawn at S * r pixels and carries
 // the ratio r, so it stays sharp on a high-density screen. Each picture is
 // drawn once per size and ratio, when first asked for.
-namespace velmora::shell::pictures {
+namespace velmora::kit::pictures {
 
 enum class Icon { Program, Chinese, Egyptian, Japanese, Western };
 
@@ -27,4 +27,4 @@ QPixmap render(const QString& resourcePath, QSize size, qreal ratio);
 // ratio shows it scaled down).
 QPixmap render(const QString& resourcePath, QSize size);
 
-} // namespace velmora::shell::pictures
+} // namespace velmora::kit::pictures

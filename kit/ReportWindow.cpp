@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QTextCursor>
 
-namespace velmora::shell {
+namespace velmora::kit {
 
 ReportWindow::ReportWindow(Launcher& launcher, const QString& name, const QString& caption, const char* offerLabel,
                            const QString& reportName)
@@ -64,4 +64,4 @@ void ReportWindow::Form_Unload()
     ui::modRTB::DisableLinkDetection();
 }
 
-} // namespace velmora::shell
+} // namespace velmora::kit

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace velmora::shell::modHelp {
+namespace velmora::kit::modHelp {
 namespace {
 
 struct Page {
@@ -95,4 +95,4 @@ void connectLinkLabels(QWidget& window, ui::Platform& platform)
     }
 }
 
-} // namespace velmora::shell::modHelp
+} // namespace velmora::kit::modHelp
