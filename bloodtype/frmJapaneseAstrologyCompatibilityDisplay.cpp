@@ -100,7 +100,6 @@ frmJapaneseAstrologyCompatibilityDisplay::frmJapaneseAstrologyCompatibilityDispl
     connect(back, &QPushButton::clicked, this, &frmJapaneseAstrologyCompatibilityDisplay::cmdBack_Click);
 
     createMenus();
-    kit::modHelp::connectLinkLabels(*this, platform());
 }
 
 QWidget* frmJapaneseAstrologyCompatibilityDisplay::createPersonalityPanel()
@@ -166,12 +165,7 @@ void frmJapaneseAstrologyCompatibilityDisplay::createMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &frmJapaneseAstrologyCompatibilityDisplay::mnuExit_Click);
-    menuBar_ = kit::commonMenuBar(*this, *file, kit::UpdateItemWording::CheckFirst, launcher());
-}
-
-QList<QAction*> frmJapaneseAstrologyCompatibilityDisplay::menuBarActions() const
-{
-    return menuBar_;
+    setMenuBar(file, kit::UpdateItemWording::CheckFirst);
 }
 
 void frmJapaneseAstrologyCompatibilityDisplay::Form_Load()
@@ -183,10 +177,6 @@ void frmJapaneseAstrologyCompatibilityDisplay::Form_Load()
     SSTab1_Click();
 }
 
-void frmJapaneseAstrologyCompatibilityDisplay::Form_Unload()
-{
-    launcher().setWelcomePanelVisible(true);
-}
 
 void frmJapaneseAstrologyCompatibilityDisplay::keyPressEvent(QKeyEvent* event)
 {

@@ -22,7 +22,6 @@ public:
 
     explicit frmJapaneseAstrologyCompatibilityDisplay(kit::Launcher& launcher);
 
-    QList<QAction*> menuBarActions() const override;
     void Form_Load() override;
 
     void SSTab1_Click();
@@ -32,7 +31,6 @@ public:
     void mnuExit_Click();
 
 protected:
-    void Form_Unload() override;
     // Enter (unless a button has the focus) and Esc press `cmdExit`.
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -45,7 +43,6 @@ private:
     QTabBar* tabs_ = nullptr;
     QStackedWidget* panels_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
-    QList<QAction*> menuBar_;
 };
 
 } // namespace velmora::bloodtype

@@ -131,7 +131,6 @@ frmJapaneseAstrologyCompatibilityMain::frmJapaneseAstrologyCompatibilityMain(kit
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     createMenus();
-    kit::modHelp::connectLinkLabels(*this, platform());
 }
 
 frmJapaneseAstrologyCompatibilityMain::PersonControls
@@ -173,12 +172,7 @@ void frmJapaneseAstrologyCompatibilityMain::createMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &frmJapaneseAstrologyCompatibilityMain::mnuExit_Click);
-    menuBar_ = kit::commonMenuBar(*this, *file, kit::UpdateItemWording::Standard, launcher());
-}
-
-QList<QAction*> frmJapaneseAstrologyCompatibilityMain::menuBarActions() const
-{
-    return menuBar_;
+    setMenuBar(file, kit::UpdateItemWording::Standard);
 }
 
 void frmJapaneseAstrologyCompatibilityMain::Form_Load()
@@ -196,10 +190,6 @@ void frmJapaneseAstrologyCompatibilityMain::Form_Load()
     user_.name->setFocus();
 }
 
-void frmJapaneseAstrologyCompatibilityMain::Form_Unload()
-{
-    launcher().setWelcomePanelVisible(true);
-}
 
 bool frmJapaneseAstrologyCompatibilityMain::eventFilter(QObject* watched, QEvent* event)
 {

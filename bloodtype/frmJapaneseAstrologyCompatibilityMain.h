@@ -23,7 +23,6 @@ public:
 
     explicit frmJapaneseAstrologyCompatibilityMain(kit::Launcher& launcher);
 
-    QList<QAction*> menuBarActions() const override;
     void Form_Load() override;
 
     void cmdProceed_Click();
@@ -33,7 +32,6 @@ public:
     bool ValidateEntries();
 
 protected:
-    void Form_Unload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Enter (unless a button has the focus) and Esc press `cmdExit`.
     void keyPressEvent(QKeyEvent* event) override;
@@ -57,7 +55,6 @@ private:
     PersonControls partner_{};
     QPushButton* cmdProceed_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
-    QList<QAction*> menuBar_;
 };
 
 } // namespace velmora::bloodtype

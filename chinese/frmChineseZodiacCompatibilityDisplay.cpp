@@ -217,7 +217,6 @@ frmChineseZodiacCompatibilityDisplay::frmChineseZodiacCompatibilityDisplay(kit::
     connect(exit, &QPushButton::clicked, this, &frmChineseZodiacCompatibilityDisplay::cmdExit_Click);
 
     createMenus();
-    kit::modHelp::connectLinkLabels(*this, platform());
 }
 
 QWidget* frmChineseZodiacCompatibilityDisplay::createCompatibilityTab()
@@ -337,12 +336,7 @@ void frmChineseZodiacCompatibilityDisplay::createMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &frmChineseZodiacCompatibilityDisplay::cmdExit_Click);
-    menuBar_ = kit::commonMenuBar(*this, *file, kit::UpdateItemWording::CapitalFor, launcher());
-}
-
-QList<QAction*> frmChineseZodiacCompatibilityDisplay::menuBarActions() const
-{
-    return menuBar_;
+    setMenuBar(file, kit::UpdateItemWording::CapitalFor);
 }
 
 void frmChineseZodiacCompatibilityDisplay::Form_Load()
@@ -444,9 +438,5 @@ void frmChineseZodiacCompatibilityDisplay::cmdExit_Click()
     closeWindow();
 }
 
-void frmChineseZodiacCompatibilityDisplay::Form_Unload()
-{
-    launcher().setWelcomePanelVisible(true);
-}
 
 } // namespace velmora::chinese

@@ -26,7 +26,6 @@ public:
 
     explicit frmChineseZodiacCompatibilityDisplay(kit::Launcher& launcher);
 
-    QList<QAction*> menuBarActions() const override;
     void Form_Load() override;
 
     // Fills every control from the reading, the pictures last (the partner's
@@ -45,7 +44,6 @@ public:
     QString matchingDescriptionText() const;
 
 protected:
-    void Form_Unload() override;
 
 private:
     QWidget* createCompatibilityTab();
@@ -60,7 +58,6 @@ private:
     QLabel* lblChineseRating = nullptr;
     QLabel* lblMatchingDescription = nullptr;
     ui::RichTextBox* txtMatchingDescription = nullptr;
-    QList<QAction*> menuBar_;
 };
 
 } // namespace velmora::chinese

@@ -95,7 +95,6 @@ frmChineseZodiacCompatibilityMain::frmChineseZodiacCompatibilityMain(kit::Launch
     setTabOrder(partner_.year, proceed);
 
     createMenus();
-    kit::modHelp::connectLinkLabels(*this, platform());
 }
 
 frmChineseZodiacCompatibilityMain::PersonControls
@@ -132,12 +131,7 @@ void frmChineseZodiacCompatibilityMain::createMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &CalculatorWindow::closeWindow);
-    menuBar_ = kit::commonMenuBar(*this, *file, kit::UpdateItemWording::Standard, launcher());
-}
-
-QList<QAction*> frmChineseZodiacCompatibilityMain::menuBarActions() const
-{
-    return menuBar_;
+    setMenuBar(file, kit::UpdateItemWording::Standard);
 }
 
 void frmChineseZodiacCompatibilityMain::Form_Load()
@@ -153,10 +147,6 @@ void frmChineseZodiacCompatibilityMain::Form_Load()
     }
 }
 
-void frmChineseZodiacCompatibilityMain::Form_Unload()
-{
-    launcher().setWelcomePanelVisible(true);
-}
 
 bool frmChineseZodiacCompatibilityMain::ValidateEntries()
 {

@@ -22,14 +22,12 @@ public:
 
     explicit frmChineseZodiacCompatibilityMain(kit::Launcher& launcher);
 
-    QList<QAction*> menuBarActions() const override;
     void Form_Load() override;
 
     void cmdProceed_Click();
     bool ValidateEntries();
 
 protected:
-    void Form_Unload() override;
 
 private:
     struct PersonControls {
@@ -45,7 +43,6 @@ private:
 
     PersonControls user_{};
     PersonControls partner_{};
-    QList<QAction*> menuBar_;
 };
 
 } // namespace velmora::chinese

@@ -54,17 +54,9 @@ constexpr std::array<ReportField, 13> kPartnerFields = {{
 
 frmChineseZodiacCompatibilitySave::frmChineseZodiacCompatibilitySave(kit::Launcher& launcher)
     : ReportWindow(launcher, kWindowName, QStringLiteral("Velmora Chinese Zodiac Compatibility"), "Label16",
-                   QStringLiteral("Chinese zodiac compatibility report"))
+                   QStringLiteral("Chinese zodiac compatibility report"),
+                   frmChineseZodiacCompatibilityDisplay::kWindowName)
 {
-}
-
-// Brings the result window back to the front; one that has been closed in
-// the meantime is not made again, since it would show no reading.
-void frmChineseZodiacCompatibilitySave::Form_Unload()
-{
-    ReportWindow::Form_Unload();
-    if (kit::CalculatorWindow* result = launcher().findWindow(frmChineseZodiacCompatibilityDisplay::kWindowName))
-        result->showWindow();
 }
 
 // A label run (emphasised, dark red), then its value (plain, black) and a

@@ -107,7 +107,6 @@ frmEgyptianAstrologyCompatibilityDisplay::frmEgyptianAstrologyCompatibilityDispl
     addBrandedOffer(this, "Label1", 120, 6720, 5520, 615);
     createButtons();
     createMenus();
-    kit::modHelp::connectLinkLabels(*this, platform());
 }
 
 frmEgyptianAstrologyCompatibilityDisplay::SignTab frmEgyptianAstrologyCompatibilityDisplay::createSignTab(
@@ -224,12 +223,7 @@ void frmEgyptianAstrologyCompatibilityDisplay::createMenus()
     addItem("&Print", "mnuPrint", &frmEgyptianAstrologyCompatibilityDisplay::cmdPrint_Click)->setEnabled(false);
     addItem("&Back", "mnuBack", &frmEgyptianAstrologyCompatibilityDisplay::cmdBack_Click);
     addItem("E&xit", "mnuExit", &CalculatorWindow::closeWindow);
-    menuBar_ = egyptianMenuBar(*this, *file, kit::UpdateItemWording::CheckFirst, launcher());
-}
-
-QList<QAction*> frmEgyptianAstrologyCompatibilityDisplay::menuBarActions() const
-{
-    return menuBar_;
+    setMenuBarActions(egyptianMenuBar(*this, *file, kit::UpdateItemWording::CheckFirst, launcher()));
 }
 
 QPixmap frmEgyptianAstrologyCompatibilityDisplay::IMGList(int number, QSize size)
@@ -262,9 +256,5 @@ void frmEgyptianAstrologyCompatibilityDisplay::cmdBack_Click()
     launcher().setWelcomePanelVisible(false);
 }
 
-void frmEgyptianAstrologyCompatibilityDisplay::Form_Unload()
-{
-    launcher().setWelcomePanelVisible(true);
-}
 
 } // namespace velmora::egyptian

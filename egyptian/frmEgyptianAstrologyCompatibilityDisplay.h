@@ -24,7 +24,6 @@ public:
 
     explicit frmEgyptianAstrologyCompatibilityDisplay(kit::Launcher& launcher);
 
-    QList<QAction*> menuBarActions() const override;
 
     void cmdSave_Click();
     void cmdPrint_Click();
@@ -52,7 +51,6 @@ public:
     QLabel* lblCompatibility = nullptr;
 
 protected:
-    void Form_Unload() override;
 
 private:
     struct SignTab {
@@ -79,7 +77,6 @@ private:
     void createButtons();
     void createMenus();
 
-    QList<QAction*> menuBar_;
 };
 
 } // namespace velmora::egyptian

@@ -114,7 +114,6 @@ frmEgyptianAstrologyCompatibilityMain::frmEgyptianAstrologyCompatibilityMain(kit
         setTabOrder(order[i - 1], order[i]);
 
     createMenus();
-    kit::modHelp::connectLinkLabels(*this, platform());
 }
 
 // One person's frame; the controls are named with `who` ("" for the user,
@@ -167,12 +166,7 @@ void frmEgyptianAstrologyCompatibilityMain::createMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &CalculatorWindow::closeWindow);
-    menuBar_ = egyptianMenuBar(*this, *file, kit::UpdateItemWording::Standard, launcher());
-}
-
-QList<QAction*> frmEgyptianAstrologyCompatibilityMain::menuBarActions() const
-{
-    return menuBar_;
+    setMenuBarActions(egyptianMenuBar(*this, *file, kit::UpdateItemWording::Standard, launcher()));
 }
 
 void frmEgyptianAstrologyCompatibilityMain::Form_Load()
@@ -184,10 +178,6 @@ void frmEgyptianAstrologyCompatibilityMain::Form_Load()
     }
 }
 
-void frmEgyptianAstrologyCompatibilityMain::Form_Unload()
-{
-    launcher().setWelcomePanelVisible(true);
-}
 
 bool frmEgyptianAstrologyCompatibilityMain::eventFilter(QObject* watched, QEvent* event)
 {

@@ -29,7 +29,6 @@ public:
 
     explicit frmEgyptianAstrologyCompatibilityMain(kit::Launcher& launcher);
 
-    QList<QAction*> menuBarActions() const override;
     void Form_Load() override;
 
     void Command1_Click();
@@ -40,7 +39,6 @@ public:
                                  const modegyptianCompatibility::EgyptianProfile& profile);
 
 protected:
-    void Form_Unload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -66,7 +64,6 @@ private:
 
     PersonControls user_{};
     PersonControls partner_{};
-    QList<QAction*> menuBar_;
 };
 
 } // namespace velmora::egyptian

@@ -5,6 +5,7 @@
 #include "LinkLabel.h"
 #include "Platform.h"
 #include "Twips.h"
+#include "modHelp.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QShortcut>
 
 namespace velmora::kit {
@@ -40,14 +42,10 @@ CalculatorWindow::CalculatorWindow(Launcher& launcher, const QString& name, cons
     setFont(ui::verdana(8.25));
 }
 
-QList<QAction*> CalculatorWindow::menuBarActions() const
-{
-    return {};
-}
-
 void CalculatorWindow::Form_Load()
 {
     placeOnScreen();
+    modHelp::connectLinkLabels(*this, platform());
     putLinksLastInTabOrder();
     addSaveAndPrintKeys();
 }
@@ -110,8 +108,41 @@ void CalculatorWindow::Form_Unload() {}
 void CalculatorWindow::closeEvent(QCloseEvent* event)
 {
     Form_Unload();
+    if (restoresWelcomePanel_)
+        launcher_.setWelcomePanelVisible(true);
     launcher_.forget(*this);
     event->accept();
+}
+
+void CalculatorWindow::handOverTo(CalculatorWindow& result)
+{
+    result.showWindow();
+    hideWindow();
+    launcher_.setWelcomePanelVisible(false);
+}
+
+void CalculatorWindow::returnTo(CalculatorWindow& entry)
+{
+    entry.showWindow();
+    closeWindow();
+    launcher_.setWelcomePanelVisible(false);
+}
+
+QMenu* CalculatorWindow::createFileMenu()
+{
+    return new QMenu(QStringLiteral("&File"), this);
+}
+
+QAction* CalculatorWindow::addMenuItem(QMenu* menu, const QString& text, const char* name)
+{
+    QAction* item = menu->addAction(text);
+    item->setObjectName(QLatin1String(name));
+    return item;
+}
+
+void CalculatorWindow::setMenuBar(QMenu* fileMenu, UpdateItemWording wording)
+{
+    menuBar_ = commonMenuBar(*this, *fileMenu, wording, launcher_);
 }
 
 ui::Platform& CalculatorWindow::platform() const

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QAction>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
 
+#include "CommonMenus.h"
+
 class QAction;
 class QMdiSubWindow;
+class QMenu;
 
 namespace velmora::ui {
 class Platform;
@@ -16,8 +20,9 @@ namespace velmora::kit {
 class Launcher;
 
 // A window of a calculator, shown as a child of the launcher frame. It is
-// laid out in twips at its design size, places itself on load, and tells the
-// launcher when it closes.
+// laid out in twips at its design size, places itself on load, wires its link
+// labels to their pages, holds its menu bar, and tells the launcher when it
+// closes; closing it shows the welcome panel again unless it is a report.
 class CalculatorWindow : public QWidget {
     Q_OBJECT
 public:
@@ -25,11 +30,12 @@ public:
                      int heightTwips);
 
     // The window's own menu bar; empty for windows that have none.
-    virtual QList<QAction*> menuBarActions() const;
+    QList<QAction*> menuBarActions() const { return menuBar_; }
 
     // Runs once, right after the window is made and put into the frame:
-    // places the window and puts its links after its inputs and buttons in
-    // the tab order, so that Tab reaches what the user came for first.
+    // places the window, makes its link labels open their pages and puts
+    // them after its inputs and buttons in the tab order, so that Tab reaches
+    // what the user came for first.
     virtual void Form_Load();
 
     // Brings the window to the front with the focus where the user left it,
@@ -42,11 +48,28 @@ public:
 protected:
     // Runs when the window closes, by any road.
     virtual void Form_Unload();
+    // A report window neither hides nor shows the welcome panel.
+    void keepWelcomePanelOnClose() { restoresWelcomePanel_ = false; }
     void closeEvent(QCloseEvent* event) override;
 
     // Centred in the window area and at its top, its left edge never out of
     // sight: a window wider or taller than the area is scrolled to from there.
     void placeOnScreen();
+
+    // Shows `result` in this window's place: this window is hidden with its
+    // entries intact, and the welcome panel stays hidden.
+    void handOverTo(CalculatorWindow& result);
+    // Back: shows `entry` as the user left it and closes this window.
+    void returnTo(CalculatorWindow& entry);
+
+    // A "&File" menu for the window's menu bar, and an item on it.
+    QMenu* createFileMenu();
+    template <class W>
+    QAction* addMenuItem(QMenu* menu, const QString& text, const char* name, void (W::*handler)());
+    // The menu bar: the File menu given, the common Help menu and the
+    // unavailable offer.
+    void setMenuBar(QMenu* fileMenu, UpdateItemWording wording);
+    void setMenuBarActions(QList<QAction*> actions) { menuBar_ = std::move(actions); }
 
     Launcher& launcher() const { return launcher_; }
     ui::Platform& platform() const;
@@ -57,9 +80,21 @@ private:
     void addSaveAndPrintKeys();
     QWidget* firstInput() const;
 
+    QAction* addMenuItem(QMenu* menu, const QString& text, const char* name);
+
     Launcher& launcher_;
+    QList<QAction*> menuBar_;
+    bool restoresWelcomePanel_ = true;
     // Where the focus was when the window was last hidden.
     QPointer<QWidget> lastFocus_;
 };
+
+template <class W>
+QAction* CalculatorWindow::addMenuItem(QMenu* menu, const QString& text, const char* name, void (W::*handler)())
+{
+    QAction* item = addMenuItem(menu, text, name);
+    connect(item, &QAction::triggered, static_cast<W*>(this), handler);
+    return item;
+}
 
 } // namespace velmora::kit

@@ -36,6 +36,10 @@ public:
     // if it does not exist.
     template <class W>
     W& instance();
+    // A new window of type W: an existing one is closed first, so that the
+    // new one starts empty.
+    template <class W>
+    W& freshInstance();
     // The window named `name` if it exists, or null.
     CalculatorWindow* findWindow(const QString& name) const;
     // Closes the window named `name`; a window that does not exist is ignored.
@@ -67,6 +71,13 @@ W& Launcher::instance()
     auto* created = new W(*this);
     load(*created);
     return *created;
+}
+
+template <class W>
+W& Launcher::freshInstance()
+{
+    unload(W::kWindowName);
+    return instance<W>();
 }
 
 } // namespace velmora::kit

@@ -2,12 +2,12 @@
 
 #include "Controls.h"
 #include "Fonts.h"
+#include "Launcher.h"
 #include "LinkLabel.h"
 #include "Platform.h"
 #include "RichTextBox.h"
 #include "SiteTexts.h"
 #include "Twips.h"
-#include "modHelp.h"
 #include "modRTB.h"
 
 #include <QPushButton>
@@ -16,9 +16,11 @@
 namespace velmora::kit {
 
 ReportWindow::ReportWindow(Launcher& launcher, const QString& name, const QString& caption, const char* offerLabel,
-                           const QString& reportName)
+                           const QString& reportName, const QString& resultWindow)
     : CalculatorWindow(launcher, name, caption, 7725, 7530)
+    , resultWindow_(resultWindow)
 {
+    keepWelcomePanelOnClose();
     auto* forum = ui::addLinkLabel(this, "Label14", texts::kForumBanner, 1747, 0, 5800, 195);
     auto* site = ui::addLinkLabel(this, "Label1", texts::kSiteInvitation, 1867, 180, 5800, 195);
     for (ui::LinkLabel* label : {forum, site}) {
@@ -42,14 +44,18 @@ ReportWindow::ReportWindow(Launcher& launcher, const QString& name, const QStrin
 
     auto* offer = ui::addLinkLabel(this, offerLabel, texts::kFullyBrandedOffer, 30, 6960, 7665, 540);
     offer->setFont(ui::verdana(8.25, true, true));
-
-    modHelp::connectLinkLabels(*this, platform());
 }
 
 void ReportWindow::Form_Load()
 {
     CalculatorWindow::Form_Load();
     ui::modRTB::EnableLinkDetection(*RTB, *this, platform());
+    compose();
+}
+
+void ReportWindow::compose()
+{
+    RTB->clear();
     // One edit: the view and its link detection see the finished report once
     // instead of after every run.
     QTextCursor edit(RTB->document());
@@ -62,6 +68,10 @@ void ReportWindow::Form_Load()
 void ReportWindow::Form_Unload()
 {
     ui::modRTB::DisableLinkDetection();
+    // A result window closed in the meantime is not made again: it would
+    // show no reading.
+    if (CalculatorWindow* result = launcher().findWindow(resultWindow_))
+        result->showWindow();
 }
 
 } // namespace velmora::kit

@@ -11,26 +11,33 @@ namespace velmora::kit {
 // A calculator's report window: the reading composed as rich text in a view
 // with live web links and guarded from copying, Save and Print buttons, two
 // site links above and the branded-edition offer below. It has no menu bar.
+// It shows the reading of the result window that opened it; closing it
+// brings that window back if it is still open.
 class ReportWindow : public CalculatorWindow {
     Q_OBJECT
 public:
-    // `offerLabel` names the offer's label, which differs between calculators.
+    // `offerLabel` names the offer's label, which differs between calculators;
+    // `resultWindow` names the window the report belongs to.
     ReportWindow(Launcher& launcher, const QString& name, const QString& caption, const char* offerLabel,
-                 const QString& reportName);
+                 const QString& reportName, const QString& resultWindow);
 
-    // Places the window, attaches link detection and composes the report.
+    // Places the window and attaches link detection.
     void Form_Load() override;
 
     virtual void cmdSave_Click() = 0;
     virtual void cmdPrint_Click() = 0;
 
 protected:
-    // Detaches link detection; a report that brings its result window back
-    // does so after this.
+    // Detaches link detection and brings the result window back.
     void Form_Unload() override;
+    // Composes the report afresh from the reading the window was given.
+    void compose();
     virtual void composeReport() = 0;
 
     ui::RichTextBox* RTB = nullptr;
+
+private:
+    QString resultWindow_;
 };
 
 } // namespace velmora::kit

@@ -129,8 +129,9 @@ const std::array<Caption, 7> kCaptions = {{
 constexpr int kFirstLinkCaption = 3;
 constexpr int kOneLine = 270;
 
-// Closed in this order; the report windows bring their result windows back
-// when they close, so the result windows are closed once more at the end.
+// Closed in this order. The result windows are named once more at the end;
+// a report brings back only a result window that is still open, so by then
+// they are gone and closing them again does nothing.
 constexpr std::array<const char*, 14> kCloseOrder = {
     "frmChineseZodiacCompatibilityDisplay", "frmChineseZodiacCompatibilityMain",
     "frmChineseZodiacCompatibilitySave", "frmEgyptianAstrologyCompatibilityDisplay",

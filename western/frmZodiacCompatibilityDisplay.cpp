@@ -101,7 +101,6 @@ frmZodiacCompatibilityDisplay::frmZodiacCompatibilityDisplay(kit::Launcher& laun
     connect(back, &QPushButton::clicked, this, &frmZodiacCompatibilityDisplay::cmdBack_Click);
 
     createMenus();
-    kit::modHelp::connectLinkLabels(*this, platform());
 }
 
 QWidget* frmZodiacCompatibilityDisplay::createCompatibilityPanel()
@@ -192,12 +191,7 @@ void frmZodiacCompatibilityDisplay::createMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &CalculatorWindow::closeWindow);
-    menuBar_ = kit::commonMenuBar(*this, *file, kit::UpdateItemWording::Standard, launcher());
-}
-
-QList<QAction*> frmZodiacCompatibilityDisplay::menuBarActions() const
-{
-    return menuBar_;
+    setMenuBar(file, kit::UpdateItemWording::Standard);
 }
 
 void frmZodiacCompatibilityDisplay::Form_Load()
@@ -283,12 +277,8 @@ void frmZodiacCompatibilityDisplay::cmdBack_Click()
 
 void frmZodiacCompatibilityDisplay::cmdSave_Click()
 {
-    launcher().instance<frmZodiacCompatibilitySave>().showWindow();
+    launcher().freshInstance<frmZodiacCompatibilitySave>().showWindow();
 }
 
-void frmZodiacCompatibilityDisplay::Form_Unload()
-{
-    launcher().setWelcomePanelVisible(true);
-}
 
 } // namespace velmora::western

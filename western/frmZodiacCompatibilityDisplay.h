@@ -20,7 +20,6 @@ public:
 
     explicit frmZodiacCompatibilityDisplay(kit::Launcher& launcher);
 
-    QList<QAction*> menuBarActions() const override;
     void Form_Load() override;
 
     void TS_Click();
@@ -31,7 +30,6 @@ public:
     QString boxText(const QString& box) const;
 
 protected:
-    void Form_Unload() override;
 
 private:
     QWidget* createCompatibilityPanel();
@@ -42,7 +40,6 @@ private:
 
     QTabBar* tabs_ = nullptr;
     QStackedWidget* panels_ = nullptr;
-    QList<QAction*> menuBar_;
 };
 
 } // namespace velmora::western

@@ -82,7 +82,6 @@ frmZodiacCompatibilityMain::frmZodiacCompatibilityMain(kit::Launcher& launcher)
     setTabOrder(partner_.year, compute);
 
     createMenus();
-    kit::modHelp::connectLinkLabels(*this, platform());
 }
 
 frmZodiacCompatibilityMain::PersonControls frmZodiacCompatibilityMain::createPerson(QWidget* frame, char suffix)
@@ -117,12 +116,7 @@ void frmZodiacCompatibilityMain::createMenus()
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &CalculatorWindow::closeWindow);
-    menuBar_ = kit::commonMenuBar(*this, *file, kit::UpdateItemWording::Standard, launcher());
-}
-
-QList<QAction*> frmZodiacCompatibilityMain::menuBarActions() const
-{
-    return menuBar_;
+    setMenuBar(file, kit::UpdateItemWording::Standard);
 }
 
 void frmZodiacCompatibilityMain::Form_Load()
@@ -132,10 +126,6 @@ void frmZodiacCompatibilityMain::Form_Load()
         kit::FillBirthDateLists(person->month, person->day, person->year, kFirstYear, kLastYear);
 }
 
-void frmZodiacCompatibilityMain::Form_Unload()
-{
-    launcher().setWelcomePanelVisible(true);
-}
 
 bool frmZodiacCompatibilityMain::ValidateEntries()
 {

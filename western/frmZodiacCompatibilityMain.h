@@ -20,7 +20,6 @@ public:
 
     explicit frmZodiacCompatibilityMain(kit::Launcher& launcher);
 
-    QList<QAction*> menuBarActions() const override;
     void Form_Load() override;
 
     void cmdSunSign_Click();
@@ -28,7 +27,6 @@ public:
     bool ValidateEntries();
 
 protected:
-    void Form_Unload() override;
 
 private:
     struct PersonControls {
@@ -43,7 +41,6 @@ private:
 
     PersonControls user_{};
     PersonControls partner_{};
-    QList<QAction*> menuBar_;
 };
 
 } // namespace velmora::western

@@ -34,14 +34,8 @@ QString creditLine()
 
 frmZodiacCompatibilitySave::frmZodiacCompatibilitySave(kit::Launcher& launcher)
     : ReportWindow(launcher, kWindowName, QStringLiteral("Velmora Zodiac Compatibility"), "Label9",
-                   QStringLiteral("Zodiac compatibility report"))
+                   QStringLiteral("Zodiac compatibility report"), frmZodiacCompatibilityDisplay::kWindowName)
 {
-}
-
-void frmZodiacCompatibilitySave::Form_Unload()
-{
-    ReportWindow::Form_Unload();
-    launcher().instance<frmZodiacCompatibilityDisplay>().showWindow();
 }
 
 void frmZodiacCompatibilitySave::run(const QColor& color, const QString& text)

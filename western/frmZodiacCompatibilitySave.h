@@ -20,7 +20,6 @@ public:
     void cmdPrint_Click() override;
 
 protected:
-    void Form_Unload() override;
     void composeReport() override;
 
 private:

@@ -25,9 +25,8 @@ inline QStringList& unloadLog()
     return log;
 }
 
-// Stands in for a calculator window: it keeps the launcher's contract (entry
-// and result windows show the welcome panel when they close; a report window
-// brings `Display` back) and logs its closing.
+// Stands in for a calculator window: it logs its closing, and a report
+// window brings `Display` back if it is still open.
 template <WindowName Name, Role R, class Display = void>
 class FakeWindow : public kit::CalculatorWindow {
 public:
@@ -36,16 +35,18 @@ public:
     explicit FakeWindow(kit::Launcher& launcher)
         : CalculatorWindow(launcher, kWindowName, QStringLiteral("Fake"), 4000, 2000)
     {
+        if constexpr (R == Role::Report)
+            keepWelcomePanelOnClose();
     }
 
 protected:
     void Form_Unload() override
     {
         unloadLog().append(objectName());
-        if constexpr (R == Role::Report)
-            launcher().instance<Display>().showWindow();
-        else
-            launcher().setWelcomePanelVisible(true);
+        if constexpr (R == Role::Report) {
+            if (kit::CalculatorWindow* display = launcher().findWindow(Display::kWindowName))
+                display->showWindow();
+        }
     }
 };
 

@@ -44,12 +44,8 @@ public:
     {
         auto* file = new QMenu(QStringLiteral("&File"), this);
         file->addAction(QStringLiteral("E&xit"));
-        bar_ = kit::commonMenuBar(*this, *file, kit::UpdateItemWording::CheckFirst, launcher);
+        setMenuBar(file, kit::UpdateItemWording::CheckFirst);
     }
-    QList<QAction*> menuBarActions() const override { return bar_; }
-
-private:
-    QList<QAction*> bar_;
 };
 
 using ReportWindow = velmora::testing::FakeWindow<"frmZodiacCompatibilitySave", velmora::testing::Role::Report, MenuWindow>;
