@@ -3,12 +3,12 @@
 #include "ChineseReading.h"
 #include "Launcher.h"
 #include "Platform.h"
+#include "ReadingView.h"
 #include "RichTextBox.h"
 #include "Text.h"
 #include "frmChineseZodiacCompatibilityDisplay.h"
 #include "modHelp.h"
 
-#include <QPrinter>
 #include <QTextCursor>
 
 #include <array>
@@ -99,21 +99,14 @@ void frmChineseZodiacCompatibilitySave::composeReport()
     appendField(QStringLiteral("Matching Description : "), result ? result->matchingDescriptionText() : QString());
 }
 
-// The file holds rich text, so a name typed without an extension gets ".rtf".
 void frmChineseZodiacCompatibilitySave::cmdSave_Click()
 {
-    const std::optional<QString> path = platform().getSaveFileName(
-        this, {QStringLiteral("Rich Text Format | *.rtf "), QStringLiteral("rtf"), QString(ui::kApplicationTitle)});
-    if (!path)
-        return;
-    platform().saveRichText(this, *RTB->document(), *path);
+    kit::saveAsRichText(platform(), this, *RTB);
 }
 
-// Prints the selection when there is one, otherwise the whole report.
 void frmChineseZodiacCompatibilitySave::cmdPrint_Click()
 {
-    if (const std::unique_ptr<QPrinter> printer = platform().choosePrinter(this, RTB->textCursor().hasSelection()))
-        platform().print(*RTB, *printer);
+    kit::printReading(platform(), this, *RTB);
 }
 
 } // namespace velmora::chinese

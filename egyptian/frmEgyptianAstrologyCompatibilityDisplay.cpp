@@ -7,6 +7,7 @@
 #include "Launcher.h"
 #include "Pictures.h"
 #include "Platform.h"
+#include "ReadingView.h"
 #include "RichTextBox.h"
 #include "Twips.h"
 #include "frmEgyptianAstrologyCompatibilityMain.h"
@@ -16,7 +17,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextCursor>
@@ -126,16 +126,11 @@ frmEgyptianAstrologyCompatibilityDisplay::SignTab frmEgyptianAstrologyCompatibil
     signName->setAlignment(Qt::AlignCenter);
     ui::setColors(signName, {}, Qt::red);
 
-    auto* reading = new ui::RichTextBox(frame);
-    reading->setObjectName(QLatin1String(names.reading));
-    reading->setGeometry(ui::twipsRect(3060, 300, 6960, 5040));
+    ui::RichTextBox* reading =
+        kit::addReadingView(frame, names.reading, 3060, 300, 6960, 5040, names.readingDescription, platform());
     ui::setColors(reading, Qt::white, Qt::black);
     reading->setReadOnly(true);
     reading->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    reading->setAccessibleName(names.readingDescription);
-    // Every mouse move over the reading counts, not only drags.
-    reading->viewport()->setMouseTracking(true);
-    ui::clearClipboardOnUse(*reading, platform());
     return {picture, signName, reading};
 }
 
@@ -235,18 +230,12 @@ QPixmap frmEgyptianAstrologyCompatibilityDisplay::IMGList(int number, QSize size
 
 void frmEgyptianAstrologyCompatibilityDisplay::cmdSave_Click()
 {
-    // Offered as rich text, so a name typed without an extension gets ".rtf".
-    const std::optional<QString> path = platform().getSaveFileName(
-        this, {QStringLiteral("Rich Text Format | *.rtf "), QStringLiteral("rtf"), QString(ui::kApplicationTitle)});
-    if (path)
-        platform().saveRichText(this, *RTB->document(), *path);
+    kit::saveAsRichText(platform(), this, *RTB);
 }
 
 void frmEgyptianAstrologyCompatibilityDisplay::cmdPrint_Click()
 {
-    const bool selection = RTB->textCursor().hasSelection();
-    if (const std::unique_ptr<QPrinter> printer = platform().choosePrinter(this, selection))
-        platform().print(*RTB, *printer);
+    kit::printReading(platform(), this, *RTB);
 }
 
 void frmEgyptianAstrologyCompatibilityDisplay::cmdBack_Click()

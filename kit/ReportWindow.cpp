@@ -5,6 +5,7 @@
 #include "Launcher.h"
 #include "LinkLabel.h"
 #include "Platform.h"
+#include "ReadingView.h"
 #include "RichTextBox.h"
 #include "SiteTexts.h"
 #include "Twips.h"
@@ -28,14 +29,10 @@ ReportWindow::ReportWindow(Launcher& launcher, const QString& name, const QStrin
         ui::setColors(label, ui::kLightFace, Qt::blue);
     }
 
-    RTB = new ui::RichTextBox(this);
-    RTB->setObjectName(QStringLiteral("RTB"));
-    RTB->setGeometry(ui::twipsRect(30, 390, 7665, 6135));
-    RTB->setAccessibleName(reportName);
+    RTB = addReadingView(this, "RTB", 30, 390, 7665, 6135, reportName, platform());
     // A report always runs past one screen; a scroll bar that is there from
     // the start spares laying the report out again when it appears.
     RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    ui::clearClipboardOnUse(*RTB, platform());
 
     auto* save = ui::addButton(this, "cmdSave", QStringLiteral("&Save"), 5400, 6570, 1125, 345);
     connect(save, &QPushButton::clicked, this, [this] { cmdSave_Click(); });

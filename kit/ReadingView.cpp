@@ -1,0 +1,37 @@
+#include "ReadingView.h"
+
+#include "Platform.h"
+#include "RichTextBox.h"
+#include "Twips.h"
+
+#include <QPrinter>
+
+namespace velmora::kit {
+
+ui::RichTextBox* addReadingView(QWidget* parent, const char* name, int left, int top, int width, int height,
+                                const QString& accessibleName, ui::Platform& platform)
+{
+    auto* view = new ui::RichTextBox(parent);
+    view->setObjectName(QLatin1String(name));
+    view->setGeometry(ui::twipsRect(left, top, width, height));
+    view->setAccessibleName(accessibleName);
+    view->viewport()->setMouseTracking(true);
+    ui::clearClipboardOnUse(*view, platform);
+    return view;
+}
+
+void saveAsRichText(ui::Platform& platform, QWidget* window, const ui::RichTextBox& view)
+{
+    const std::optional<QString> path = platform.getSaveFileName(
+        window, {QStringLiteral("Rich Text Format | *.rtf "), QStringLiteral("rtf"), QString(ui::kApplicationTitle)});
+    if (path)
+        platform.saveRichText(window, *view.document(), *path);
+}
+
+void printReading(ui::Platform& platform, QWidget* window, const ui::RichTextBox& view)
+{
+    if (const std::unique_ptr<QPrinter> printer = platform.choosePrinter(window, view.textCursor().hasSelection()))
+        platform.print(view, *printer);
+}
+
+} // namespace velmora::kit
