@@ -69,8 +69,8 @@ BENCHMARK(BM_GetMatchingDescription);
 // Every lookup of one calculation, as Proceed runs them.
 void BM_CalculateChineseReading(benchmark::State& state)
 {
-    const chinese::PersonEntry user{QStringLiteral("Mei"), QStringLiteral("31 December 2019"), 2019y / December / 31};
-    const chinese::PersonEntry partner{QStringLiteral("Dev"), QStringLiteral("1 January 1936"), 1936y / January / 1};
+    const kit::BirthDetails user{u"Mei", 2019y / December / 31};
+    const kit::BirthDetails partner{u"Dev", 1936y / January / 1};
     for (auto _ : state)
         benchmark::DoNotOptimize(chinese::CalculateChineseReading(user, partner));
 }

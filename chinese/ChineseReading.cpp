@@ -4,24 +4,18 @@ namespace velmora::chinese {
 
 namespace mcz = modchinesezodiac;
 
-ChineseReadingRecord& ChineseReading()
-{
-    static ChineseReadingRecord record;
-    return record;
-}
-
-ChineseReadingRecord CalculateChineseReading(const PersonEntry& user, const PersonEntry& partner)
+ChineseReadingRecord CalculateChineseReading(const kit::BirthDetails& user, const kit::BirthDetails& partner)
 {
     ChineseReadingRecord reading;
-    reading.UserName = user.name.trimmed();
-    reading.UserDate = user.dateText;
-    reading.PartnerName = partner.name.trimmed();
-    reading.PartnerDate = partner.dateText;
+    reading.UserName = user.name;
+    reading.UserDate = user.birthDate;
+    reading.PartnerName = partner.name;
+    reading.PartnerDate = partner.birthDate;
 
-    reading.UserAnimal = mcz::FindYearAnimal(user.date);
-    reading.PartnerAnimal = mcz::FindYearAnimal(partner.date);
-    reading.UserElement = mcz::FindYearElement(user.date);
-    reading.PartnerElement = mcz::FindYearElement(partner.date);
+    reading.UserAnimal = mcz::FindYearAnimal(user.birthDate);
+    reading.PartnerAnimal = mcz::FindYearAnimal(partner.birthDate);
+    reading.UserElement = mcz::FindYearElement(user.birthDate);
+    reading.PartnerElement = mcz::FindYearElement(partner.birthDate);
     reading.UserProfile = mcz::GetAnimalProfile(reading.UserAnimal);
     reading.PartnerProfile = mcz::GetAnimalProfile(reading.PartnerAnimal);
     reading.UserElementReading = mcz::GetElementDescription(reading.UserElement);

@@ -173,15 +173,6 @@ void setBoxText(QWidget* box, const QString& text)
     }
 }
 
-QString boxText(const QWidget* box)
-{
-    if (const auto* line = qobject_cast<const QLineEdit*>(box))
-        return line->text();
-    if (const auto* lines = qobject_cast<const QPlainTextEdit*>(box))
-        return lines->toPlainText();
-    return {};
-}
-
 } // namespace
 
 frmChineseZodiacCompatibilityDisplay::frmChineseZodiacCompatibilityDisplay(kit::Launcher& launcher)
@@ -324,18 +315,13 @@ QWidget* frmChineseZodiacCompatibilityDisplay::createPersonTab(bool isUser)
 
 void frmChineseZodiacCompatibilityDisplay::createMenus()
 {
-    auto* file = new QMenu(QStringLiteral("&File"), this);
-    QAction* back = file->addAction(QStringLiteral("&Back"));
-    back->setObjectName(QStringLiteral("mnuBack"));
-    connect(back, &QAction::triggered, this, &frmChineseZodiacCompatibilityDisplay::cmdBack_Click);
+    using Self = frmChineseZodiacCompatibilityDisplay;
+    QMenu* file = createFileMenu();
+    addMenuItem(file, QStringLiteral("&Back"), "mnuBack", &Self::cmdBack_Click);
     file->addSeparator();
-    QAction* print = file->addAction(QStringLiteral("&Print"));
-    print->setObjectName(QStringLiteral("mnuPrint"));
-    connect(print, &QAction::triggered, this, &frmChineseZodiacCompatibilityDisplay::cmdPrint_Click);
+    addMenuItem(file, QStringLiteral("&Print"), "mnuPrint", &Self::cmdPrint_Click);
     file->addSeparator();
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &frmChineseZodiacCompatibilityDisplay::cmdExit_Click);
+    addMenuItem(file, QStringLiteral("E&xit"), "mnuExit", &Self::cmdExit_Click);
     setMenuBar(file, kit::UpdateItemWording::CapitalFor);
 }
 
@@ -347,6 +333,7 @@ void frmChineseZodiacCompatibilityDisplay::Form_Load()
 
 void frmChineseZodiacCompatibilityDisplay::ShowReading(const ChineseReadingRecord& reading)
 {
+    reading_ = reading;
     showPerson(true, reading);
     showPerson(false, reading);
     lblChinesePercentage->setText(ui::toQString(reading.Percentage));
@@ -356,20 +343,19 @@ void frmChineseZodiacCompatibilityDisplay::ShowReading(const ChineseReadingRecor
     txtMatchingDescription->appendRun(ui::toQString(reading.MatchingDescription));
     txtMatchingDescription->moveCursor(QTextCursor::Start);
 
-    const QString userAnimal = findChild<QLabel*>(QLatin1String(kUserControls.animal))->text();
-    const QString partnerAnimal = findChild<QLabel*>(QLatin1String(kPartnerControls.animal))->text();
-    lblMatchingDescription->setText(QStringLiteral("Compatibility Of %1 With  %2 :-").arg(userAnimal, partnerAnimal));
+    lblMatchingDescription->setText(QStringLiteral("Compatibility Of %1 With  %2 :-")
+                                        .arg(ui::toQString(reading.UserAnimal), ui::toQString(reading.PartnerAnimal)));
 
-    showPicture(false);
-    showPicture(true);
+    showPicture(false, reading.PartnerProfile);
+    showPicture(true, reading.UserProfile);
 }
 
 void frmChineseZodiacCompatibilityDisplay::showPerson(bool isUser, const ChineseReadingRecord& reading)
 {
     const PersonControlNames& names = controlsOf(isUser);
-    QString name = isUser ? reading.UserName : reading.PartnerName;
     // A name is shown as typed: an "&" in it is no shortcut mark.
-    findChild<QGroupBox*>(QLatin1String(names.frame))->setTitle(name.replace(QLatin1Char('&'), QStringLiteral("&&")));
+    findChild<QGroupBox*>(QLatin1String(names.frame))
+        ->setTitle(ui::escapeMnemonics(ui::toQString(isUser ? reading.UserName : reading.PartnerName)));
     findChild<QLabel*>(QLatin1String(names.animal))
         ->setText(ui::toQString(isUser ? reading.UserAnimal : reading.PartnerAnimal));
     findChild<QLabel*>(QLatin1String(names.element))
@@ -384,53 +370,34 @@ void frmChineseZodiacCompatibilityDisplay::showPerson(bool isUser, const Chinese
     }
 }
 
-// A sign without a picture leaves the picture box as it was.
-void frmChineseZodiacCompatibilityDisplay::showPicture(bool isUser)
+// The animal's picture, keyed by its Western sign; a sign without a picture
+// leaves the picture box as it was.
+void frmChineseZodiacCompatibilityDisplay::showPicture(bool isUser, const modchinesezodiac::AnimalProfile& profile)
 {
-    const QString sign = boxText(findChild<QWidget*>(
-                                     QLatin1String(isUser ? "txtMaleWesternZodiacSign" : "txtFemaleWesternZodiacSign")))
-                             .trimmed();
+    const std::string_view sign = profile[mcz::WesternZodiacSign];
     for (const KeyedPicture& entry : IMG) {
-        if (sign == QLatin1String(entry.key)) {
+        if (sign == entry.key) {
             findChild<QLabel*>(QLatin1String(controlsOf(isUser).picture))->setPixmap(picture(entry.resource));
             return;
         }
     }
 }
 
-QString frmChineseZodiacCompatibilityDisplay::compatibilityNumberText() const
+const ChineseReadingRecord& frmChineseZodiacCompatibilityDisplay::reading() const
 {
-    return lblChineseCompatibilityNumber->text();
-}
-
-QString frmChineseZodiacCompatibilityDisplay::percentageText() const
-{
-    return lblChinesePercentage->text();
-}
-
-QString frmChineseZodiacCompatibilityDisplay::ratingText() const
-{
-    return lblChineseRating->text();
-}
-
-QString frmChineseZodiacCompatibilityDisplay::matchingDescriptionText() const
-{
-    return txtMatchingDescription->toPlainText();
+    return reading_;
 }
 
 void frmChineseZodiacCompatibilityDisplay::cmdBack_Click()
 {
-    launcher().instance<frmChineseZodiacCompatibilityMain>().showWindow();
-    closeWindow();
-    launcher().setWelcomePanelVisible(false);
+    returnTo(launcher().instance<frmChineseZodiacCompatibilityMain>());
 }
 
-// The report is composed when it opens, so one left open from an earlier
-// reading is closed and composed afresh.
+// The report shows the reading it is opened with, so one left open from an
+// earlier reading is closed and composed afresh.
 void frmChineseZodiacCompatibilityDisplay::cmdPrint_Click()
 {
-    launcher().unload(frmChineseZodiacCompatibilitySave::kWindowName);
-    launcher().instance<frmChineseZodiacCompatibilitySave>().showWindow();
+    launcher().freshInstance<frmChineseZodiacCompatibilitySave>().showWindow();
 }
 
 void frmChineseZodiacCompatibilityDisplay::cmdExit_Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalculatorWindow.h"
+#include "ChineseReading.h"
 
 #include <QLatin1String>
 
@@ -13,12 +14,10 @@ class RichTextBox;
 
 namespace velmora::chinese {
 
-struct ChineseReadingRecord;
-
 // The Chinese result window: the pair's compatibility on the first tab and
 // each person's animal, element and profile on the other two. The entry
-// window fills it on every Proceed; the report window reads its
-// compatibility controls.
+// window hands it a reading on every Proceed; it keeps the reading for the
+// report it opens.
 class frmChineseZodiacCompatibilityDisplay : public kit::CalculatorWindow {
     Q_OBJECT
 public:
@@ -31,26 +30,18 @@ public:
     // Fills every control from the reading, the pictures last (the partner's
     // first); nothing else is kept from an earlier reading.
     void ShowReading(const ChineseReadingRecord& reading);
+    const ChineseReadingRecord& reading() const;
 
     void cmdBack_Click();
     void cmdPrint_Click();
     void cmdExit_Click();
-
-    // The texts the report reads: the number, percentage and rating labels
-    // and the description box.
-    QString compatibilityNumberText() const;
-    QString percentageText() const;
-    QString ratingText() const;
-    QString matchingDescriptionText() const;
-
-protected:
 
 private:
     QWidget* createCompatibilityTab();
     QWidget* createPersonTab(bool isUser);
     void createMenus();
     void showPerson(bool isUser, const ChineseReadingRecord& reading);
-    void showPicture(bool isUser);
+    void showPicture(bool isUser, const modchinesezodiac::AnimalProfile& profile);
 
     QTabWidget* SSTab = nullptr;
     QLabel* lblChineseCompatibilityNumber = nullptr;
@@ -58,6 +49,7 @@ private:
     QLabel* lblChineseRating = nullptr;
     QLabel* lblMatchingDescription = nullptr;
     ui::RichTextBox* txtMatchingDescription = nullptr;
+    ChineseReadingRecord reading_;
 };
 
 } // namespace velmora::chinese

@@ -1,8 +1,6 @@
 #include "frmChineseZodiacCompatibilityMain.h"
 
-#include "BirthDateEntry.h"
 #include "ChineseReading.h"
-#include "CommonMenus.h"
 #include "Controls.h"
 #include "Fonts.h"
 #include "Launcher.h"
@@ -10,9 +8,7 @@
 #include "Platform.h"
 #include "SiteTexts.h"
 #include "frmChineseZodiacCompatibilityDisplay.h"
-#include "modHelp.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,16 +26,21 @@ const QColor kPaleYellow(255, 255, 192);
 // back to 1900.
 constexpr const char* kDefaultYear = "1936";
 
-// The names of one person's controls: the user's carry "Male", the
+// One person's controls: the user's carry "Male" in their names, the
 // partner's "Female".
-struct PersonNames {
-    const char* name;
-    const char* day;
-    const char* month;
-    const char* year;
-};
-constexpr PersonNames kUserNames = {"txtMaleName", "CboMaleDate", "cboMaleMonth", "cboMaleYear"};
-constexpr PersonNames kPartnerNames = {"txtFemaleName", "cboFemaleDate", "cboFemaleMonth", "cboFemaleYear"};
+constexpr kit::PersonEntryLayout personLayout(bool isUser)
+{
+    return {
+        {isUser ? "lblMaleName" : "lblFemaleName", 360, 360, 0, 0}, "Name",
+        {isUser ? "txtMaleName" : "txtFemaleName", 930, 270, 3705, 345},
+        {isUser ? "lblMaleBirthDay" : "lblFemaleBirthDay", 60, 810, 0, 0}, "Birth Day",
+        {{
+            {kit::DatePart::Day, {isUser ? "CboMaleDate" : "cboFemaleDate", 930, 720, 735, 315}, {}, nullptr},
+            {kit::DatePart::Month, {isUser ? "cboMaleMonth" : "cboFemaleMonth", 1755, 720, 1575, 315}, {}, nullptr},
+            {kit::DatePart::Year, {isUser ? "cboMaleYear" : "cboFemaleYear", 3420, 720, 1215, 315}, {}, nullptr},
+        }},
+    };
+}
 
 } // namespace
 
@@ -65,10 +66,12 @@ frmChineseZodiacCompatibilityMain::frmChineseZodiacCompatibilityMain(kit::Launch
     ui::setColors(ui::addLabel(note, "lblDateFormat", notices[1], 4860, 240, 4590, 615), {}, kLightRed);
 
     QGroupBox* details = ui::addFrame(this, "fraYourDetails", QStringLiteral("Your Details"), 75, 1620, 4725, 1215);
-    user_ = createPerson(details, "Your", true);
+    ui::setColors(details, {}, Qt::white);
+    user_ = kit::PersonEntry(details, personLayout(true), kit::Person::User);
     QGroupBox* partner =
         ui::addFrame(this, "fraPartnerDetails", QStringLiteral("Your Partner's Details"), 4920, 1620, 4725, 1215);
-    partner_ = createPerson(partner, "Your partner's", false);
+    ui::setColors(partner, {}, Qt::white);
+    partner_ = kit::PersonEntry(partner, personLayout(false), kit::Person::Partner);
 
     auto* proceed = ui::addButton(this, "cmdProceed", QStringLiteral("Get Our &Chinese Zodiac Compatibility"), 2498,
                                   3000, 4725, 405);
@@ -85,52 +88,15 @@ frmChineseZodiacCompatibilityMain::frmChineseZodiacCompatibilityMain(kit::Launch
     ui::addLinkLabel(offers, "lblCobrand", kit::texts::kCoBrandOffer, 120, 90, 4680, 615);
     ui::addLinkLabel(offers, "lblFullBrand", kit::texts::kFullyBrandedOffer, 4920, 90, 4680, 615);
 
-    setTabOrder(user_.name, user_.day);
-    setTabOrder(user_.day, user_.month);
-    setTabOrder(user_.month, user_.year);
-    setTabOrder(user_.year, partner_.name);
-    setTabOrder(partner_.name, partner_.day);
-    setTabOrder(partner_.day, partner_.month);
-    setTabOrder(partner_.month, partner_.year);
-    setTabOrder(partner_.year, proceed);
+    setTabOrder(partner_.chainTabOrder(user_.chainTabOrder(nullptr)), proceed);
 
     createMenus();
 }
 
-frmChineseZodiacCompatibilityMain::PersonControls
-frmChineseZodiacCompatibilityMain::createPerson(QGroupBox* frame, const char* who, bool isUser)
-{
-    const PersonNames& names = isUser ? kUserNames : kPartnerNames;
-    const QString owner = QLatin1String(who);
-    ui::setColors(frame, {}, Qt::white);
-    PersonControls person;
-    QLabel* nameCaption = ui::addLabel(frame, isUser ? "lblMaleName" : "lblFemaleName", QStringLiteral("Name"), 360,
-                                       360);
-    person.name = ui::addTextBox(frame, names.name, 930, 270, 3705, 345);
-    ui::labelInput(nameCaption, person.name);
-    person.name->setAccessibleName(owner + QStringLiteral(" name"));
-
-    QLabel* dateCaption = ui::addLabel(frame, isUser ? "lblMaleBirthDay" : "lblFemaleBirthDay",
-                                       QStringLiteral("Birth Day"), 60, 810);
-    person.day = ui::addList(frame, names.day, 930, 720, 735, 315);
-    person.month = ui::addList(frame, names.month, 1755, 720, 1575, 315);
-    person.year = ui::addList(frame, names.year, 3420, 720, 1215, 315);
-    ui::labelInput(dateCaption, person.day);
-    person.day->setAccessibleName(owner + QStringLiteral(" birth day of the month"));
-    person.month->setAccessibleName(owner + QStringLiteral(" birth month"));
-    person.year->setAccessibleName(owner + QStringLiteral(" birth year"));
-    for (QWidget* input : {static_cast<QWidget*>(person.name), static_cast<QWidget*>(person.day),
-                           static_cast<QWidget*>(person.month), static_cast<QWidget*>(person.year)})
-        ui::setColors(input, Qt::white, Qt::black);
-    return person;
-}
-
 void frmChineseZodiacCompatibilityMain::createMenus()
 {
-    auto* file = new QMenu(QStringLiteral("&File"), this);
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &CalculatorWindow::closeWindow);
+    QMenu* file = createFileMenu();
+    addMenuItem(file, QStringLiteral("E&xit"), "mnuExit", &CalculatorWindow::closeWindow);
     setMenuBar(file, kit::UpdateItemWording::Standard);
 }
 
@@ -141,52 +107,33 @@ void frmChineseZodiacCompatibilityMain::Form_Load()
     const auto& table = modchinesezodiac::NewYearTable;
     const int firstYear = static_cast<int>(table.front().firstDay.year());
     const int lastYear = static_cast<int>(table.back().firstDay.year());
-    for (const PersonControls* person : {&user_, &partner_}) {
-        kit::FillBirthDateLists(person->month, person->day, person->year, firstYear, lastYear);
-        kit::SelectListEntry(person->year, QLatin1String(kDefaultYear));
-    }
+    for (const kit::PersonEntry* person : {&user_, &partner_})
+        person->fillDateLists(firstYear, lastYear, QLatin1String(kDefaultYear));
 }
 
 
 bool frmChineseZodiacCompatibilityMain::ValidateEntries()
 {
-    if (user_.name->text().isEmpty()) {
+    if (!user_.hasName()) {
         platform().showMessage(this, QStringLiteral("Please enter your Name"), ui::MessageIcon::Information);
-        user_.name->setFocus();
+        user_.nameBox()->setFocus();
         return false;
     }
-    if (partner_.name->text().isEmpty()) {
+    if (!partner_.hasName()) {
         platform().showMessage(this, QStringLiteral("Please Enter Youe Partner's Name"), ui::MessageIcon::Information);
-        partner_.name->setFocus();
+        partner_.nameBox()->setFocus();
         return false;
     }
-    return kit::AcceptBirthDate(platform(), this, kit::Person::User, user_.month, user_.day, user_.year)
-           && kit::AcceptBirthDate(platform(), this, kit::Person::Partner, partner_.month, partner_.day,
-                                     partner_.year);
-}
-
-PersonEntry frmChineseZodiacCompatibilityMain::entryOf(const PersonControls& person)
-{
-    const QString day = person.day->currentText().trimmed();
-    const QString month = person.month->currentText().trimmed();
-    const QString year = person.year->currentText().trimmed();
-    const std::chrono::year_month_day date{std::chrono::year(year.toInt()),
-                                           std::chrono::month(static_cast<unsigned>(person.month->currentIndex() + 1)),
-                                           std::chrono::day(static_cast<unsigned>(person.day->currentIndex() + 1))};
-    return {person.name->text(), day + QLatin1Char(' ') + month + QLatin1Char(' ') + year, date};
+    return user_.acceptDate(platform(), this) && partner_.acceptDate(platform(), this);
 }
 
 void frmChineseZodiacCompatibilityMain::cmdProceed_Click()
 {
     if (!ValidateEntries())
         return;
-    ChineseReading() = CalculateChineseReading(entryOf(user_), entryOf(partner_));
-
     auto& result = launcher().instance<frmChineseZodiacCompatibilityDisplay>();
-    result.ShowReading(ChineseReading());
-    result.showWindow();
-    hideWindow();
-    launcher().setWelcomePanelVisible(false);
+    result.ShowReading(CalculateChineseReading(user_.details(), partner_.details()));
+    handOverTo(result);
 }
 
 } // namespace velmora::chinese

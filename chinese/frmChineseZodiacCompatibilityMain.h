@@ -1,16 +1,11 @@
 #pragma once
 
 #include "CalculatorWindow.h"
+#include "PersonEntry.h"
 
 #include <QLatin1String>
 
-class QComboBox;
-class QGroupBox;
-class QLineEdit;
-
 namespace velmora::chinese {
-
-struct PersonEntry;
 
 // The Chinese calculator's entry window: two names and two full birth dates,
 // checked, turned into the reading of both people's Chinese years and shown
@@ -27,22 +22,11 @@ public:
     void cmdProceed_Click();
     bool ValidateEntries();
 
-protected:
-
 private:
-    struct PersonControls {
-        QLineEdit* name;
-        QComboBox* day;
-        QComboBox* month;
-        QComboBox* year;
-    };
-
-    PersonControls createPerson(QGroupBox* frame, const char* who, bool isUser);
     void createMenus();
-    static PersonEntry entryOf(const PersonControls& person);
 
-    PersonControls user_{};
-    PersonControls partner_{};
+    kit::PersonEntry user_;
+    kit::PersonEntry partner_;
 };
 
 } // namespace velmora::chinese

@@ -23,6 +23,15 @@ const QColor kBlack(0, 0, 0);
 
 const QString kBlankLine = QStringLiteral("\r\n\r\n");
 
+// A birth date as the entry window's lists show it: "5 March 1980".
+QString dateText(std::chrono::year_month_day date)
+{
+    return QStringLiteral("%1 %2 %3")
+        .arg(static_cast<unsigned>(date.day()))
+        .arg(ui::toQString(kit::monthName(date.month())))
+        .arg(static_cast<int>(date.year()));
+}
+
 struct ReportField {
     const char* label;
     std::size_t field;
@@ -71,11 +80,10 @@ void frmChineseZodiacCompatibilitySave::appendField(const QString& label, const 
     RTB->appendRun(value + kBlankLine);
 }
 
-void frmChineseZodiacCompatibilitySave::appendPerson(bool isUser)
+void frmChineseZodiacCompatibilitySave::appendPerson(const ChineseReadingRecord& reading, bool isUser)
 {
-    const ChineseReadingRecord& reading = ChineseReading();
-    appendField(QStringLiteral("Name: "), isUser ? reading.UserName : reading.PartnerName);
-    appendField(QStringLiteral("Date of Birth: "), isUser ? reading.UserDate : reading.PartnerDate);
+    appendField(QStringLiteral("Name: "), ui::toQString(isUser ? reading.UserName : reading.PartnerName));
+    appendField(QStringLiteral("Date of Birth: "), dateText(isUser ? reading.UserDate : reading.PartnerDate));
     appendField(QStringLiteral("Sign: "), ui::toQString(isUser ? reading.UserAnimal : reading.PartnerAnimal));
     appendField(QStringLiteral("Element: ") + ui::toQString(isUser ? reading.UserElement : reading.PartnerElement)
                     + QStringLiteral(": "),
@@ -85,18 +93,20 @@ void frmChineseZodiacCompatibilitySave::appendPerson(bool isUser)
         appendField(QLatin1String(field.label), ui::toQString(profile[field.field]));
 }
 
+// The reading of the result window that opened the report.
 void frmChineseZodiacCompatibilitySave::composeReport()
 {
-    appendPerson(true);
-    appendPerson(false);
-
     const auto* result = qobject_cast<const frmChineseZodiacCompatibilityDisplay*>(
         launcher().findWindow(frmChineseZodiacCompatibilityDisplay::kWindowName));
-    appendField(QStringLiteral("Chinese Compatibility Number: "),
-                result ? result->compatibilityNumberText() : QString());
-    appendField(QStringLiteral("Chinese Compatibility  Percentage: "), result ? result->percentageText() : QString());
-    appendField(QStringLiteral("Rating: "), result ? result->ratingText() : QString());
-    appendField(QStringLiteral("Matching Description : "), result ? result->matchingDescriptionText() : QString());
+    if (!result)
+        return;
+    const ChineseReadingRecord& reading = result->reading();
+    appendPerson(reading, true);
+    appendPerson(reading, false);
+    appendField(QStringLiteral("Chinese Compatibility Number: "), QString::number(reading.CompatibilityNumber));
+    appendField(QStringLiteral("Chinese Compatibility  Percentage: "), ui::toQString(reading.Percentage));
+    appendField(QStringLiteral("Rating: "), ui::toQString(reading.Rating));
+    appendField(QStringLiteral("Matching Description : "), ui::toQString(reading.MatchingDescription));
 }
 
 void frmChineseZodiacCompatibilitySave::cmdSave_Click()

@@ -6,6 +6,8 @@
 
 namespace velmora::chinese {
 
+struct ChineseReadingRecord;
+
 // The Chinese report: both people's details and profiles and the pair's
 // compatibility composed as rich text, with live web links. It saves as a
 // rich text file and prints through the print dialog.
@@ -23,7 +25,7 @@ protected:
     void composeReport() override;
 
 private:
-    void appendPerson(bool isUser);
+    void appendPerson(const ChineseReadingRecord& reading, bool isUser);
     void appendField(const QString& label, const QString& value);
 };
 

@@ -18,6 +18,17 @@ inline QString toQString(std::u32string_view text)
     return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+inline QString toQString(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A text as a caption shows it: every "&" written, none taken as a shortcut mark.
+inline QString escapeMnemonics(QString text)
+{
+    return text.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
 inline std::u32string toU32(const QString& text)
 {
     return text.toStdU32String();

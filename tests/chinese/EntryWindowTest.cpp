@@ -176,10 +176,11 @@ TEST_F(ChineseEntry, ProceedFillsTheResultWindowAndTakesTheEntryWindowsPlace)
     EXPECT_NE(window<Main>(), nullptr) << "the entry window is hidden, not closed";
     EXPECT_FALSE(frame.isWelcomePanelVisible());
 
-    const chinese::ChineseReadingRecord& reading = chinese::ChineseReading();
-    EXPECT_EQ(reading.UserName, "Ann Lee");
-    EXPECT_EQ(reading.UserDate, "15 January 1980");
-    EXPECT_EQ(reading.PartnerDate, "20 February 1985");
+    using namespace std::chrono;
+    const chinese::ChineseReadingRecord& reading = result->reading();
+    EXPECT_EQ(reading.UserName, u"Ann Lee");
+    EXPECT_EQ(reading.UserDate, 1980y / January / 15d);
+    EXPECT_EQ(reading.PartnerDate, 1985y / February / 20d);
 
     EXPECT_EQ(control<QTabWidget>(result, "SSTab")->currentIndex(), 0);
     EXPECT_EQ(control<QGroupBox>(result, "Framale")->title(), "Ann Lee");

@@ -143,7 +143,6 @@ TEST_F(ChineseResultAndReport, TheReportListsEveryFieldInEachPersonsOrderWithABl
     EXPECT_TRUE(onScreen(report));
     EXPECT_TRUE(onScreen(result)) << "the result window stays behind the report";
 
-    const chinese::ChineseReadingRecord& r = chinese::ChineseReading();
     const auto person = [](const QString& name, const QString& date, const char* animal, const char* element,
                            const QList<std::pair<const char*, std::size_t>>& fields) {
         const mcz::AnimalProfile profile = mcz::GetAnimalProfile(animal);
@@ -154,7 +153,7 @@ TEST_F(ChineseResultAndReport, TheReportListsEveryFieldInEachPersonsOrderWithABl
             text += QLatin1String(label) + ui::toQString(profile[field]) + QStringLiteral("\n\n");
         return text;
     };
-    const QString user = person(r.UserName, r.UserDate, "Goat", "Earth",
+    const QString user = person(QStringLiteral("Ann"), QStringLiteral("15 January 1980"), "Goat", "Earth",
                                 {{"Ruling Planet: ", mcz::RulingPlanet},
                                  {"Positive Traits: ", mcz::PositiveTraits},
                                  {"Western Zodiac Sign: ", mcz::WesternZodiacSign},
@@ -168,7 +167,7 @@ TEST_F(ChineseResultAndReport, TheReportListsEveryFieldInEachPersonsOrderWithABl
                                  {"Most Compatible Sign: ", mcz::MostCompatibleSigns},
                                  {"Least Compatible Sign: ", mcz::LeastCompatibleSign},
                                  {"Famous Persons of this Star Sign are: ", mcz::FamousPersons}});
-    const QString partner = person(r.PartnerName, r.PartnerDate, "Ox", "Wood",
+    const QString partner = person(QStringLiteral("Bo"), QStringLiteral("20 February 1985"), "Ox", "Wood",
                                    {{"Ruling Planet: ", mcz::RulingPlanet},
                                     {"Wester Zodiac Sign: ", mcz::WesternZodiacSign},
                                     {"Positive Traits: ", mcz::PositiveTraits},
@@ -202,15 +201,24 @@ TEST_F(ChineseResultAndReport, TheReportListsEveryFieldInEachPersonsOrderWithABl
     EXPECT_EQ(labels, 2 * 17 + 4);
 }
 
-TEST_F(ChineseResultAndReport, TheCompatibilitySectionIsReadFromTheResultWindow)
+TEST_F(ChineseResultAndReport, AReportOpenedAfterANewCalculationShowsTheNewReading)
 {
+    ASSERT_NE(openReport(), nullptr);
+    // A Rat (1984) and a Dragon (1988) instead of the Goat and the Ox.
+    result = proceed(QStringLiteral("Cy"), QStringLiteral("5 March 1984"), QStringLiteral("Di"),
+                     QStringLiteral("5 March 1988"));
     ASSERT_NE(result, nullptr);
-    control<QLabel>(result, "lblChineseRating")->setText(QStringLiteral("As shown"));
-    control<ui::RichTextBox>(result, "txtMatchingDescription")->setPlainText(QStringLiteral("Edited"));
     Save* report = openReport();
     ASSERT_NE(report, nullptr);
-    EXPECT_TRUE(reportView(report)->toPlainText().endsWith(
-        QStringLiteral("Rating: As shown\n\nMatching Description : Edited\n\n")));
+
+    const mcz::CompatibilityRating rating = mcz::GetCompatibilityRating(mcz::GetCompatibilityNumber("Rat", "Dragon"));
+    const QString text = reportView(report)->toPlainText();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Name: Cy\n\nDate of Birth: 5 March 1984\n\nSign: Rat\n\n")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("Rating: %1\n\nMatching Description : %2\n\n")
+                                  .arg(ui::toQString(rating.rating),
+                                       ui::toQString(mcz::GetMatchingDescription("Rat", "Dragon"))
+                                           .replace(QStringLiteral("\r\n"), QStringLiteral("\n")))))
+        << text.right(300).toStdString();
 }
 
 TEST_F(ChineseResultAndReport, SaveWritesTheReportAsRichTextThatReadsBackExactly)
