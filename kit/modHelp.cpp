@@ -21,49 +21,7 @@ constexpr std::array<Page, 5> kPages = {{
     {PageKey::CoBrand, "https://velmora.example/suite/ssd.php?page=co-brand"},
 }};
 
-constexpr PageKey kHome = PageKey::HomePage;
-constexpr PageKey kFull = PageKey::FullyBranded;
-constexpr PageKey kCo = PageKey::CoBrand;
-
 } // namespace
-
-const std::array<LinkControl, 35> kLinkControls = {{
-    {"frmMDI", "lblOrbenlyBanner", kHome},
-    {"frmMDI", "Picture6", kHome},
-    {"frmMDI", "Label7", kFull},
-    {"frmAbout", "lblHomePage", kHome},
-    {"frmAbout", "lblCoBrand", kFull},
-    {"frmZodiacCompatibilityMain", "Label14", kHome},
-    {"frmZodiacCompatibilityMain", "lblFullBrand", kFull},
-    {"frmZodiacCompatibilityMain", "lblCobrand", kCo},
-    {"frmZodiacCompatibilityDisplay", "Label24", kHome},
-    {"frmZodiacCompatibilityDisplay", "lblHyperlink", kHome},
-    {"frmZodiacCompatibilityDisplay", "lblFullBrand", kFull},
-    {"frmZodiacCompatibilityDisplay", "lblCobrand", kCo},
-    {"frmZodiacCompatibilitySave", "Label1", kHome},
-    {"frmZodiacCompatibilitySave", "Label14", kHome},
-    {"frmZodiacCompatibilitySave", "Label9", kFull},
-    {"frmChineseZodiacCompatibilityMain", "Label1", kHome},
-    {"frmChineseZodiacCompatibilityMain", "Label2", kHome},
-    {"frmChineseZodiacCompatibilityMain", "lblFullBrand", kFull},
-    {"frmChineseZodiacCompatibilityMain", "lblCobrand", kCo},
-    {"frmChineseZodiacCompatibilityDisplay", "Label1", kHome},
-    {"frmChineseZodiacCompatibilityDisplay", "lblFullBrand", kFull},
-    {"frmChineseZodiacCompatibilityDisplay", "lblCobrand", kCo},
-    {"frmChineseZodiacCompatibilitySave", "Label1", kHome},
-    {"frmChineseZodiacCompatibilitySave", "Label14", kHome},
-    {"frmChineseZodiacCompatibilitySave", "Label16", kFull},
-    {"frmEgyptianAstrologyCompatibilityMain", "Label61", kHome},
-    {"frmEgyptianAstrologyCompatibilityMain", "Label7", kFull},
-    {"frmEgyptianAstrologyCompatibilityDisplay", "Label61", kHome},
-    {"frmEgyptianAstrologyCompatibilityDisplay", "Label1", kFull},
-    {"frmJapaneseAstrologyCompatibilityMain", "Label61", kHome},
-    {"frmJapaneseAstrologyCompatibilityMain", "lblFullBrand", kFull},
-    {"frmJapaneseAstrologyCompatibilityMain", "lblCobrand", kCo},
-    {"frmJapaneseAstrologyCompatibilityDisplay", "Label61", kHome},
-    {"frmJapaneseAstrologyCompatibilityDisplay", "lblFullBrand", kFull},
-    {"frmJapaneseAstrologyCompatibilityDisplay", "lblCobrand", kCo},
-}};
 
 std::string_view pageAddress(PageKey page)
 {

@@ -290,26 +290,3 @@ TEST_F(ChineseEntry, MenusOfferTheWindowsOwnCommands)
     EXPECT_TRUE(onScreen(window<Main>()));
 }
 
-TEST_F(ChineseEntry, EveryBannerAndOfferOpensItsPage)
-{
-    ASSERT_NE(proceed(QStringLiteral("Ann"), QStringLiteral("1 June 1990"), QStringLiteral("Bo"),
-                      QStringLiteral("1 June 1991")),
-              nullptr);
-    control<QPushButton>(window<Display>(), "cmdPrint")->click();
-    int checked = 0;
-    for (const kit::modHelp::LinkControl& link : kit::modHelp::kLinkControls) {
-        const QString windowName = ui::toQString(link.window);
-        if (!windowName.startsWith(QLatin1String("frmChinese")))
-            continue;
-        QWidget* owner = frame.findWindow(windowName);
-        ASSERT_NE(owner, nullptr) << windowName.toStdString();
-        auto* label = owner->findChild<ui::LinkLabel*>(ui::toQString(link.control));
-        ASSERT_NE(label, nullptr) << windowName.toStdString() << " " << link.control;
-        platform.openedAddresses.clear();
-        emit label->clicked();
-        EXPECT_EQ(platform.openedAddresses, QStringList{ui::toQString(kit::modHelp::pageAddress(link.page))})
-            << windowName.toStdString() << " " << link.control;
-        ++checked;
-    }
-    EXPECT_GT(checked, 0);
-}

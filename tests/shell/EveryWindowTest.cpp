@@ -3,8 +3,10 @@
 #include "Calculators.h"
 #include "CalculatorWindow.h"
 #include "LinkLabel.h"
+#include "modHelp.h"
 #include "RecordingPlatform.h"
 #include "SampleReadings.h"
+#include "Text.h"
 #include "frmMDI.h"
 
 #include <QAbstractButton>
@@ -19,6 +21,7 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSet>
 #include <QTabBar>
 #include <QTest>
 #include <QTextEdit>
@@ -129,6 +132,33 @@ TEST_F(EveryWindow, OpensEachWebLinkWhenAssistiveTechnologyPressesIt)
                 faults << describe(view, widget);
         }
     });
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(EveryWindow, HasEveryLinkControlListedForItAndEachOpensItsOwnPage)
+{
+    QStringList faults;
+    QSet<QString> windowsSeen;
+    tools::showEveryWindow(frame, [&](const QString& view, QWidget& window) {
+        windowsSeen << window.objectName();
+        for (const kit::modHelp::LinkControl& link : kit::modHelp::kLinkControls) {
+            if (window.objectName() != ui::toQString(link.window))
+                continue;
+            const QString where = view + QLatin1Char('/') + ui::toQString(link.control);
+            auto* label = window.findChild<ui::LinkLabel*>(ui::toQString(link.control));
+            if (!label) {
+                faults << where + QStringLiteral(": no such link label");
+                continue;
+            }
+            platform.openedAddresses.clear();
+            label->click();
+            if (platform.openedAddresses != QStringList{ui::toQString(kit::modHelp::pageAddress(link.page))})
+                faults << where + QStringLiteral(": opened ") + platform.openedAddresses.join(QLatin1Char(' '));
+        }
+    });
+    for (const kit::modHelp::LinkControl& link : kit::modHelp::kLinkControls)
+        if (!windowsSeen.contains(ui::toQString(link.window)))
+            faults << ui::toQString(link.window) + QStringLiteral(": no such window");
     EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
 }
 

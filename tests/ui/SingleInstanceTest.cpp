@@ -66,7 +66,7 @@ TEST(SingleInstance, TheRunningSuiteHoldsTheLockUntilItDies)
     suite.start(QStringLiteral(SUITE_PATH), {});
     ASSERT_TRUE(suite.waitForStarted(10000));
     const QString lockPath = QDir(runtime.path()).filePath(QStringLiteral("velmora-suite.lock"));
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockPath), 20000);
+    ASSERT_TRUE(QTest::qWaitFor([&lockPath] { return QFile::exists(lockPath); }, 20000));
 
     EXPECT_EQ(check(lockPath), "running");
     kill(suite);
