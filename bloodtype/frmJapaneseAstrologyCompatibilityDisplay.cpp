@@ -62,20 +62,20 @@ struct CompatibilityField {
     QString (*shows)(const JapaneseReadingRecord&);
 };
 
-using R = const JapaneseReadingRecord&;
+using Reading = const JapaneseReadingRecord&;
 
-const CompatibilityField kCompatibilityFields[] = {
-    // caption name                 caption                   left  top    value label                     left  top
+constexpr CompatibilityField kCompatibilityFields[] = {
+    // caption name, caption, its left and top; value label, its left and top; what it shows
     {"lblYourNameCaption", "Your Name", 1440, 960, "lblYourName", 1470, 1320,
-     [](R r) { return qt(r.UserName); }},
+     [](Reading r) { return qt(r.UserName); }},
     {"lblPartnerNameCaption", "Partner's Name", 4920, 960, "lblPartnerName", 5107, 1320,
-     [](R r) { return qt(r.PartnerName); }},
+     [](Reading r) { return qt(r.PartnerName); }},
     {"lblYourBloodTypeCaption", "Your Blood Type", 1200, 2280, "lblYourBloodType", 1312, 2760,
-     [](R r) { return ui::toQString(r.UserBloodType); }},
+     [](Reading r) { return ui::toQString(r.UserBloodType); }},
     {"lblPartnerBloodTypeCaption", "Partner's Blood Type", 4800, 2280, "lblPartnerBloodType", 5055, 2760,
-     [](R r) { return ui::toQString(r.PartnerBloodType); }},
+     [](Reading r) { return ui::toQString(r.PartnerBloodType); }},
     {"lblCompatibilityCaption", "Compatibility With Partner", 2595, 3840, "lblCompatibilityWithPartners", 2768, 4200,
-     [](R r) { return ui::toQString(r.MatchLabel); }},
+     [](Reading r) { return ui::toQString(r.MatchLabel); }},
 };
 
 // One row of a person's profile on the "Personality Characteristics" tab:
@@ -222,6 +222,7 @@ QWidget* frmJapaneseAstrologyCompatibilityDisplay::createCompatibilityPanel()
         ui::labelValue(caption, value);
         compatibilityValues_[i] = value;
     }
+    // The match, the last of the fields, stands out in yellow.
     ui::setColors(compatibilityValues_.back(), {}, kYellow);
     return panel;
 }
@@ -229,8 +230,9 @@ QWidget* frmJapaneseAstrologyCompatibilityDisplay::createCompatibilityPanel()
 void frmJapaneseAstrologyCompatibilityDisplay::createMenus()
 {
     QMenu* file = createFileMenu();
-    addMenuItem(file, QStringLiteral("&Back"), "mnuFileBack", &frmJapaneseAstrologyCompatibilityDisplay::mnuFileBack_Click);
-    addMenuItem(file, QStringLiteral("E&xit"), "mnuExit", &frmJapaneseAstrologyCompatibilityDisplay::mnuExit_Click);
+    using Self = frmJapaneseAstrologyCompatibilityDisplay;
+    addMenuItem(file, QStringLiteral("&Back"), "mnuFileBack", &Self::mnuFileBack_Click);
+    addMenuItem(file, QStringLiteral("E&xit"), "mnuExit", &Self::mnuExit_Click);
     setMenuBar(file, kit::UpdateItemWording::CheckFirst);
 }
 
@@ -253,7 +255,6 @@ void frmJapaneseAstrologyCompatibilityDisplay::Form_Load()
     tabs_->setCurrentIndex(1);
     SSTab1_Click();
 }
-
 
 void frmJapaneseAstrologyCompatibilityDisplay::keyPressEvent(QKeyEvent* event)
 {

@@ -134,8 +134,9 @@ frmJapaneseAstrologyCompatibilityMain::createPerson(const char* frameName, const
 void frmJapaneseAstrologyCompatibilityMain::createMenus()
 {
     QMenu* file = createFileMenu();
-    addMenuItem(file, kFind, "mnuTesBloodType", &frmJapaneseAstrologyCompatibilityMain::mnuTesBloodType_Click);
-    addMenuItem(file, QStringLiteral("E&xit"), "mnuExit", &frmJapaneseAstrologyCompatibilityMain::mnuExit_Click);
+    using Self = frmJapaneseAstrologyCompatibilityMain;
+    addMenuItem(file, kFind, "mnuTesBloodType", &Self::mnuTesBloodType_Click);
+    addMenuItem(file, QStringLiteral("E&xit"), "mnuExit", &Self::mnuExit_Click);
     setMenuBar(file, kit::UpdateItemWording::Standard);
 }
 
@@ -154,7 +155,6 @@ void frmJapaneseAstrologyCompatibilityMain::Form_Load()
     }
     user_.name->setFocus();
 }
-
 
 bool frmJapaneseAstrologyCompatibilityMain::eventFilter(QObject* watched, QEvent* event)
 {
