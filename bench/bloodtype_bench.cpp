@@ -1,7 +1,8 @@
-// The blood-type calculator's lookups and one whole Find: the names checked,
-// both profiles and the match written into a new result window, and that
-// window shown.
+// The blood-type calculator's lookups, the reading calculated from two
+// people, and one whole Find: the names checked, the reading calculated and
+// shown in a new result window, and that window shown.
 #include "Calculators.h"
+#include "JapaneseReading.h"
 #include "RecordingPlatform.h"
 #include "frmJapaneseAstrologyCompatibilityDisplay.h"
 #include "frmJapaneseAstrologyCompatibilityMain.h"
@@ -38,6 +39,20 @@ void BM_GetMatchLabel(benchmark::State& state)
     }
 }
 BENCHMARK(BM_GetMatchLabel);
+
+// All 64 ordered pairs of blood types, names included.
+void BM_CalculateJapaneseReading(benchmark::State& state)
+{
+    bloodtype::JapanesePerson user{u"HANA MORI", bloodtype::Sex::Female, 0};
+    bloodtype::JapanesePerson partner{u"KENJI ARAI", bloodtype::Sex::Male, 0};
+    for (auto _ : state) {
+        for (user.bloodType = 0; user.bloodType < 8; ++user.bloodType) {
+            for (partner.bloodType = 0; partner.bloodType < 8; ++partner.bloodType)
+                benchmark::DoNotOptimize(bloodtype::CalculateJapaneseReading(user, partner));
+        }
+    }
+}
+BENCHMARK(BM_CalculateJapaneseReading);
 
 // The launcher with a filled-in Japanese entry window.
 struct JapaneseSession {

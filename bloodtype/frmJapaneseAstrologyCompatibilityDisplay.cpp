@@ -1,6 +1,5 @@
 #include "frmJapaneseAstrologyCompatibilityDisplay.h"
 
-#include "CommonMenus.h"
 #include "Controls.h"
 #include "Fonts.h"
 #include "JapaneseLayout.h"
@@ -8,9 +7,9 @@
 #include "LinkLabel.h"
 #include "Pictures.h"
 #include "SiteTexts.h"
+#include "Text.h"
 #include "Twips.h"
 #include "frmJapaneseAstrologyCompatibilityMain.h"
-#include "modHelp.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -20,6 +19,9 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
+
+#include <iterator>
+#include <tuple>
 
 namespace velmora::bloodtype {
 namespace {
@@ -41,8 +43,14 @@ QLabel* addCaption(QWidget* parent, const char* name, const QString& text, int l
     return caption;
 }
 
+QString qt(const std::u16string& text)
+{
+    return QString::fromStdU16String(text);
+}
+
 // A caption of the compatibility tab and, beneath it, its value label
-// starting at the value's left edge and centred under the caption.
+// starting at the value's left edge and centred under the caption, with the
+// part of the reading it shows.
 struct CompatibilityField {
     const char* captionName;
     const char* caption;
@@ -51,16 +59,69 @@ struct CompatibilityField {
     const char* value;
     int valueLeft;
     int valueTop;
+    QString (*shows)(const JapaneseReadingRecord&);
 };
 
+using Reading = const JapaneseReadingRecord&;
+
 constexpr CompatibilityField kCompatibilityFields[] = {
-    // caption name                 caption                   left  top    value label                     left  top
-    {"lblYourNameCaption", "Your Name", 1440, 960, "lblYourName", 1470, 1320},
-    {"lblPartnerNameCaption", "Partner's Name", 4920, 960, "lblPartnerName", 5107, 1320},
-    {"lblYourBloodTypeCaption", "Your Blood Type", 1200, 2280, "lblYourBloodType", 1312, 2760},
-    {"lblPartnerBloodTypeCaption", "Partner's Blood Type", 4800, 2280, "lblPartnerBloodType", 5055, 2760},
-    {"lblCompatibilityCaption", "Compatibility With Partner", 2595, 3840, "lblCompatibilityWithPartners", 2768, 4200},
+    // caption name, caption, its left and top; value label, its left and top; what it shows
+    {"lblYourNameCaption", "Your Name", 1440, 960, "lblYourName", 1470, 1320,
+     [](Reading r) { return qt(r.UserName); }},
+    {"lblPartnerNameCaption", "Partner's Name", 4920, 960, "lblPartnerName", 5107, 1320,
+     [](Reading r) { return qt(r.PartnerName); }},
+    {"lblYourBloodTypeCaption", "Your Blood Type", 1200, 2280, "lblYourBloodType", 1312, 2760,
+     [](Reading r) { return ui::toQString(r.UserBloodType); }},
+    {"lblPartnerBloodTypeCaption", "Partner's Blood Type", 4800, 2280, "lblPartnerBloodType", 5055, 2760,
+     [](Reading r) { return ui::toQString(r.PartnerBloodType); }},
+    {"lblCompatibilityCaption", "Compatibility With Partner", 2595, 3840, "lblCompatibilityWithPartners", 2768, 4200,
+     [](Reading r) { return ui::toQString(r.MatchLabel); }},
 };
+
+// One row of a person's profile on the "Personality Characteristics" tab:
+// its caption, the value label in `fraUser` and in `fraPartner`, the profile
+// field it shows, and where (twips within the frame). The caption sits at
+// left 240 on the row's top.
+struct ProfileRow {
+    const char* caption;
+    const char* userLabel;
+    const char* partnerLabel;
+    std::string_view modJapaneseCompatibility::PersonalityProfile::*field;
+    int top;
+    int valueLeft;
+    int valueTop;
+    int valueWidth;
+    int userHeight;
+    int partnerHeight;
+};
+
+using Profile = modJapaneseCompatibility::PersonalityProfile;
+
+constexpr std::array<ProfileRow, 4> kProfileRows = {{
+    // caption, value label in fraUser and in fraPartner, field,
+    // caption top, value left, top, width, height for the user and for the partner
+    {"Japanese Astrology", "lblJapaneseName", "lblPartnerJapaneseName", &Profile::JapaneseName,
+     360, 2640, 360, 5655, 255, 255},
+    {"Keywords", "lblKeywords", "lblPartnerKeywords", &Profile::Keywords,
+     720, 2640, 720, 5655, 255, 255},
+    {"Famous Personalities", "lblFamousPersonalities", "lblPartnerFamousPersonalities", &Profile::FamousPersonalities,
+     1080, 2640, 1080, 5100, 435, 435},
+    {"Characteristics", "lblCharacteristics", "lblPartnerCharacteristics", &Profile::Characteristics,
+     1440, 240, 1680, 8055, 1395, 1035},
+}};
+
+// A frame caption shows the name as typed: an ampersand is no mnemonic.
+QString characteristicsCaption(const std::u16string& name)
+{
+    QString caption = qt(name) + QLatin1Char('\'') + QStringLiteral("s Characteristics");
+    return caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+void showProfile(const Profile& profile, const std::array<QLabel*, kProfileRows.size()>& values)
+{
+    for (std::size_t row = 0; row < kProfileRows.size(); ++row)
+        values[row]->setText(ui::toQString(profile.*kProfileRows[row].field));
+}
 
 } // namespace
 
@@ -107,18 +168,22 @@ QWidget* frmJapaneseAstrologyCompatibilityDisplay::createPersonalityPanel()
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("picPersonality"));
     panel->setAccessibleName(QStringLiteral("Personality Characteristics"));
-    createProfileFrame(panel, "fraUser", 0, true);
-    createProfileFrame(panel, "fraPartner", 2760, false);
+    user_ = createProfileFrame(panel, "fraUser", 0, true);
+    partner_ = createProfileFrame(panel, "fraPartner", 2760, false);
     return panel;
 }
 
-void frmJapaneseAstrologyCompatibilityDisplay::createProfileFrame(QWidget* panel, const char* name, int top,
-                                                                 bool isUser)
+frmJapaneseAstrologyCompatibilityDisplay::ProfileFrame
+frmJapaneseAstrologyCompatibilityDisplay::createProfileFrame(QWidget* panel, const char* name, int top, bool isUser)
 {
-    QGroupBox* frame = ui::addFrame(panel, name, QString(), 0, top, kPanelWidth, kProfileFrameHeight);
+    static_assert(std::tuple_size_v<decltype(ProfileFrame::values)> == kProfileRows.size());
+    ProfileFrame person;
+    person.frame = ui::addFrame(panel, name, QString(), 0, top, kPanelWidth, kProfileFrameHeight);
+    QGroupBox* frame = person.frame;
     frame->setFont(ui::verdana(8.25, true));
     ui::setColors(frame, {}, kYellow);
-    for (const ProfileRow& row : kProfileRows) {
+    for (std::size_t i = 0; i < kProfileRows.size(); ++i) {
+        const ProfileRow& row = kProfileRows[i];
         const QByteArray valueName = isUser ? row.userLabel : row.partnerLabel;
         QLabel* caption =
             addCaption(frame, (valueName + "Caption").constData(), QLatin1String(row.caption), 240, row.top, 8.25);
@@ -128,7 +193,9 @@ void frmJapaneseAstrologyCompatibilityDisplay::createProfileFrame(QWidget* panel
         value->setFont(ui::verdana(8.25, true));
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         value->setWordWrap(true);
+        person.values[i] = value;
     }
+    return person;
 }
 
 QWidget* frmJapaneseAstrologyCompatibilityDisplay::createCompatibilityPanel()
@@ -141,7 +208,9 @@ QWidget* frmJapaneseAstrologyCompatibilityDisplay::createCompatibilityPanel()
                                     kPanelWidth, kPanelHeight);
     frame->setFont(ui::verdana(8.25, true));
     ui::setColors(frame, {}, kGreen);
-    for (const CompatibilityField& field : kCompatibilityFields) {
+    static_assert(std::size(kCompatibilityFields) == std::tuple_size_v<decltype(compatibilityValues_)>);
+    for (std::size_t i = 0; i < std::size(kCompatibilityFields); ++i) {
+        const CompatibilityField& field = kCompatibilityFields[i];
         QLabel* caption = addCaption(frame, field.captionName, QLatin1String(field.caption), field.captionLeft,
                                      field.captionTop, 11.25);
         const int captionCentre = field.captionLeft + ui::pixelsToTwips(caption->width()) / 2;
@@ -151,21 +220,31 @@ QWidget* frmJapaneseAstrologyCompatibilityDisplay::createCompatibilityPanel()
         value->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         value->setWordWrap(true);
         ui::labelValue(caption, value);
+        compatibilityValues_[i] = value;
     }
-    ui::setColors(frame->findChild<QLabel*>(QStringLiteral("lblCompatibilityWithPartners")), {}, kYellow);
+    // The match, the last of the fields, stands out in yellow.
+    ui::setColors(compatibilityValues_.back(), {}, kYellow);
     return panel;
 }
 
 void frmJapaneseAstrologyCompatibilityDisplay::createMenus()
 {
-    auto* file = new QMenu(QStringLiteral("&File"), this);
-    QAction* back = file->addAction(QStringLiteral("&Back"));
-    back->setObjectName(QStringLiteral("mnuFileBack"));
-    connect(back, &QAction::triggered, this, &frmJapaneseAstrologyCompatibilityDisplay::mnuFileBack_Click);
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &frmJapaneseAstrologyCompatibilityDisplay::mnuExit_Click);
+    QMenu* file = createFileMenu();
+    using Self = frmJapaneseAstrologyCompatibilityDisplay;
+    addMenuItem(file, QStringLiteral("&Back"), "mnuFileBack", &Self::mnuFileBack_Click);
+    addMenuItem(file, QStringLiteral("E&xit"), "mnuExit", &Self::mnuExit_Click);
     setMenuBar(file, kit::UpdateItemWording::CheckFirst);
+}
+
+void frmJapaneseAstrologyCompatibilityDisplay::ShowReading(const JapaneseReadingRecord& reading)
+{
+    reading_ = reading;
+    for (std::size_t i = 0; i < std::size(kCompatibilityFields); ++i)
+        compatibilityValues_[i]->setText(kCompatibilityFields[i].shows(reading_));
+    showProfile(reading_.UserProfile, user_.values);
+    showProfile(reading_.PartnerProfile, partner_.values);
+    user_.frame->setTitle(characteristicsCaption(reading_.UserName));
+    partner_.frame->setTitle(characteristicsCaption(reading_.PartnerName));
 }
 
 void frmJapaneseAstrologyCompatibilityDisplay::Form_Load()
@@ -176,7 +255,6 @@ void frmJapaneseAstrologyCompatibilityDisplay::Form_Load()
     tabs_->setCurrentIndex(1);
     SSTab1_Click();
 }
-
 
 void frmJapaneseAstrologyCompatibilityDisplay::keyPressEvent(QKeyEvent* event)
 {
@@ -193,9 +271,7 @@ void frmJapaneseAstrologyCompatibilityDisplay::SSTab1_Click()
 
 void frmJapaneseAstrologyCompatibilityDisplay::cmdBack_Click()
 {
-    closeWindow();
-    launcher().instance<frmJapaneseAstrologyCompatibilityMain>().showWindow();
-    launcher().setWelcomePanelVisible(false);
+    returnTo(launcher().instance<frmJapaneseAstrologyCompatibilityMain>());
 }
 
 void frmJapaneseAstrologyCompatibilityDisplay::mnuFileBack_Click()

@@ -1,9 +1,9 @@
 #include "frmJapaneseAstrologyCompatibilityMain.h"
 
-#include "CommonMenus.h"
 #include "Controls.h"
 #include "Fonts.h"
 #include "JapaneseLayout.h"
+#include "JapaneseReading.h"
 #include "Launcher.h"
 #include "LinkLabel.h"
 #include "NameKeyFilter.h"
@@ -12,7 +12,6 @@
 #include "SiteTexts.h"
 #include "Text.h"
 #include "frmJapaneseAstrologyCompatibilityDisplay.h"
-#include "modHelp.h"
 #include "modJapaneseCompatibility.h"
 
 #include <QComboBox>
@@ -23,6 +22,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+
+#include <iterator>
 
 namespace velmora::bloodtype {
 namespace {
@@ -52,31 +53,6 @@ bool typesACharacter(const QKeyEvent& event)
     case Qt::Key_Delete: return false;
     default: return !event.text().isEmpty();
     }
-}
-
-void setLabel(QWidget& window, const char* name, const QString& text)
-{
-    if (auto* label = window.findChild<QLabel*>(QLatin1String(name)))
-        label->setText(text);
-}
-
-// A frame caption shows the name as typed: an ampersand is no mnemonic.
-void setFrameCaption(QWidget& window, const char* name, const QString& personName)
-{
-    if (auto* frame = window.findChild<QGroupBox*>(QLatin1String(name))) {
-        QString caption = personName + QLatin1Char('\'') + QStringLiteral("s Characteristics");
-        frame->setTitle(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
-    }
-}
-
-void writeProfile(QWidget& result, int bloodType, const char* ProfileRow::*label)
-{
-    const std::optional<mjc::BloodGroup> group = mjc::GetBloodGroup(bloodType);
-    if (!group)
-        return;
-    const mjc::PersonalityProfile profile = mjc::GetPersonalityProfile(*group);
-    for (const ProfileRow& row : kProfileRows)
-        setLabel(result, row.*label, ui::toQString(profile.*row.field));
 }
 
 } // namespace
@@ -115,19 +91,11 @@ frmJapaneseAstrologyCompatibilityMain::frmJapaneseAstrologyCompatibilityMain(kit
     cmdExit_->setDefault(true);
     connect(cmdExit_, &QPushButton::clicked, this, &frmJapaneseAstrologyCompatibilityMain::cmdExit_Click);
 
-    // Tab visits the inputs and the buttons first, then the links.
-    const QList<QWidget*> tabOrder = {user_.name,
-                                      user_.sex,
-                                      user_.bloodType,
-                                      partner_.name,
-                                      partner_.sex,
-                                      partner_.bloodType,
-                                      cmdProceed_,
-                                      cmdExit_,
-                                      banner,
-                                      findChild<QWidget*>(QStringLiteral("lblFullBrand")),
-                                      findChild<QWidget*>(QStringLiteral("lblCobrand"))};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+    // Tab visits the inputs and the buttons; the window base puts the links
+    // after them.
+    QWidget* const tabOrder[] = {user_.name,   user_.sex,          user_.bloodType, partner_.name,
+                                 partner_.sex, partner_.bloodType, cmdProceed_,     cmdExit_};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     createMenus();
@@ -165,13 +133,10 @@ frmJapaneseAstrologyCompatibilityMain::createPerson(const char* frameName, const
 
 void frmJapaneseAstrologyCompatibilityMain::createMenus()
 {
-    auto* file = new QMenu(QStringLiteral("&File"), this);
-    QAction* find = file->addAction(kFind);
-    find->setObjectName(QStringLiteral("mnuTesBloodType"));
-    connect(find, &QAction::triggered, this, &frmJapaneseAstrologyCompatibilityMain::mnuTesBloodType_Click);
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &frmJapaneseAstrologyCompatibilityMain::mnuExit_Click);
+    QMenu* file = createFileMenu();
+    using Self = frmJapaneseAstrologyCompatibilityMain;
+    addMenuItem(file, kFind, "mnuTesBloodType", &Self::mnuTesBloodType_Click);
+    addMenuItem(file, QStringLiteral("E&xit"), "mnuExit", &Self::mnuExit_Click);
     setMenuBar(file, kit::UpdateItemWording::Standard);
 }
 
@@ -181,7 +146,8 @@ void frmJapaneseAstrologyCompatibilityMain::Form_Load()
     if (QMdiSubWindow* frame = subWindow())
         frame->setWindowIcon(kit::pictures::windowIcon(kit::pictures::Icon::Japanese));
     for (const PersonControls* person : {&user_, &partner_}) {
-        person->sex->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
+        for (std::string_view sex : kSexes)
+            person->sex->addItem(ui::toQString(sex));
         for (std::string_view bloodType : mjc::kBloodTypes)
             person->bloodType->addItem(ui::toQString(bloodType));
         person->sex->setCurrentIndex(0);
@@ -189,7 +155,6 @@ void frmJapaneseAstrologyCompatibilityMain::Form_Load()
     }
     user_.name->setFocus();
 }
-
 
 bool frmJapaneseAstrologyCompatibilityMain::eventFilter(QObject* watched, QEvent* event)
 {
@@ -258,25 +223,14 @@ void frmJapaneseAstrologyCompatibilityMain::cmdProceed_Click()
     if (!ValidateEntries())
         return;
     auto& result = launcher().instance<frmJapaneseAstrologyCompatibilityDisplay>();
-    writeReading(result);
-    hideWindow();
-    result.showWindow();
-    launcher().setWelcomePanelVisible(false);
+    result.ShowReading(CalculateJapaneseReading(person(user_), person(partner_)));
+    handOverTo(result);
 }
 
-void frmJapaneseAstrologyCompatibilityMain::writeReading(frmJapaneseAstrologyCompatibilityDisplay& result)
+JapanesePerson frmJapaneseAstrologyCompatibilityMain::person(const PersonControls& controls)
 {
-    const int userType = user_.bloodType->currentIndex();
-    const int partnerType = partner_.bloodType->currentIndex();
-    writeProfile(result, userType, &ProfileRow::userLabel);
-    writeProfile(result, partnerType, &ProfileRow::partnerLabel);
-    setLabel(result, "lblCompatibilityWithPartners", ui::toQString(mjc::GetMatchLabel(userType, partnerType)));
-    setFrameCaption(result, "fraUser", user_.name->text());
-    setFrameCaption(result, "fraPartner", partner_.name->text());
-    setLabel(result, "lblYourName", user_.name->text());
-    setLabel(result, "lblPartnerName", partner_.name->text());
-    setLabel(result, "lblYourBloodType", user_.bloodType->currentText());
-    setLabel(result, "lblPartnerBloodType", partner_.bloodType->currentText());
+    return {controls.name->text().toStdU16String(), static_cast<Sex>(controls.sex->currentIndex()),
+            controls.bloodType->currentIndex()};
 }
 
 void frmJapaneseAstrologyCompatibilityMain::mnuTesBloodType_Click()

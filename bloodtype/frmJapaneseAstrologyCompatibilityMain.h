@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalculatorWindow.h"
+#include "JapaneseReading.h"
 
 #include <QLatin1String>
 
@@ -11,11 +12,9 @@ class QPushButton;
 
 namespace velmora::bloodtype {
 
-class frmJapaneseAstrologyCompatibilityDisplay;
-
 // The blood-type calculator's entry window: each person's name, sex and
-// blood type. Find checks the names, looks up both profiles and the match,
-// writes them into the result window and shows it.
+// blood type. Find checks the names, calculates the reading from the
+// entries and hands it to the result window, which it shows in its place.
 class frmJapaneseAstrologyCompatibilityMain : public kit::CalculatorWindow {
     Q_OBJECT
 public:
@@ -49,7 +48,7 @@ private:
     bool txtName_KeyPress(const QKeyEvent& event);
     bool txtPartnerName_KeyPress(const QKeyEvent& event);
     bool filterNameKey(QLineEdit& box, const QKeyEvent& event);
-    void writeReading(frmJapaneseAstrologyCompatibilityDisplay& result);
+    static JapanesePerson person(const PersonControls& controls);
 
     PersonControls user_{};
     PersonControls partner_{};

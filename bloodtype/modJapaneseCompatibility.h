@@ -16,6 +16,8 @@ struct PersonalityProfile {
     std::string_view Keywords;            // five words joined by "," without blanks
     std::string_view FamousPersonalities; // four names joined by ", "
     std::string_view Characteristics;     // one paragraph, second person
+
+    bool operator==(const PersonalityProfile&) const = default;
 };
 
 // The eight blood types in the order the entry window lists them; a blood

@@ -21,7 +21,7 @@
 
 namespace velmora::testing {
 
-struct JapanesePerson {
+struct EnteredPerson {
     QString name;
     QString sex;
     QString bloodType;
@@ -62,7 +62,7 @@ protected:
         return value ? value->text() : QStringLiteral("<missing>");
     }
 
-    void enter(const JapanesePerson& user, const JapanesePerson& partner)
+    void enter(const EnteredPerson& user, const EnteredPerson& partner)
     {
         box("txtName")->setText(user.name);
         list("cboSex")->setCurrentText(user.sex);
@@ -73,7 +73,7 @@ protected:
     }
 
     // Enters both people and presses Find.
-    void find(const JapanesePerson& user, const JapanesePerson& partner)
+    void find(const EnteredPerson& user, const EnteredPerson& partner)
     {
         enter(user, partner);
         QTest::mouseClick(child<QPushButton>(entry(), QStringLiteral("cmdProceed")), Qt::LeftButton);
