@@ -24,7 +24,6 @@
 #include <QTabWidget>
 
 #include <array>
-#include <map>
 #include <string_view>
 
 namespace velmora::chinese {
@@ -134,17 +133,10 @@ constexpr std::array<KeyedPicture, 12> IMG = {{
 
 constexpr int kPictureSize = 2400;
 
-// Each picture is drawn once and then reused (kept as an image, which
-// needs no display to be released at exit).
 QPixmap picture(const char* resource)
 {
-    static std::map<std::string_view, QImage> drawn;
-    auto found = drawn.find(resource);
-    if (found == drawn.end()) {
-        const int size = ui::twipsToPixels(kPictureSize);
-        found = drawn.emplace(resource, kit::pictures::render(QLatin1String(resource), {size, size}).toImage()).first;
-    }
-    return QPixmap::fromImage(found->second);
+    const int size = ui::twipsToPixels(kPictureSize);
+    return kit::pictures::render(QLatin1String(resource), {size, size});
 }
 
 QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, int left, int top, int width)
