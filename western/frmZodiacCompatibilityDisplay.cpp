@@ -45,8 +45,7 @@ QPixmap signPicture(std::string_view sign, int sizeTwips)
 QLabel* addPicture(QWidget* parent, const char* name, int left, int top, int size)
 {
     QLabel* picture = ui::addLabel(parent, name, QString(), left, top, size, size);
-    picture->setPixmap(kit::pictures::render(QStringLiteral(":/western/signs/default.svg"),
-                                               {ui::twipsToPixels(size), ui::twipsToPixels(size)}));
+    picture->setPixmap(signPicture("default", size));
     picture->setScaledContents(true);
     return picture;
 }
@@ -232,12 +231,12 @@ void frmZodiacCompatibilityDisplay::showPerson(char suffix, const std::u16string
     findChild<QGroupBox*>(QLatin1String(controlName("fraSunSign", suffix)))->setTitle(ui::toQString(sign));
 }
 
-// A sign without a picture leaves both pictures as they were designed.
+// A sign without a picture of its own shows the default picture.
 void frmZodiacCompatibilityDisplay::setPictures(std::string_view sign, QLabel* large, QLabel* small)
 {
-    const QPixmap picture = signPicture(sign, 3030);
+    QPixmap picture = signPicture(sign, 3030);
     if (picture.isNull())
-        return;
+        picture = signPicture("default", 3030);
     large->setPixmap(picture);
     small->setPixmap(picture);
 }

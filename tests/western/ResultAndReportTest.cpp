@@ -86,16 +86,22 @@ TEST_F(WesternResult, ShowsNamesAsTyped)
     }
 }
 
-TEST_F(WesternResult, EveryReadingOpensOnTheCompatibilityTab)
+TEST_F(WesternResult, AnotherReadingOpensOnTheCompatibilityTabAndLeavesNothingOfTheLastBehind)
 {
     calculate({"Ann", "May", "1", "1970"}, {"Bo", "July", "4", "1950"});
     auto* tabs = result()->findChild<QTabBar*>(QStringLiteral("TS"));
     tabs->setCurrentIndex(2);
     ASSERT_FALSE(result()->findChild<QWidget*>(QStringLiteral("picCompatibility"))->isVisible());
-    result()->ShowReading(western::CalculateWesternReading({u"Cy", 1980y / March / 5}, {u"Di", 1981y / June / 6}));
+    // A month no list holds gives the partner no sign.
+    result()->ShowReading(
+        western::CalculateWesternReading({u"Cy", 1980y / March / 5}, {u"Di", year(1981) / month(13) / 6}));
     EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_TRUE(result()->findChild<QWidget*>(QStringLiteral("picCompatibility"))->isVisible());
     EXPECT_EQ(label(result(), "lblNameF"), "Di");
+    EXPECT_EQ(picture(result(), "Image1"), signPicture("Pisces"));
+    EXPECT_EQ(picture(result(), "picSunSignF"), signPicture("default"));
+    EXPECT_EQ(result()->boxText(QStringLiteral("txtRulingPlanetF")), "");
+    EXPECT_EQ(label(result(), "lblMatchDescription"), "");
 }
 
 TEST_F(WesternResult, ClosingItLeavesTheEntryHiddenAndShowsTheWelcomePanel)

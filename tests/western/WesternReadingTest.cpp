@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 using namespace std::chrono;
@@ -22,6 +23,11 @@ struct ReadingCase {
     const char* percentage;
     const char* comment;
 };
+
+void PrintTo(const ReadingCase& c, std::ostream* out)
+{
+    *out << c.userSign << " with " << c.partnerSign;
+}
 
 class WesternReadingTable : public ::testing::TestWithParam<ReadingCase> {};
 
