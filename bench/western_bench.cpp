@@ -1,7 +1,8 @@
-// The Western calculator's lookups, one whole calculation (compute button to
+// The Western calculator's lookups and reading, one whole calculation (compute button to
 // the result window filled and shown) and opening the report.
 #include "Calculators.h"
 #include "RecordingPlatform.h"
+#include "WesternReading.h"
 #include "frmMDI.h"
 #include "frmZodiacCompatibilityDisplay.h"
 #include "frmZodiacCompatibilityMain.h"
@@ -25,23 +26,30 @@ void BM_GetSunSign(benchmark::State& state)
 }
 BENCHMARK(BM_GetSunSign);
 
-void BM_LoadSignProfile(benchmark::State& state)
+void BM_FindSignProfile(benchmark::State& state)
 {
-    for (auto _ : state) {
-        mzc::LoadSignProfile("Pisces");
-        benchmark::DoNotOptimize(mzc::CurrentSignProfile().Element);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(mzc::FindSignProfile("Pisces")->Element);
 }
-BENCHMARK(BM_LoadSignProfile);
+BENCHMARK(BM_FindSignProfile);
 
-void BM_LoadPairCompatibility(benchmark::State& state)
+void BM_FindPairResult(benchmark::State& state)
 {
-    for (auto _ : state) {
-        mzc::LoadPairCompatibility("Pisces", "Capricorn");
-        benchmark::DoNotOptimize(mzc::CurrentPairResult().MatchDescription);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(mzc::FindPairResult("Pisces", "Capricorn")->MatchDescription);
 }
-BENCHMARK(BM_LoadPairCompatibility);
+BENCHMARK(BM_FindPairResult);
+
+// Both signs, both profiles and the pair: all the lookups of one reading.
+void BM_CalculateWesternReading(benchmark::State& state)
+{
+    using namespace std::chrono;
+    const kit::BirthDetails user{u"Anna", 1980y / March / 5};
+    const kit::BirthDetails partner{u"Tom", 1950y / July / 1};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(western::CalculateWesternReading(user, partner).Pair.MatchDescription);
+}
+BENCHMARK(BM_CalculateWesternReading);
 
 // The launcher with a filled-in Western entry window.
 struct WesternSession {

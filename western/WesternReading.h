@@ -1,25 +1,44 @@
 #pragma once
 
-#include <QString>
+#include "BirthDate.h"
+#include "modCheckForUniqueUser.h"
+#include "modZodiacCompatibility.h"
+
+#include <chrono>
+#include <string>
+#include <string_view>
 
 namespace velmora::western {
 
-// The last Western calculation: the eight entries as typed (trimmed) and the
-// two sun signs. The entry window writes it; the result and report windows
-// and the saved-reading file read it. It lives until the next calculation.
+// One Western reading: the two people as entered, their sun signs and sign
+// profiles, and the reading of the pair (the user's sign first). Names are
+// trimmed; every looked-up text points into the constant tables. A sign that
+// could not be found is empty, and so are its profile and the pair.
 struct WesternReadingRecord {
-    QString UserName;
-    QString UserMonth;
-    QString UserDay;
-    QString UserYear;
-    QString PartnerName;
-    QString PartnerMonth;
-    QString PartnerDay;
-    QString PartnerYear;
-    QString UserSign;
-    QString PartnerSign;
+    std::u16string UserName;
+    std::chrono::year_month_day UserBirthDate;
+    std::u16string PartnerName;
+    std::chrono::year_month_day PartnerBirthDate;
+    std::string_view UserSign;
+    std::string_view PartnerSign;
+    modZodiacCompatibility::SignProfile UserProfile{};
+    modZodiacCompatibility::SignProfile PartnerProfile{};
+    modZodiacCompatibility::PairResult Pair{};
 };
 
-WesternReadingRecord& WesternReading();
+// Both sun signs, both profiles and the pair's reading for two people.
+WesternReadingRecord CalculateWesternReading(const kit::BirthDetails& user, const kit::BirthDetails& partner);
+
+// A birth date as the entry lists show it: "July", "4", "1950".
+struct DateTexts {
+    std::string_view month;
+    std::string day;
+    std::string year;
+};
+DateTexts dateTexts(std::chrono::year_month_day date);
+
+// The eight entries of the reading in the order the saved-reading file holds
+// them: each person's name, month, day and year, the user first.
+modCheckForUniqueUser::ReadingLines SavedReadingLines(const WesternReadingRecord& reading);
 
 } // namespace velmora::western

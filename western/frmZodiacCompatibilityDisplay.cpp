@@ -1,6 +1,5 @@
 #include "frmZodiacCompatibilityDisplay.h"
 
-#include "CommonMenus.h"
 #include "Controls.h"
 #include "Fonts.h"
 #include "Launcher.h"
@@ -10,15 +9,12 @@
 #include "SiteTexts.h"
 #include "Text.h"
 #include "Twips.h"
-#include "WesternReading.h"
 #include "frmZodiacCompatibilityMain.h"
 #include "frmZodiacCompatibilitySave.h"
-#include "modHelp.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -26,8 +22,6 @@
 
 namespace velmora::western {
 namespace {
-
-namespace mzc = modZodiacCompatibility;
 
 const QColor kDarkGreen(0, 64, 0);
 const QColor kGreen(0, 128, 0);
@@ -42,17 +36,16 @@ QByteArray controlName(const char* base, char suffix)
 }
 
 // The picture list: one picture per sign, keyed by the sign's name.
-QPixmap signPicture(const QString& sign, int sizeTwips)
+QPixmap signPicture(std::string_view sign, int sizeTwips)
 {
     const int size = ui::twipsToPixels(sizeTwips);
-    return kit::pictures::render(QStringLiteral(":/western/signs/%1.svg").arg(sign), {size, size});
+    return kit::pictures::render(QStringLiteral(":/western/signs/%1.svg").arg(ui::toQString(sign)), {size, size});
 }
 
 QLabel* addPicture(QWidget* parent, const char* name, int left, int top, int size)
 {
     QLabel* picture = ui::addLabel(parent, name, QString(), left, top, size, size);
-    picture->setPixmap(kit::pictures::render(QStringLiteral(":/western/signs/default.svg"),
-                                               {ui::twipsToPixels(size), ui::twipsToPixels(size)}));
+    picture->setPixmap(signPicture("default", size));
     picture->setScaledContents(true);
     return picture;
 }
@@ -100,7 +93,10 @@ frmZodiacCompatibilityDisplay::frmZodiacCompatibilityDisplay(kit::Launcher& laun
     auto* back = ui::addButton(this, "cmdBack", QStringLiteral("&Back"), 9000, 7350, 1515, 420);
     connect(back, &QPushButton::clicked, this, &frmZodiacCompatibilityDisplay::cmdBack_Click);
 
-    createMenus();
+    QMenu* file = createFileMenu();
+    addMenuItem(file, QStringLiteral("&Back"), "mnuBack", &frmZodiacCompatibilityDisplay::cmdBack_Click);
+    addMenuItem(file, QStringLiteral("E&xit"), "mnuExit", &CalculatorWindow::closeWindow);
+    setMenuBar(file, kit::UpdateItemWording::Standard);
 }
 
 QWidget* frmZodiacCompatibilityDisplay::createCompatibilityPanel()
@@ -144,6 +140,8 @@ QWidget* frmZodiacCompatibilityDisplay::createPersonPanel(char suffix, const QSt
     ui::setColors(welcome, {}, Qt::white);
     QLabel* name = ui::addLabel(welcome, controlName("lblName", suffix).constData(), QString(), 120, 300, 3240, 300);
     name->setFont(ui::verdana(9.75, true));
+    // A name is shown as typed, markup and all.
+    name->setTextFormat(Qt::PlainText);
     QLabel* dateCaption = ui::addLabel(welcome, controlName("lblDateOfBirthCaption", suffix).constData(),
                                        QStringLiteral("Your Date of Birth"), 120, 780, 3240, 285);
     QLabel* date = ui::addLabel(welcome, controlName("lblDOB", suffix).constData(), QString(), 120, 1080, 3240, 285);
@@ -182,54 +180,40 @@ QWidget* frmZodiacCompatibilityDisplay::createPersonPanel(char suffix, const QSt
     return panel;
 }
 
-void frmZodiacCompatibilityDisplay::createMenus()
+void frmZodiacCompatibilityDisplay::ShowReading(const WesternReadingRecord& reading)
 {
-    auto* file = new QMenu(QStringLiteral("&File"), this);
-    QAction* back = file->addAction(QStringLiteral("&Back"));
-    back->setObjectName(QStringLiteral("mnuBack"));
-    connect(back, &QAction::triggered, this, &frmZodiacCompatibilityDisplay::cmdBack_Click);
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &CalculatorWindow::closeWindow);
-    setMenuBar(file, kit::UpdateItemWording::Standard);
-}
-
-void frmZodiacCompatibilityDisplay::Form_Load()
-{
-    CalculatorWindow::Form_Load();
-    const WesternReadingRecord& reading = WesternReading();
-    showPerson(kUserSuffix, reading.UserName,
-               reading.UserMonth + QLatin1Char(' ') + reading.UserDay + QStringLiteral(", ") + reading.UserYear,
-               reading.UserSign);
-    setPictures(reading.UserSign, findChild<QLabel*>(QStringLiteral("picSunSignM")),
+    reading_ = reading;
+    showPerson(kUserSuffix, reading_.UserName, reading_.UserBirthDate, reading_.UserSign, reading_.UserProfile);
+    setPictures(reading_.UserSign, findChild<QLabel*>(QStringLiteral("picSunSignM")),
                 findChild<QLabel*>(QStringLiteral("Image1")));
-    showPerson(kPartnerSuffix, reading.PartnerName,
-               reading.PartnerMonth + QLatin1Char(' ') + reading.PartnerDay + QStringLiteral(", ")
-                   + reading.PartnerYear,
-               reading.PartnerSign);
-    setPictures(reading.PartnerSign, findChild<QLabel*>(QStringLiteral("picSunSignF")),
+    showPerson(kPartnerSuffix, reading_.PartnerName, reading_.PartnerBirthDate, reading_.PartnerSign,
+               reading_.PartnerProfile);
+    setPictures(reading_.PartnerSign, findChild<QLabel*>(QStringLiteral("picSunSignF")),
                 findChild<QLabel*>(QStringLiteral("Image2")));
-
-    mzc::LoadPairCompatibility(reading.UserSign.toStdString(), reading.PartnerSign.toStdString());
-    const mzc::PairResult& pair = mzc::CurrentPairResult();
-    findChild<QLabel*>(QStringLiteral("lblMatchPercentage"))
-        ->setText(pair.MatchPercentage.empty()
-                      ? QStringLiteral("Compatibility Of %1 With %2").arg(reading.UserSign, reading.PartnerSign)
-                      : QStringLiteral("You Have A Match Of ") + ui::toQString(pair.MatchPercentage));
-    findChild<QLabel*>(QStringLiteral("lblMatchComment"))->setText(ui::toQString(pair.MatchComment));
-    findChild<QLabel*>(QStringLiteral("lblMatchSunSigns"))
-        ->setText(QStringLiteral("Zodiac Compatibility: %1 And %2").arg(reading.UserSign, reading.PartnerSign));
-    findChild<QLabel*>(QStringLiteral("lblMatchDescription"))->setText(ui::toQString(pair.MatchDescription));
-
+    showPair();
     tabs_->setCurrentIndex(0);
     TS_Click();
 }
 
-void frmZodiacCompatibilityDisplay::showPerson(char suffix, const QString& name, const QString& birthDate,
-                                               const QString& sign)
+void frmZodiacCompatibilityDisplay::showPair()
 {
-    mzc::LoadSignProfile(sign.toStdString());
-    const mzc::SignProfile& profile = mzc::CurrentSignProfile();
+    const modZodiacCompatibility::PairResult& pair = reading_.Pair;
+    const QString userSign = ui::toQString(reading_.UserSign);
+    const QString partnerSign = ui::toQString(reading_.PartnerSign);
+    findChild<QLabel*>(QStringLiteral("lblMatchPercentage"))
+        ->setText(pair.MatchPercentage.empty()
+                      ? QStringLiteral("Compatibility Of %1 With %2").arg(userSign, partnerSign)
+                      : QStringLiteral("You Have A Match Of ") + ui::toQString(pair.MatchPercentage));
+    findChild<QLabel*>(QStringLiteral("lblMatchComment"))->setText(ui::toQString(pair.MatchComment));
+    findChild<QLabel*>(QStringLiteral("lblMatchSunSigns"))
+        ->setText(QStringLiteral("Zodiac Compatibility: %1 And %2").arg(userSign, partnerSign));
+    findChild<QLabel*>(QStringLiteral("lblMatchDescription"))->setText(ui::toQString(pair.MatchDescription));
+}
+
+void frmZodiacCompatibilityDisplay::showPerson(char suffix, const std::u16string& name,
+                                               std::chrono::year_month_day birthDate, std::string_view sign,
+                                               const modZodiacCompatibility::SignProfile& profile)
+{
     for (const ProfileField& field : kProfileFields) {
         const QString text = ui::toQString(profile.*field.field);
         const QString box = QLatin1String(controlName(field.box, suffix));
@@ -238,18 +222,21 @@ void frmZodiacCompatibilityDisplay::showPerson(char suffix, const QString& name,
         else if (auto* lines = findChild<QPlainTextEdit*>(box))
             lines->setPlainText(text);
     }
-    findChild<QLabel*>(QLatin1String(controlName("lblName", suffix)))->setText(name);
-    findChild<QLabel*>(QLatin1String(controlName("lblDOB", suffix)))->setText(birthDate);
-    findChild<QLabel*>(QLatin1String(controlName("lblSunSign", suffix)))->setText(sign);
-    findChild<QGroupBox*>(QLatin1String(controlName("fraSunSign", suffix)))->setTitle(sign);
+    const DateTexts date = dateTexts(birthDate);
+    findChild<QLabel*>(QLatin1String(controlName("lblName", suffix)))->setText(QString::fromStdU16String(name));
+    findChild<QLabel*>(QLatin1String(controlName("lblDOB", suffix)))
+        ->setText(ui::toQString(date.month) + QLatin1Char(' ') + ui::toQString(date.day) + QStringLiteral(", ")
+                  + ui::toQString(date.year));
+    findChild<QLabel*>(QLatin1String(controlName("lblSunSign", suffix)))->setText(ui::toQString(sign));
+    findChild<QGroupBox*>(QLatin1String(controlName("fraSunSign", suffix)))->setTitle(ui::toQString(sign));
 }
 
-// A sign without a picture leaves both pictures as they were designed.
-void frmZodiacCompatibilityDisplay::setPictures(const QString& sign, QLabel* large, QLabel* small)
+// A sign without a picture of its own shows the default picture.
+void frmZodiacCompatibilityDisplay::setPictures(std::string_view sign, QLabel* large, QLabel* small)
 {
-    const QPixmap picture = signPicture(sign, 3030);
+    QPixmap picture = signPicture(sign, 3030);
     if (picture.isNull())
-        return;
+        picture = signPicture("default", 3030);
     large->setPixmap(picture);
     small->setPixmap(picture);
 }
@@ -270,15 +257,12 @@ void frmZodiacCompatibilityDisplay::TS_Click()
 
 void frmZodiacCompatibilityDisplay::cmdBack_Click()
 {
-    launcher().instance<frmZodiacCompatibilityMain>().showWindow();
-    closeWindow();
-    launcher().setWelcomePanelVisible(false);
+    returnTo(launcher().instance<frmZodiacCompatibilityMain>());
 }
 
 void frmZodiacCompatibilityDisplay::cmdSave_Click()
 {
     launcher().freshInstance<frmZodiacCompatibilitySave>().showWindow();
 }
-
 
 } // namespace velmora::western

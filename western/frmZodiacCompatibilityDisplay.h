@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalculatorWindow.h"
+#include "WesternReading.h"
 
 #include <QLatin1String>
 
@@ -11,8 +12,8 @@ class QTabBar;
 namespace velmora::western {
 
 // The Western result window: the pair's compatibility on the first tab and
-// each person's sign profile on the other two. It is filled once, on load,
-// from the last calculation.
+// each person's sign profile on the other two. It shows the reading it is
+// given and keeps it for the report.
 class frmZodiacCompatibilityDisplay : public kit::CalculatorWindow {
     Q_OBJECT
 public:
@@ -20,7 +21,9 @@ public:
 
     explicit frmZodiacCompatibilityDisplay(kit::Launcher& launcher);
 
-    void Form_Load() override;
+    // Shows the reading, opening on the compatibility tab.
+    void ShowReading(const WesternReadingRecord& reading);
+    const WesternReadingRecord& reading() const { return reading_; }
 
     void TS_Click();
     void cmdBack_Click();
@@ -29,17 +32,17 @@ public:
     // The text the window shows in its profile box `box` (e.g. "txtElementM").
     QString boxText(const QString& box) const;
 
-protected:
-
 private:
     QWidget* createCompatibilityPanel();
     QWidget* createPersonPanel(char suffix, const QString& title);
-    void createMenus();
-    void showPerson(char suffix, const QString& name, const QString& birthDate, const QString& sign);
-    void setPictures(const QString& sign, QLabel* large, QLabel* small);
+    void showPerson(char suffix, const std::u16string& name, std::chrono::year_month_day birthDate,
+                    std::string_view sign, const modZodiacCompatibility::SignProfile& profile);
+    void showPair();
+    void setPictures(std::string_view sign, QLabel* large, QLabel* small);
 
     QTabBar* tabs_ = nullptr;
     QStackedWidget* panels_ = nullptr;
+    WesternReadingRecord reading_;
 };
 
 } // namespace velmora::western

@@ -1,26 +1,20 @@
 #include "frmZodiacCompatibilityMain.h"
 
-#include "BirthDateEntry.h"
-#include "CommonMenus.h"
 #include "Controls.h"
 #include "Fonts.h"
 #include "Launcher.h"
 #include "LinkLabel.h"
 #include "Platform.h"
-#include "ProfileFields.h"
 #include "SiteTexts.h"
 #include "Text.h"
 #include "WesternReading.h"
 #include "frmZodiacCompatibilityDisplay.h"
+#include "frmZodiacCompatibilitySave.h"
 #include "modCheckForUniqueUser.h"
-#include "modHelp.h"
-#include "modZodiacCompatibility.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 
 namespace velmora::western {
@@ -32,6 +26,29 @@ const QColor kPaleYellow(255, 255, 192);
 
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2050;
+
+// Both detail frames lay out their person alike; the control names end in
+// M for the user and F for the partner.
+constexpr kit::PersonEntryLayout kUserLayout{
+    {"lblNameM", 360, 360, 0, 0},
+    "Name",
+    {"txtNameM", 930, 270, 3705, 345},
+    {"lblBirthDayM", 60, 810, 0, 0},
+    "Birth Day",
+    {{{kit::DatePart::Month, {"cboMonthM", 930, 720, 1335, 315}, {}, nullptr},
+      {kit::DatePart::Day, {"cboDateM", 2415, 720, 735, 315}, {}, nullptr},
+      {kit::DatePart::Year, {"cboYearM", 3300, 720, 1335, 315}, {}, nullptr}}},
+};
+constexpr kit::PersonEntryLayout kPartnerLayout{
+    {"lblNameF", 360, 360, 0, 0},
+    "Name",
+    {"txtNameF", 930, 270, 3705, 345},
+    {"lblBirthDayF", 60, 810, 0, 0},
+    "Birth Day",
+    {{{kit::DatePart::Month, {"cboMonthF", 930, 720, 1335, 315}, {}, nullptr},
+      {kit::DatePart::Day, {"cboDateF", 2415, 720, 735, 315}, {}, nullptr},
+      {kit::DatePart::Year, {"cboYearF", 3300, 720, 1335, 315}, {}, nullptr}}},
+};
 
 } // namespace
 
@@ -57,10 +74,10 @@ frmZodiacCompatibilityMain::frmZodiacCompatibilityMain(kit::Launcher& launcher)
     ui::setColors(noteText, {}, kLightRed);
 
     QGroupBox* details = ui::addFrame(this, "fraDetails", QStringLiteral("Your Details"), 75, 1680, 4725, 1215);
-    user_ = createPerson(details, kUserSuffix);
+    user_ = createPerson(details, kit::Person::User);
     QGroupBox* partner =
         ui::addFrame(this, "fraPartnerDetails", QStringLiteral("Your Partner's Details"), 4920, 1680, 4725, 1215);
-    partner_ = createPerson(partner, kPartnerSuffix);
+    partner_ = createPerson(partner, kit::Person::Partner);
 
     auto* compute =
         ui::addButton(this, "cmdSunSign", QStringLiteral("Check Our &Zodiac Compatibility Now !"), 2498, 3120, 4725, 375);
@@ -71,100 +88,53 @@ frmZodiacCompatibilityMain::frmZodiacCompatibilityMain(kit::Launcher& launcher)
     ui::addLinkLabel(offers, "lblCobrand", kit::texts::kCoBrandOffer, 120, 60, 4680, 615);
     ui::addLinkLabel(offers, "lblFullBrand", kit::texts::kFullyBrandedOffer, 4920, 60, 4680, 615);
 
-    setTabOrder(open, user_.name);
-    setTabOrder(user_.name, user_.month);
-    setTabOrder(user_.month, user_.day);
-    setTabOrder(user_.day, user_.year);
-    setTabOrder(user_.year, partner_.name);
-    setTabOrder(partner_.name, partner_.month);
-    setTabOrder(partner_.month, partner_.day);
-    setTabOrder(partner_.day, partner_.year);
-    setTabOrder(partner_.year, compute);
+    setTabOrder(partner_.chainTabOrder(user_.chainTabOrder(open)), compute);
 
-    createMenus();
-}
-
-frmZodiacCompatibilityMain::PersonControls frmZodiacCompatibilityMain::createPerson(QWidget* frame, char suffix)
-{
-    const auto name = [suffix](const char* base) { return QByteArray(base) + suffix; };
-    ui::setColors(frame, {}, Qt::white);
-    PersonControls person;
-    QLabel* nameCaption = ui::addLabel(frame, name("lblName").constData(), QStringLiteral("Name"), 360, 360);
-    person.name = ui::addTextBox(frame, name("txtName").constData(), 930, 270, 3705, 345);
-    person.name->setMaxLength(static_cast<int>(modCheckForUniqueUser::kMaxNameLength));
-    ui::labelInput(nameCaption, person.name);
-    QLabel* dateCaption = ui::addLabel(frame, name("lblBirthDay").constData(), QStringLiteral("Birth Day"), 60, 810);
-    person.month = ui::addList(frame, name("cboMonth").constData(), 930, 720, 1335, 315);
-    person.day = ui::addList(frame, name("cboDate").constData(), 2415, 720, 735, 315);
-    person.year = ui::addList(frame, name("cboYear").constData(), 3300, 720, 1335, 315);
-    ui::labelInput(dateCaption, person.month);
-    const QString owner = suffix == kUserSuffix ? QStringLiteral("Your") : QStringLiteral("Your partner's");
-    person.day->setAccessibleName(owner + QStringLiteral(" birth day of the month"));
-    person.year->setAccessibleName(owner + QStringLiteral(" birth year"));
-    person.month->setAccessibleName(owner + QStringLiteral(" birth month"));
-    person.name->setAccessibleName(owner + QStringLiteral(" name"));
-    for (QWidget* input : {static_cast<QWidget*>(person.name), static_cast<QWidget*>(person.month),
-                           static_cast<QWidget*>(person.day), static_cast<QWidget*>(person.year)}) {
-        ui::setColors(input, Qt::white, Qt::black);
-    }
-    return person;
-}
-
-void frmZodiacCompatibilityMain::createMenus()
-{
-    auto* file = new QMenu(QStringLiteral("&File"), this);
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &CalculatorWindow::closeWindow);
+    QMenu* file = createFileMenu();
+    addMenuItem(file, QStringLiteral("E&xit"), "mnuExit", &CalculatorWindow::closeWindow);
     setMenuBar(file, kit::UpdateItemWording::Standard);
+}
+
+kit::PersonEntry frmZodiacCompatibilityMain::createPerson(QWidget* frame, kit::Person person)
+{
+    ui::setColors(frame, {}, Qt::white);
+    kit::PersonEntry entry(frame, person == kit::Person::User ? kUserLayout : kPartnerLayout, person);
+    entry.nameBox()->setMaxLength(static_cast<int>(modCheckForUniqueUser::kMaxNameLength));
+    return entry;
 }
 
 void frmZodiacCompatibilityMain::Form_Load()
 {
     CalculatorWindow::Form_Load();
-    for (const PersonControls* person : {&user_, &partner_})
-        kit::FillBirthDateLists(person->month, person->day, person->year, kFirstYear, kLastYear);
+    for (const kit::PersonEntry* person : {&user_, &partner_})
+        person->fillDateLists(kFirstYear, kLastYear);
 }
-
 
 bool frmZodiacCompatibilityMain::ValidateEntries()
 {
-    if (user_.name->text().isEmpty()) {
+    if (!user_.hasName()) {
         platform().showMessage(this, QStringLiteral("Please Enter Your Name"), ui::MessageIcon::Error);
-        user_.name->setFocus();
+        user_.nameBox()->setFocus();
         return false;
     }
-    if (partner_.name->text().isEmpty()) {
+    if (!partner_.hasName()) {
         platform().showMessage(this, QStringLiteral("Please Enter Your Partner's Name"), ui::MessageIcon::Error);
-        partner_.name->setFocus();
+        partner_.nameBox()->setFocus();
         return false;
     }
-    return kit::AcceptBirthDate(platform(), this, kit::Person::User, user_.month, user_.day, user_.year)
-           && kit::AcceptBirthDate(platform(), this, kit::Person::Partner, partner_.month, partner_.day,
-                                     partner_.year);
+    return user_.acceptDate(platform(), this) && partner_.acceptDate(platform(), this);
 }
 
 void frmZodiacCompatibilityMain::cmdSunSign_Click()
 {
     if (!ValidateEntries())
         return;
-    WesternReadingRecord& reading = WesternReading();
-    reading.UserName = user_.name->text().trimmed();
-    reading.UserMonth = user_.month->currentText().trimmed();
-    reading.UserDay = user_.day->currentText().trimmed();
-    reading.UserYear = user_.year->currentText().trimmed();
-    reading.PartnerName = partner_.name->text().trimmed();
-    reading.PartnerMonth = partner_.month->currentText().trimmed();
-    reading.PartnerDay = partner_.day->currentText().trimmed();
-    reading.PartnerYear = partner_.year->currentText().trimmed();
-    reading.UserSign = ui::toQString(modZodiacCompatibility::GetSunSign(reading.UserMonth.toStdString(),
-                                                                    reading.UserDay.toStdString()));
-    reading.PartnerSign = ui::toQString(modZodiacCompatibility::GetSunSign(reading.PartnerMonth.toStdString(),
-                                                                       reading.PartnerDay.toStdString()));
-
-    launcher().instance<frmZodiacCompatibilityDisplay>().showWindow();
-    hideWindow();
-    launcher().setWelcomePanelVisible(false);
+    // A report still open from an earlier reading would save that reading's
+    // entries under the new one: it goes before the new reading is shown.
+    launcher().unload(frmZodiacCompatibilitySave::kWindowName);
+    auto& result = launcher().instance<frmZodiacCompatibilityDisplay>();
+    result.ShowReading(CalculateWesternReading(user_.details(), partner_.details()));
+    handOverTo(result);
 }
 
 void frmZodiacCompatibilityMain::cmdOpen_Click()
@@ -184,14 +154,8 @@ void frmZodiacCompatibilityMain::cmdOpen_Click()
         return;
     }
     const auto line = [&lines](std::size_t index) { return ui::toQString(std::u32string_view((*lines)[index])); };
-    user_.name->setText(line(0));
-    kit::SelectListEntry(user_.month, line(1));
-    kit::SelectListEntry(user_.day, line(2));
-    kit::SelectListEntry(user_.year, line(3));
-    partner_.name->setText(line(4));
-    kit::SelectListEntry(partner_.month, line(5));
-    kit::SelectListEntry(partner_.day, line(6));
-    kit::SelectListEntry(partner_.year, line(7));
+    user_.showEntries(line(0), line(1), line(2), line(3));
+    partner_.showEntries(line(4), line(5), line(6), line(7));
     cmdSunSign_Click();
 }
 

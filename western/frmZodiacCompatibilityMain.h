@@ -1,17 +1,14 @@
 #pragma once
 
 #include "CalculatorWindow.h"
+#include "PersonEntry.h"
 
 #include <QLatin1String>
-
-class QComboBox;
-class QLineEdit;
-class QMenu;
 
 namespace velmora::western {
 
 // The Western calculator's entry window: two names and two birth dates,
-// checked, turned into sun signs and handed to the result window. It also
+// checked, turned into a reading and handed to the result window. It also
 // reopens a saved reading.
 class frmZodiacCompatibilityMain : public kit::CalculatorWindow {
     Q_OBJECT
@@ -26,21 +23,11 @@ public:
     void cmdOpen_Click();
     bool ValidateEntries();
 
-protected:
-
 private:
-    struct PersonControls {
-        QLineEdit* name;
-        QComboBox* month;
-        QComboBox* day;
-        QComboBox* year;
-    };
+    kit::PersonEntry createPerson(QWidget* frame, kit::Person person);
 
-    PersonControls createPerson(QWidget* frame, char suffix);
-    void createMenus();
-
-    PersonControls user_{};
-    PersonControls partner_{};
+    kit::PersonEntry user_;
+    kit::PersonEntry partner_;
 };
 
 } // namespace velmora::western

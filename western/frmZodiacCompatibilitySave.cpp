@@ -5,11 +5,8 @@
 #include "ProfileFields.h"
 #include "RichTextBox.h"
 #include "Text.h"
-#include "WesternReading.h"
 #include "frmZodiacCompatibilityDisplay.h"
-#include "modCheckForUniqueUser.h"
 #include "modHelp.h"
-#include "modZodiacCompatibility.h"
 
 #include <QPrinter>
 #include <QTextCursor>
@@ -36,6 +33,9 @@ frmZodiacCompatibilitySave::frmZodiacCompatibilitySave(kit::Launcher& launcher)
     : ReportWindow(launcher, kWindowName, QStringLiteral("Velmora Zodiac Compatibility"), "Label9",
                    QStringLiteral("Zodiac compatibility report"), frmZodiacCompatibilityDisplay::kWindowName)
 {
+    if (const auto* result = qobject_cast<const frmZodiacCompatibilityDisplay*>(
+            launcher.findWindow(frmZodiacCompatibilityDisplay::kWindowName)))
+        reading_ = result->reading();
 }
 
 void frmZodiacCompatibilitySave::run(const QColor& color, const QString& text)
@@ -44,19 +44,17 @@ void frmZodiacCompatibilitySave::run(const QColor& color, const QString& text)
     RTB->appendRun(text);
 }
 
-void frmZodiacCompatibilitySave::appendProfile(const QString& heading, char suffix, const QString& endOfSection)
+void frmZodiacCompatibilitySave::appendProfile(const QString& heading,
+                                               const modZodiacCompatibility::SignProfile& profile,
+                                               const QString& endOfSection)
 {
-    const auto* display = launcher().findWindow(frmZodiacCompatibilityDisplay::kWindowName);
-    const auto* result = qobject_cast<const frmZodiacCompatibilityDisplay*>(display);
-
     RTB->setEmphasis(true);
     run(kPurple, heading + kLineBreak);
     RTB->setEmphasis(false);
     for (std::size_t i = 0; i < kProfileFields.size(); ++i) {
         const ProfileField& field = kProfileFields[i];
-        const QString box = QLatin1String(field.box) + QLatin1Char(suffix);
         run(kTeal, QLatin1String(field.reportLabel));
-        run(kBlack, (result ? result->boxText(box) : QString()) + kLineBreak);
+        run(kBlack, ui::toQString(profile.*field.field) + kLineBreak);
         const bool last = i + 1 == kProfileFields.size();
         run(kBlack, creditLine() + (last ? endOfSection : kLineBreak + kLineBreak));
     }
@@ -64,12 +62,13 @@ void frmZodiacCompatibilitySave::appendProfile(const QString& heading, char suff
 
 void frmZodiacCompatibilitySave::composeReport()
 {
-    const WesternReadingRecord& reading = WesternReading();
-    const modZodiacCompatibility::PairResult& pair = modZodiacCompatibility::CurrentPairResult();
+    static const WesternReadingRecord kNoReading{};
+    const WesternReadingRecord& reading = reading_ ? *reading_ : kNoReading;
+    const modZodiacCompatibility::PairResult& pair = reading.Pair;
     const QString blankLine = kLineBreak + kLineBreak;
 
-    appendProfile(QStringLiteral("Your Sun Sign Details"), kUserSuffix, blankLine + kLineBreak);
-    appendProfile(QStringLiteral("Your Partner's Sun Sign Details"), kPartnerSuffix, blankLine);
+    appendProfile(QStringLiteral("Your Sun Sign Details"), reading.UserProfile, blankLine + kLineBreak);
+    appendProfile(QStringLiteral("Your Partner's Sun Sign Details"), reading.PartnerProfile, blankLine);
 
     RTB->setEmphasis(true);
     run(kPurple, QStringLiteral("You And Your Partner's Sun Sign Compatibility") + kLineBreak);
@@ -79,7 +78,8 @@ void frmZodiacCompatibilitySave::composeReport()
     run(kBlack, creditLine() + blankLine);
     run(kTeal, ui::toQString(pair.MatchComment) + kLineBreak);
     run(kTeal, creditLine() + blankLine);
-    run(kTeal, QStringLiteral("You And Your Partner: %1 And %2").arg(reading.UserSign, reading.PartnerSign)
+    run(kTeal, QStringLiteral("You And Your Partner: %1 And %2")
+                   .arg(ui::toQString(reading.UserSign), ui::toQString(reading.PartnerSign))
                    + kLineBreak);
     run(kBlack, ui::toQString(pair.MatchDescription) + kLineBreak);
     run(kBlack, creditLine());
@@ -87,17 +87,15 @@ void frmZodiacCompatibilitySave::composeReport()
 
 void frmZodiacCompatibilitySave::cmdSave_Click()
 {
+    // Without a reading there are no entries to save.
+    if (!reading_)
+        return;
     const std::optional<QString> path = platform().getSaveFileName(
         this, {QStringLiteral("Rich Text Format | *.zcm"), QStringLiteral("zcm"), QString(ui::kApplicationTitle)});
     if (!path)
         return;
-    const WesternReadingRecord& reading = WesternReading();
-    const modCheckForUniqueUser::ReadingLines fields = {
-        ui::toU32(reading.UserName),    ui::toU32(reading.UserMonth),    ui::toU32(reading.UserDay),
-        ui::toU32(reading.UserYear),    ui::toU32(reading.PartnerName),  ui::toU32(reading.PartnerMonth),
-        ui::toU32(reading.PartnerDay),  ui::toU32(reading.PartnerYear),
-    };
-    platform().saveFile(this, *path, QByteArray::fromStdString(modCheckForUniqueUser::FormatReadingFile(fields)));
+    platform().saveFile(this, *path,
+                        QByteArray::fromStdString(modCheckForUniqueUser::FormatReadingFile(SavedReadingLines(*reading_))));
 }
 
 void frmZodiacCompatibilitySave::cmdPrint_Click()

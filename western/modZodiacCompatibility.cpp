@@ -153,9 +153,6 @@ const std::array<PairResult, 144> kPairs = [] {
     return pairs;
 }();
 
-SignProfile currentProfile{};
-PairResult currentPair{};
-
 // The value of decimal text such as "21" or "20.5", read without the locale;
 // nothing for any other text. Not every standard library reads a double
 // with std::from_chars, so the few digits are added up here.
@@ -218,28 +215,6 @@ const PairResult* FindPairResult(std::string_view userSign, std::string_view par
     if (user < 0 || partner < 0)
         return nullptr;
     return &kPairs[static_cast<std::size_t>(user) * kSigns.size() + static_cast<std::size_t>(partner)];
-}
-
-void LoadSignProfile(std::string_view sign) noexcept
-{
-    if (const SignProfile* profile = FindSignProfile(sign))
-        currentProfile = *profile;
-}
-
-void LoadPairCompatibility(std::string_view userSign, std::string_view partnerSign) noexcept
-{
-    if (const PairResult* pair = FindPairResult(userSign, partnerSign))
-        currentPair = *pair;
-}
-
-const SignProfile& CurrentSignProfile() noexcept
-{
-    return currentProfile;
-}
-
-const PairResult& CurrentPairResult() noexcept
-{
-    return currentPair;
 }
 
 } // namespace velmora::western::modZodiacCompatibility

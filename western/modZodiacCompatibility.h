@@ -38,12 +38,4 @@ const SignProfile* FindSignProfile(std::string_view sign) noexcept;
 // The reading of an ordered pair, or null when either name is not a sign.
 const PairResult* FindPairResult(std::string_view userSign, std::string_view partnerSign) noexcept;
 
-// The module's current profile and pair result, as the result and report
-// windows read them. Each load replaces all fields together; a name that is
-// not a sign changes nothing, so the last good result stays current.
-void LoadSignProfile(std::string_view sign) noexcept;
-void LoadPairCompatibility(std::string_view userSign, std::string_view partnerSign) noexcept;
-const SignProfile& CurrentSignProfile() noexcept;
-const PairResult& CurrentPairResult() noexcept;
-
 } // namespace velmora::western::modZodiacCompatibility

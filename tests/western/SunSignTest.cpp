@@ -31,15 +31,15 @@ INSTANTIATE_TEST_SUITE_P(
                       std::make_tuple("June", "21.0", "Cancer"), std::make_tuple("June", ".", ""),
                       std::make_tuple("June", "2.0.1", ""), std::make_tuple("June", " 5", "")));
 
-TEST(SignProfile, StaysOnTheLastSignWhenTheNameIsNotASign)
+TEST(SignProfile, IsFoundByTheSignsExactNameOnly)
 {
-    mzc::LoadSignProfile("Leo");
-    mzc::LoadSignProfile("leo");
-    mzc::LoadSignProfile("");
-    const mzc::SignProfile& leo = mzc::CurrentSignProfile();
-    EXPECT_EQ(leo.RulingPlanet, "The Sun");
-    EXPECT_EQ(leo.LuckyNumber, "8 & 9");
-    EXPECT_EQ(leo.Compatibility, "Aries & Sagittarius");
+    const mzc::SignProfile* leo = mzc::FindSignProfile("Leo");
+    ASSERT_NE(leo, nullptr);
+    EXPECT_EQ(leo->RulingPlanet, "The Sun");
+    EXPECT_EQ(leo->LuckyNumber, "8 & 9");
+    EXPECT_EQ(leo->Compatibility, "Aries & Sagittarius");
+    for (const char* notASign : {"leo", "", "Leo ", "Ophiuchus"})
+        EXPECT_EQ(mzc::FindSignProfile(notASign), nullptr) << notASign;
 }
 
 TEST(SignProfile, AquariusAndPiscesNameTheirOwnElementsSigns)
