@@ -12,7 +12,7 @@ class LinkLabel;
 }
 
 // What the Egyptian entry and result windows share: caption, colours, the
-// banner and offer labels and the menu bar.
+// banner and offer labels and the names of the Help items.
 namespace velmora::egyptian {
 
 inline const QString kWindowCaption = QStringLiteral("Velmora Egyptian Astrology Compatibility");

@@ -6,13 +6,11 @@
 #include "Fonts.h"
 #include "Launcher.h"
 #include "Pictures.h"
-#include "Platform.h"
 #include "ReadingView.h"
 #include "RichTextBox.h"
 #include "Text.h"
 #include "Twips.h"
 #include "frmEgyptianAstrologyCompatibilityMain.h"
-#include "modHelp.h"
 
 #include <QApplication>
 #include <QGroupBox>
