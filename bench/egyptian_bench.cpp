@@ -1,6 +1,7 @@
 // The Egyptian calculator's lookups and one whole calculation (validation to
 // the result window filled and shown).
 #include "Calculators.h"
+#include "EgyptianReading.h"
 #include "RecordingPlatform.h"
 #include "frmEgyptianAstrologyCompatibilityDisplay.h"
 #include "frmEgyptianAstrologyCompatibilityMain.h"
@@ -51,6 +52,17 @@ void BM_EgyptianPairVerdict(benchmark::State& state)
     }
 }
 BENCHMARK(BM_EgyptianPairVerdict);
+
+// The record of one calculation: both signs and profiles and both verdicts.
+void BM_CalculateEgyptianReading(benchmark::State& state)
+{
+    using namespace std::chrono;
+    const kit::BirthDetails user{u"ANNA", 1950y / December / 31};
+    const kit::BirthDetails partner{u"TOM", 1950y / October / 1};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(egyptian::CalculateEgyptianReading(user, partner));
+}
+BENCHMARK(BM_CalculateEgyptianReading);
 
 // The launcher with a filled-in Egyptian entry window.
 struct EgyptianSession {

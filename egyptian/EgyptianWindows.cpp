@@ -29,21 +29,19 @@ ui::LinkLabel* addBrandedOffer(QWidget* window, const char* name, int left, int 
     return offer;
 }
 
-QList<QAction*> egyptianMenuBar(QWidget& window, QMenu& fileMenu, kit::UpdateItemWording wording,
-                                kit::Launcher& launcher)
+void nameHelpItems(const QList<QAction*>& menuBar)
 {
-    QList<QAction*> bar = kit::commonMenuBar(window, fileMenu, wording, launcher);
-    for (QAction* top : bar) {
-        if (QMenu* menu = top->menu(); menu && menu != &fileMenu) {
-            for (QAction* item : menu->actions()) {
-                if (item->objectName() == QLatin1String("mnuOnlineHelp"))
-                    item->setObjectName(QStringLiteral("mnuOnline"));
-                else if (item->objectName() == QLatin1String("mnuVisitUs"))
-                    item->setObjectName(QStringLiteral("mnuVisit"));
-            }
+    for (const QAction* top : menuBar) {
+        const QMenu* menu = top->menu();
+        if (!menu)
+            continue;
+        for (QAction* item : menu->actions()) {
+            if (item->objectName() == QLatin1String("mnuOnlineHelp"))
+                item->setObjectName(QStringLiteral("mnuOnline"));
+            else if (item->objectName() == QLatin1String("mnuVisitUs"))
+                item->setObjectName(QStringLiteral("mnuVisit"));
         }
     }
-    return bar;
 }
 
 } // namespace velmora::egyptian

@@ -1,25 +1,18 @@
 #pragma once
 
-#include "CommonMenus.h"
-
 #include <QColor>
 #include <QList>
 #include <QString>
 
 class QAction;
-class QMenu;
 class QWidget;
 
 namespace velmora::ui {
 class LinkLabel;
 }
 
-namespace velmora::kit {
-class Launcher;
-}
-
 // What the Egyptian entry and result windows share: caption, colours, the
-// banner and offer labels and the menu bar.
+// banner and offer labels and the names of the Help items.
 namespace velmora::egyptian {
 
 inline const QString kWindowCaption = QStringLiteral("Velmora Egyptian Astrology Compatibility");
@@ -37,9 +30,8 @@ ui::LinkLabel* addForumBanner(QWidget* window);
 // result window).
 ui::LinkLabel* addBrandedOffer(QWidget* window, const char* name, int left, int top, int width, int height);
 
-// The common menu bar, its Help items named `mnuOnline`, `mnuVisit`,
-// `mnuUpdate` and `mnuAbout`.
-QList<QAction*> egyptianMenuBar(QWidget& window, QMenu& fileMenu, kit::UpdateItemWording wording,
-                                kit::Launcher& launcher);
+// Gives the common Help items of a menu bar the names these windows use:
+// `mnuOnline`, `mnuVisit`, `mnuUpdate` and `mnuAbout`.
+void nameHelpItems(const QList<QAction*>& menuBar);
 
 } // namespace velmora::egyptian

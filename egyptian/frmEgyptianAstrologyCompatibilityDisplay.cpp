@@ -6,12 +6,11 @@
 #include "Fonts.h"
 #include "Launcher.h"
 #include "Pictures.h"
-#include "Platform.h"
 #include "ReadingView.h"
 #include "RichTextBox.h"
+#include "Text.h"
 #include "Twips.h"
 #include "frmEgyptianAstrologyCompatibilityMain.h"
-#include "modHelp.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -38,6 +37,15 @@ constexpr int kPictureSize = 2700;
 constexpr int kFrameWidth = 10200;
 constexpr int kFrameHeight = 5520;
 constexpr int kPairTab = 2;
+const QString kPairTabCaption = QStringLiteral("Compatibility With Your Partner");
+
+const QColor kDarkRed(128, 0, 0);  // label style
+const QColor kDarkBlue(0, 0, 128); // the sign's name
+const QString kLineBreak = QStringLiteral("\r\n");
+const QString kBlankLine = kLineBreak + kLineBreak;
+
+const QString kUserHeading = QStringLiteral("Your Egyptian Astrology Sign is :-");
+const QString kPartnerHeading = QStringLiteral("Your Partner's Egyptian Astrology Sign is :-");
 
 using Handler = void (frmEgyptianAstrologyCompatibilityDisplay::*)();
 
@@ -76,6 +84,21 @@ QLabel* addCaption(QWidget* frame, const char* name, const QString& text, int le
     return caption;
 }
 
+// A tab caption shows an ampersand of the name rather than taking it as a mnemonic.
+QString characteristicsCaption(const std::u16string& name)
+{
+    return QString::fromStdU16String(name).replace(QLatin1Char('&'), QLatin1String("&&"))
+           + QStringLiteral("'s Characteristics");
+}
+
+// The birth date as the lists showed it: day, month name and year.
+QString dateOfBirth(const std::chrono::year_month_day& date)
+{
+    return QString::number(static_cast<unsigned>(date.day())) + QLatin1Char('/')
+           + ui::toQString(kit::monthName(date.month())) + QLatin1Char('/')
+           + QString::number(static_cast<int>(date.year()));
+}
+
 } // namespace
 
 frmEgyptianAstrologyCompatibilityDisplay::frmEgyptianAstrologyCompatibilityDisplay(kit::Launcher& launcher)
@@ -84,25 +107,18 @@ frmEgyptianAstrologyCompatibilityDisplay::frmEgyptianAstrologyCompatibilityDispl
     ui::setColors(this, kSand, Qt::black);
     addForumBanner(this);
 
-    tabSelect = new QTabWidget(this);
-    tabSelect->setObjectName(QStringLiteral("tabSelect"));
-    tabSelect->setGeometry(ui::twipsRect(120, 420, kWindowWidth - 240, 6180));
-    tabSelect->setFont(ui::verdana(8.25, true));
-    const SignTab user = createSignTab({"picUser", QStringLiteral("Your Characteristics"), "fraGod", "picGod",
-                                        QStringLiteral("Your sign's picture"), "lblGodName", "RTB",
-                                        QStringLiteral("Your Egyptian astrology reading")});
-    picGod = user.picture;
-    lblGodName = user.name;
-    RTB = user.reading;
-    const SignTab partner =
-        createSignTab({"picPartner", QStringLiteral("Your Partner's Characteristics"), "fraPartnerGod",
-                       "picPartnerGod", QStringLiteral("Your partner's sign's picture"), "lblPartnerGodName",
-                       "PartnerRTB", QStringLiteral("Your partner's Egyptian astrology reading")});
-    picPartnerGod = partner.picture;
-    lblPartnerGodName = partner.name;
-    PartnerRTB = partner.reading;
+    tabSelect_ = new QTabWidget(this);
+    tabSelect_->setObjectName(QStringLiteral("tabSelect"));
+    tabSelect_->setGeometry(ui::twipsRect(120, 420, kWindowWidth - 240, 6180));
+    tabSelect_->setFont(ui::verdana(8.25, true));
+    user_ = createSignTab({"picUser", QStringLiteral("Your Characteristics"), "fraGod", "picGod",
+                           QStringLiteral("Your sign's picture"), "lblGodName", "RTB",
+                           QStringLiteral("Your Egyptian astrology reading")});
+    partner_ = createSignTab({"picPartner", QStringLiteral("Your Partner's Characteristics"), "fraPartnerGod",
+                              "picPartnerGod", QStringLiteral("Your partner's sign's picture"), "lblPartnerGodName",
+                              "PartnerRTB", QStringLiteral("Your partner's Egyptian astrology reading")});
     createCompatibilityTab();
-    tabSelect->setCurrentIndex(kPairTab);
+    tabSelect_->setCurrentIndex(kPairTab);
 
     addBrandedOffer(this, "Label1", 120, 6720, 5520, 615);
     createButtons();
@@ -112,7 +128,7 @@ frmEgyptianAstrologyCompatibilityDisplay::frmEgyptianAstrologyCompatibilityDispl
 frmEgyptianAstrologyCompatibilityDisplay::SignTab frmEgyptianAstrologyCompatibilityDisplay::createSignTab(
     const SignTabNames& names)
 {
-    QWidget* tab = addPage(tabSelect, names.page, names.tabCaption);
+    QWidget* tab = addPage(tabSelect_, names.page, names.tabCaption);
     QGroupBox* frame = addCaptionedFrame(tab, names.frame, QStringLiteral("Egyptian Astrology Sign"));
 
     QLabel* picture = ui::addLabel(frame, names.picture, QString(), 180, 360, kPictureSize, kPictureSize);
@@ -136,7 +152,7 @@ frmEgyptianAstrologyCompatibilityDisplay::SignTab frmEgyptianAstrologyCompatibil
 
 void frmEgyptianAstrologyCompatibilityDisplay::createCompatibilityTab()
 {
-    QWidget* tab = addPage(tabSelect, "picCompatibility", QStringLiteral("Compatibility With Your Partner"));
+    QWidget* tab = addPage(tabSelect_, "picCompatibility", kPairTabCaption);
     QGroupBox* frame = addCaptionedFrame(tab, "fraResult", QStringLiteral("Egyptian Astrology Compatibility Result"));
 
     constexpr std::array<int, 3> kColumns = {240, 3480, 6720};
@@ -149,16 +165,15 @@ void frmEgyptianAstrologyCompatibilityDisplay::createCompatibilityTab()
         int top;
         QColor color;
     } fields[] = {
-        {"lblYourNameCaption", "Your Name", &lblYourName, "lblYourName", 0, 480, Qt::black},
-        {"lblYourEgyptianSignCaption", "Your Egyptian Sign", &lblYourEgyptianSign, "lblYourEgyptianSign", 1, 480,
-         Qt::red},
-        {"lblYourDateOfBirthCaption", "Your Date Of Birth", &lblYourDateOfBirth, "lblYourDateOfBirth", 2, 480,
+        {"lblYourNameCaption", "Your Name", &userRow_.name, "lblYourName", 0, 480, Qt::black},
+        {"lblYourEgyptianSignCaption", "Your Egyptian Sign", &userRow_.sign, "lblYourEgyptianSign", 1, 480, Qt::red},
+        {"lblYourDateOfBirthCaption", "Your Date Of Birth", &userRow_.dateOfBirth, "lblYourDateOfBirth", 2, 480,
          Qt::black},
-        {"lblYourPartnerNameCaption", "Your Partner's Name", &lblYourPartnerName, "lblYourPartnerName", 0, 1560,
+        {"lblYourPartnerNameCaption", "Your Partner's Name", &partnerRow_.name, "lblYourPartnerName", 0, 1560,
          Qt::black},
-        {"lblYourPartnerEgyptianSignCaption", "Your Partner's Egyptian Sign", &lblYourPartnerEgyptianSign,
+        {"lblYourPartnerEgyptianSignCaption", "Your Partner's Egyptian Sign", &partnerRow_.sign,
          "lblYourPartnerEgyptianSign", 1, 1560, Qt::red},
-        {"lblYourPartnerDateOfBirthCaption", "Your Partner's Date Of Birth", &lblYourPartnerDateOfBirth,
+        {"lblYourPartnerDateOfBirthCaption", "Your Partner's Date Of Birth", &partnerRow_.dateOfBirth,
          "lblYourPartnerDateOfBirth", 2, 1560, Qt::black},
     };
     for (const auto& field : fields) {
@@ -168,18 +183,19 @@ void frmEgyptianAstrologyCompatibilityDisplay::createCompatibilityTab()
         ui::labelValue(caption, *field.value);
     }
 
-    QLabel* compatibilityCaption = addCaption(frame, "lblCompatibilityCaption",
-                                              QStringLiteral("Compatibility With Your Partner"), kColumns[0], 2760);
-    lblCompatibility = ui::addLabel(frame, "lblCompatibility", QString(), kColumns[0], 3060, 9720, 600);
-    ui::labelValue(compatibilityCaption, lblCompatibility);
-    lblCompatibility->setFont(ui::verdana(12, true));
-    lblCompatibility->setAlignment(Qt::AlignCenter);
+    QLabel* compatibilityCaption =
+        addCaption(frame, "lblCompatibilityCaption", kPairTabCaption, kColumns[0], 2760);
+    lblCompatibility_ = ui::addLabel(frame, "lblCompatibility", QString(), kColumns[0], 3060, 9720, 600);
+    ui::labelValue(compatibilityCaption, lblCompatibility_);
+    lblCompatibility_->setTextFormat(Qt::PlainText);
+    lblCompatibility_->setFont(ui::verdana(12, true));
+    lblCompatibility_->setAlignment(Qt::AlignCenter);
     // White on the desktop's menu text colour; where menu text is light (a dark
     // palette), the menu's own background colour takes the white's place.
     const QPalette menu = QApplication::palette("QMenu");
     const QColor menuText = menu.color(QPalette::WindowText);
     const bool whiteReads = ui::contrastRatio(Qt::white, menuText) >= ui::kReadableContrast;
-    ui::setColors(lblCompatibility, menuText, whiteReads ? QColor(Qt::white) : menu.color(QPalette::Window));
+    ui::setColors(lblCompatibility_, menuText, whiteReads ? QColor(Qt::white) : menu.color(QPalette::Window));
 }
 
 void frmEgyptianAstrologyCompatibilityDisplay::createButtons()
@@ -206,19 +222,71 @@ void frmEgyptianAstrologyCompatibilityDisplay::createButtons()
 
 void frmEgyptianAstrologyCompatibilityDisplay::createMenus()
 {
-    auto* file = new QMenu(QStringLiteral("&File"), this);
-    const auto addItem = [this, file](const char* text, const char* name, Handler handler) {
-        QAction* item = file->addAction(QLatin1String(text));
-        item->setObjectName(QLatin1String(name));
-        connect(item, &QAction::triggered, this, handler);
-        return item;
-    };
+    using Self = frmEgyptianAstrologyCompatibilityDisplay;
+    QMenu* file = createFileMenu();
     // Saving and printing are offered through the buttons only.
-    addItem("&Save", "mnuSave", &frmEgyptianAstrologyCompatibilityDisplay::cmdSave_Click)->setEnabled(false);
-    addItem("&Print", "mnuPrint", &frmEgyptianAstrologyCompatibilityDisplay::cmdPrint_Click)->setEnabled(false);
-    addItem("&Back", "mnuBack", &frmEgyptianAstrologyCompatibilityDisplay::cmdBack_Click);
-    addItem("E&xit", "mnuExit", &CalculatorWindow::closeWindow);
-    setMenuBarActions(egyptianMenuBar(*this, *file, kit::UpdateItemWording::CheckFirst, launcher()));
+    addMenuItem(file, QStringLiteral("&Save"), "mnuSave", &Self::cmdSave_Click)->setEnabled(false);
+    addMenuItem(file, QStringLiteral("&Print"), "mnuPrint", &Self::cmdPrint_Click)->setEnabled(false);
+    addMenuItem(file, QStringLiteral("&Back"), "mnuBack", &Self::cmdBack_Click);
+    addMenuItem<CalculatorWindow>(file, QStringLiteral("E&xit"), "mnuExit", &CalculatorWindow::closeWindow);
+    setMenuBar(file, kit::UpdateItemWording::CheckFirst);
+    nameHelpItems(menuBarActions());
+}
+
+void frmEgyptianAstrologyCompatibilityDisplay::ShowReading(const EgyptianReadingRecord& reading)
+{
+    reading_ = reading;
+    showPerson(reading_.User, user_, userRow_, kUserHeading);
+    showPerson(reading_.Partner, partner_, partnerRow_, kPartnerHeading);
+    lblCompatibility_->setText(ui::toQString(reading_.Verdict));
+    tabSelect_->setTabText(0, characteristicsCaption(reading_.User.Name));
+    tabSelect_->setTabText(1, characteristicsCaption(reading_.Partner.Name));
+    tabSelect_->setTabText(kPairTab, kPairTabCaption);
+}
+
+void frmEgyptianAstrologyCompatibilityDisplay::showPerson(const EgyptianPersonReading& person, const SignTab& tab,
+                                                          const SummaryRow& row, const QString& heading)
+{
+    const QString signName = ui::toQString(person.SignName);
+    if (person.Sign)
+        tab.picture->setPixmap(IMGList(modegyptianCompatibility::SignNumber(*person.Sign), tab.picture->size()));
+    tab.name->setText(signName);
+    tab.reading->clear();
+    if (person.Sign)
+        WriteSignReading(*tab.reading, heading, signName, person.Profile);
+    tab.reading->moveCursor(QTextCursor::Start);
+
+    row.name->setText(QString::fromStdU16String(person.Name));
+    row.sign->setText(signName);
+    row.dateOfBirth->setText(dateOfBirth(person.BirthDate));
+}
+
+void frmEgyptianAstrologyCompatibilityDisplay::WriteSignReading(
+    ui::RichTextBox& box, const QString& heading, const QString& sign,
+    const modegyptianCompatibility::EgyptianProfile& profile)
+{
+    namespace mec = modegyptianCompatibility;
+    const auto label = [&box](const QString& text) {
+        box.setEmphasis(true);
+        box.setRunColor(kDarkRed);
+        box.appendRun(text);
+    };
+    const auto value = [&box](std::string_view text, const QString& end) {
+        box.setEmphasis(false);
+        box.setRunColor(Qt::black);
+        box.appendRun(ui::toQString(text) + end);
+    };
+
+    label(heading);
+    box.setEmphasis(false);
+    box.setRunColor(kDarkBlue);
+    box.setEmphasis(true);
+    box.appendRun(sign + kBlankLine);
+    for (const mec::ReadingField& field : mec::kReadingFields) {
+        label(ui::toQString(field.label));
+        const bool last = &field == &mec::kReadingFields.back();
+        value(profile.*field.field, last ? kLineBreak : kBlankLine);
+    }
 }
 
 QPixmap frmEgyptianAstrologyCompatibilityDisplay::IMGList(int number, QSize size)
@@ -230,20 +298,17 @@ QPixmap frmEgyptianAstrologyCompatibilityDisplay::IMGList(int number, QSize size
 
 void frmEgyptianAstrologyCompatibilityDisplay::cmdSave_Click()
 {
-    kit::saveAsRichText(platform(), this, *RTB);
+    kit::saveAsRichText(platform(), this, *user_.reading);
 }
 
 void frmEgyptianAstrologyCompatibilityDisplay::cmdPrint_Click()
 {
-    kit::printReading(platform(), this, *RTB);
+    kit::printReading(platform(), this, *user_.reading);
 }
 
 void frmEgyptianAstrologyCompatibilityDisplay::cmdBack_Click()
 {
-    launcher().instance<frmEgyptianAstrologyCompatibilityMain>().showWindow();
-    closeWindow();
-    launcher().setWelcomePanelVisible(false);
+    returnTo(launcher().instance<frmEgyptianAstrologyCompatibilityMain>());
 }
-
 
 } // namespace velmora::egyptian

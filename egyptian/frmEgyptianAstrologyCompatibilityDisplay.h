@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalculatorWindow.h"
+#include "EgyptianReading.h"
 
 #include <QLatin1String>
 
@@ -14,9 +15,9 @@ class RichTextBox;
 namespace velmora::egyptian {
 
 // The Egyptian result window: each person's sign with its picture and full
-// reading on a tab of its own, and the pair's verdict on the third. The entry
-// window's calculation fills its controls; the window itself saves and prints
-// the user's reading.
+// reading on a tab of its own, and the pair's verdict on the third. It keeps
+// the reading it is given and composes every view of it; it saves and prints
+// the user's reading itself.
 class frmEgyptianAstrologyCompatibilityDisplay : public kit::CalculatorWindow {
     Q_OBJECT
 public:
@@ -24,6 +25,12 @@ public:
 
     explicit frmEgyptianAstrologyCompatibilityDisplay(kit::Launcher& launcher);
 
+    // Takes `reading` as the window's own and shows it in every view: both
+    // signs' pictures, names and readings, the pair's summary and verdict,
+    // and the tab captions. A person without a sign keeps the default
+    // picture and gets no reading.
+    void ShowReading(const EgyptianReadingRecord& reading);
+    const EgyptianReadingRecord& reading() const { return reading_; }
 
     void cmdSave_Click();
     void cmdPrint_Click();
@@ -33,30 +40,13 @@ public:
     // numbers), drawn at `size`; a null pixmap for any other number.
     static QPixmap IMGList(int number, QSize size);
 
-    // The controls a calculation fills. Tab 0 holds the user's sign, tab 1
-    // the partner's, tab 2 the pair's summary and verdict.
-    QTabWidget* tabSelect = nullptr;
-    QLabel* picGod = nullptr;
-    QLabel* lblGodName = nullptr;
-    ui::RichTextBox* RTB = nullptr;
-    QLabel* picPartnerGod = nullptr;
-    QLabel* lblPartnerGodName = nullptr;
-    ui::RichTextBox* PartnerRTB = nullptr;
-    QLabel* lblYourName = nullptr;
-    QLabel* lblYourEgyptianSign = nullptr;
-    QLabel* lblYourDateOfBirth = nullptr;
-    QLabel* lblYourPartnerName = nullptr;
-    QLabel* lblYourPartnerEgyptianSign = nullptr;
-    QLabel* lblYourPartnerDateOfBirth = nullptr;
-    QLabel* lblCompatibility = nullptr;
-
-protected:
-
 private:
+    // Where one person's sign is shown: the picture, the name under it and
+    // the reading beside them.
     struct SignTab {
-        QLabel* picture;
-        QLabel* name;
-        ui::RichTextBox* reading;
+        QLabel* picture = nullptr;
+        QLabel* name = nullptr;
+        ui::RichTextBox* reading = nullptr;
     };
 
     // The tab's page, its caption, and the names and accessible names of its
@@ -72,11 +62,32 @@ private:
         QString readingDescription;
     };
 
+    // The value labels of the pair's tab, one row per person.
+    struct SummaryRow {
+        QLabel* name = nullptr;
+        QLabel* sign = nullptr;
+        QLabel* dateOfBirth = nullptr;
+    };
+
     SignTab createSignTab(const SignTabNames& names);
     void createCompatibilityTab();
     void createButtons();
     void createMenus();
 
+    void showPerson(const EgyptianPersonReading& person, const SignTab& tab, const SummaryRow& row,
+                    const QString& heading);
+    // Appends one person's reading to `box`: the heading, the sign's name,
+    // every profile field under its label, the characteristics last.
+    static void WriteSignReading(ui::RichTextBox& box, const QString& heading, const QString& sign,
+                                 const modegyptianCompatibility::EgyptianProfile& profile);
+
+    QTabWidget* tabSelect_ = nullptr;
+    SignTab user_;
+    SignTab partner_;
+    SummaryRow userRow_;
+    SummaryRow partnerRow_;
+    QLabel* lblCompatibility_ = nullptr;
+    EgyptianReadingRecord reading_;
 };
 
 } // namespace velmora::egyptian

@@ -103,9 +103,10 @@ void egyptianReading(shell::frmMDI& launcher, const WindowVisitor& visit)
     show(visit, "egyptian-entry", entry);
     entry.Command1_Click();
     auto& result = launcher.instance<frmEgyptianAstrologyCompatibilityDisplay>();
+    auto* tabs = child<QTabWidget>(result, "tabSelect");
     const char* const tabNames[] = {"egyptian-result-user", "egyptian-result-partner", "egyptian-result-compatibility"};
     for (int tab = 0; tab < 3; ++tab) {
-        result.tabSelect->setCurrentIndex(tab);
+        tabs->setCurrentIndex(tab);
         show(visit, tabNames[tab], result);
     }
     launcher.CloseCalculatorWindows();

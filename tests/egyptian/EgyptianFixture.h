@@ -55,6 +55,13 @@ protected:
     {
         return entry()->findChild<T*>(QLatin1String(name));
     }
+    template <class T = QLabel>
+    T* inResult(const char* name)
+    {
+        return result()->findChild<T*>(QLatin1String(name));
+    }
+    QTabWidget* tabs() { return inResult<QTabWidget>("tabSelect"); }
+    ui::RichTextBox* reading(const char* name) { return inResult<ui::RichTextBox>(name); }
 
     // Fills one person's controls; `who` is "" for the user and "Partner"
     // for the partner, as the controls are named.
