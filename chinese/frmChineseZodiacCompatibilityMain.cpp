@@ -111,20 +111,10 @@ void frmChineseZodiacCompatibilityMain::Form_Load()
         person->fillDateLists(firstYear, lastYear, QLatin1String(kDefaultYear));
 }
 
-
 bool frmChineseZodiacCompatibilityMain::ValidateEntries()
 {
-    if (!user_.hasName()) {
-        platform().showMessage(this, QStringLiteral("Please enter your Name"), ui::MessageIcon::Information);
-        user_.nameBox()->setFocus();
-        return false;
-    }
-    if (!partner_.hasName()) {
-        platform().showMessage(this, QStringLiteral("Please Enter Youe Partner's Name"), ui::MessageIcon::Information);
-        partner_.nameBox()->setFocus();
-        return false;
-    }
-    return user_.acceptDate(platform(), this) && partner_.acceptDate(platform(), this);
+    return kit::AcceptEntries(platform(), this, user_, partner_,
+                              {"Please enter your Name", "Please Enter Youe Partner's Name", ui::MessageIcon::Information});
 }
 
 void frmChineseZodiacCompatibilityMain::cmdProceed_Click()

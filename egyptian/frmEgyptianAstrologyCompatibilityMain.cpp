@@ -169,17 +169,8 @@ bool frmEgyptianAstrologyCompatibilityMain::txtName_KeyPress(QLineEdit& box, con
 
 bool frmEgyptianAstrologyCompatibilityMain::ValidateEntries()
 {
-    if (!user_.hasName()) {
-        platform().showMessage(this, QStringLiteral("Please Enter Your Name!"), ui::MessageIcon::Information);
-        user_.nameBox()->setFocus();
-        return false;
-    }
-    if (!partner_.hasName()) {
-        platform().showMessage(this, QStringLiteral("Please Enter Your Partner's Name!"), ui::MessageIcon::Information);
-        partner_.nameBox()->setFocus();
-        return false;
-    }
-    return user_.acceptDate(platform(), this) && partner_.acceptDate(platform(), this);
+    return kit::AcceptEntries(platform(), this, user_, partner_,
+                              {"Please Enter Your Name!", "Please Enter Your Partner's Name!", ui::MessageIcon::Information});
 }
 
 void frmEgyptianAstrologyCompatibilityMain::Command1_Click()

@@ -1,11 +1,14 @@
 #include "PersonEntry.h"
 
 #include "Controls.h"
+#include "Platform.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
+
+#include <utility>
 
 namespace velmora::kit {
 namespace {
@@ -106,6 +109,19 @@ void PersonEntry::showEntries(const QString& name, const QString& month, const Q
     SelectListEntry(list(DatePart::Month), month);
     SelectListEntry(list(DatePart::Day), day);
     SelectListEntry(list(DatePart::Year), year);
+}
+
+bool AcceptEntries(ui::Platform& platform, QWidget* window, const PersonEntry& user, const PersonEntry& partner,
+                   const NameMessages& messages)
+{
+    for (const auto& [person, message] : {std::pair{&user, messages.user}, std::pair{&partner, messages.partner}}) {
+        if (!person->hasName()) {
+            platform.showMessage(window, QLatin1String(message), messages.icon);
+            person->nameBox()->setFocus();
+            return false;
+        }
+    }
+    return user.acceptDate(platform, window) && partner.acceptDate(platform, window);
 }
 
 } // namespace velmora::kit

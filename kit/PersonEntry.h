@@ -15,6 +15,7 @@ class QWidget;
 
 namespace velmora::ui {
 class Platform;
+enum class MessageIcon;
 }
 
 namespace velmora::kit {
@@ -84,5 +85,17 @@ private:
     std::array<QComboBox*, 3> lists_{}; // by DatePart
     std::array<QWidget*, 4> tabOrder_{};
 };
+
+// What an entry window says when a name is missing, and with which icon.
+struct NameMessages {
+    const char* user;
+    const char* partner;
+    ui::MessageIcon icon;
+};
+
+// The entry windows' check of both people: the first empty name is told and
+// gets the focus; then the birth dates, the user's first. True when all pass.
+bool AcceptEntries(ui::Platform& platform, QWidget* window, const PersonEntry& user, const PersonEntry& partner,
+                   const NameMessages& messages);
 
 } // namespace velmora::kit

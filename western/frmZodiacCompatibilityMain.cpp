@@ -112,17 +112,8 @@ void frmZodiacCompatibilityMain::Form_Load()
 
 bool frmZodiacCompatibilityMain::ValidateEntries()
 {
-    if (!user_.hasName()) {
-        platform().showMessage(this, QStringLiteral("Please Enter Your Name"), ui::MessageIcon::Error);
-        user_.nameBox()->setFocus();
-        return false;
-    }
-    if (!partner_.hasName()) {
-        platform().showMessage(this, QStringLiteral("Please Enter Your Partner's Name"), ui::MessageIcon::Error);
-        partner_.nameBox()->setFocus();
-        return false;
-    }
-    return user_.acceptDate(platform(), this) && partner_.acceptDate(platform(), this);
+    return kit::AcceptEntries(platform(), this, user_, partner_,
+                              {"Please Enter Your Name", "Please Enter Your Partner's Name", ui::MessageIcon::Error});
 }
 
 void frmZodiacCompatibilityMain::cmdSunSign_Click()
