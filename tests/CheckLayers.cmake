@@ -1,0 +1,45 @@
+# Fails when a folder includes a header of a folder above it. From the
+# bottom: content, ui, kit, the calculators (side by side: none includes
+# another), shell. Run as: cmake -DSOURCE_DIR=<top> -P CheckLayers.cmake
+set(layers content ui kit "western chinese egyptian bloodtype" shell)
+
+# Which folder owns each header.
+set(level 0)
+foreach(layer IN LISTS layers)
+    string(REPLACE " " ";" folders "${layer}")
+    foreach(folder IN LISTS folders)
+        set(level_of_${folder} ${level})
+        file(GLOB_RECURSE headers RELATIVE "${SOURCE_DIR}/${folder}" "${SOURCE_DIR}/${folder}/*.h"
+             "${SOURCE_DIR}/${folder}/*.h.in" "${SOURCE_DIR}/${folder}/*.inc")
+        foreach(header IN LISTS headers)
+            get_filename_component(name "${header}" NAME)
+            string(REGEX REPLACE "\\.in$" "" name "${name}")
+            set(owner_of_${name} ${folder})
+        endforeach()
+    endforeach()
+    math(EXPR level "${level} + 1")
+endforeach()
+
+set(faults "")
+foreach(layer IN LISTS layers)
+    string(REPLACE " " ";" folders "${layer}")
+    foreach(folder IN LISTS folders)
+        file(GLOB_RECURSE sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp"
+             "${SOURCE_DIR}/${folder}/*.inc")
+        foreach(source IN LISTS sources)
+            file(STRINGS "${source}" includes REGEX "^#include \"")
+            foreach(line IN LISTS includes)
+                string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" included "${line}")
+                get_filename_component(name "${included}" NAME)
+                set(owner "${owner_of_${name}}")
+                if(owner AND NOT owner STREQUAL folder AND NOT level_of_${owner} LESS level_of_${folder})
+                    file(RELATIVE_PATH shown "${SOURCE_DIR}" "${source}")
+                    string(APPEND faults "${shown} includes ${name} of ${owner}/\n")
+                endif()
+            endforeach()
+        endforeach()
+    endforeach()
+endforeach()
+if(faults)
+    message(FATAL_ERROR "Includes that run against the layers:\n${faults}")
+endif()
