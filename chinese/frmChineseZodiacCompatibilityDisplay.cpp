@@ -133,12 +133,6 @@ constexpr std::array<KeyedPicture, 12> IMG = {{
 
 constexpr int kPictureSize = 2400;
 
-QPixmap picture(const char* resource)
-{
-    const int size = ui::twipsToPixels(kPictureSize);
-    return kit::pictures::render(QLatin1String(resource), {size, size});
-}
-
 QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, int left, int top, int width)
 {
     QLabel* caption = ui::addLabel(parent, name.toLatin1().constData(), text, left, top, width, kCaptionHeight);
@@ -153,16 +147,6 @@ QLabel* addValueLabel(QWidget* parent, const char* name, int left, int top, int 
     value->setWordWrap(false);
     ui::setColors(value, {}, kDarkRed);
     return value;
-}
-
-void setBoxText(QWidget* box, const QString& text)
-{
-    if (auto* line = qobject_cast<QLineEdit*>(box)) {
-        line->setText(text);
-        line->setCursorPosition(0);
-    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
-        lines->setPlainText(text);
-    }
 }
 
 } // namespace
@@ -256,8 +240,7 @@ QWidget* frmChineseZodiacCompatibilityDisplay::createPersonTab(bool isUser)
     ui::setColors(frame, {}, kDarkRed);
 
     QLabel* pictureBox = ui::addLabel(frame, names.picture, QString(), 240, 300, kPictureSize, kPictureSize);
-    pictureBox->setPixmap(picture(":/chinese/animals/default.svg"));
-    pictureBox->setScaledContents(true);
+    kit::pictures::showIn(*pictureBox, QStringLiteral(":/chinese/animals/default.svg"));
     pictureBox->setAccessibleName(isUser ? QStringLiteral("Your animal") : QStringLiteral("Your partner's animal"));
 
     const struct {
@@ -358,7 +341,7 @@ void frmChineseZodiacCompatibilityDisplay::showPerson(bool isUser, const Chinese
     for (const FieldBox& field : kFieldBoxes) {
         const std::string_view text =
             field.field == kElementReading ? elementReading : profile[static_cast<std::size_t>(field.field)];
-        setBoxText(findChild<QWidget*>(QLatin1String(isUser ? field.userBox : field.partnerBox)), ui::toQString(text));
+        ui::showText(findChild<QWidget*>(QLatin1String(isUser ? field.userBox : field.partnerBox)), ui::toQString(text));
     }
 }
 
@@ -369,7 +352,8 @@ void frmChineseZodiacCompatibilityDisplay::showPicture(bool isUser, const modchi
     const std::string_view sign = profile[mcz::WesternZodiacSign];
     for (const KeyedPicture& entry : IMG) {
         if (sign == entry.key) {
-            findChild<QLabel*>(QLatin1String(controlsOf(isUser).picture))->setPixmap(picture(entry.resource));
+            kit::pictures::showIn(*findChild<QLabel*>(QLatin1String(controlsOf(isUser).picture)),
+                                  QLatin1String(entry.resource));
             return;
         }
     }

@@ -132,7 +132,6 @@ frmEgyptianAstrologyCompatibilityDisplay::SignTab frmEgyptianAstrologyCompatibil
     QGroupBox* frame = addCaptionedFrame(tab, names.frame, QStringLiteral("Egyptian Astrology Sign"));
 
     QLabel* picture = ui::addLabel(frame, names.picture, QString(), 180, 360, kPictureSize, kPictureSize);
-    picture->setScaledContents(true);
     picture->setPixmap(kit::pictures::render(QStringLiteral(":/egyptian/signs/default.svg"), picture->size()));
     picture->setAccessibleName(names.pictureDescription);
 

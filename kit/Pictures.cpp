@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QIconEngine>
+#include <QLabel>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
@@ -94,6 +95,16 @@ QPixmap icon(Icon which)
 QIcon windowIcon(Icon which)
 {
     return QIcon(new SvgIconEngine(iconPath(which)));
+}
+
+bool showIn(QLabel& label, const QString& resourcePath)
+{
+    const QPixmap picture = render(resourcePath, label.contentsRect().size());
+    if (picture.isNull())
+        return false;
+    label.setScaledContents(false);
+    label.setPixmap(picture);
+    return true;
 }
 
 } // namespace velmora::kit::pictures

@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QString>
 
+class QLabel;
+
 // The pictures compiled into the program, drawn from their SVG sources.
 //
 // A picture is drawn for the device pixels it covers: shown at a logical
@@ -26,5 +28,10 @@ QPixmap render(const QString& resourcePath, QSize size, qreal ratio);
 // redrawing when its window moves to another screen (a screen of a lower
 // ratio shows it scaled down).
 QPixmap render(const QString& resourcePath, QSize size);
+
+// Shows the picture in `label`, drawn for exactly the space inside it, so
+// that painting the label never scales it. False, and the label unchanged,
+// when the picture does not exist.
+bool showIn(QLabel& label, const QString& resourcePath);
 
 } // namespace velmora::kit::pictures

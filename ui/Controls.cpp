@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QRegularExpression>
 
 namespace velmora::ui {
@@ -143,6 +144,16 @@ void labelValue(QLabel* caption, QLabel* value)
     caption->setBuddy(value);
     value->setAccessibleName(QString());
     value->setAccessibleDescription(spokenCaption(caption->text()));
+}
+
+void showText(QWidget* box, const QString& text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->setText(text);
+        line->setCursorPosition(0);
+    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
+        lines->document()->setPlainText(text);
+    }
 }
 
 } // namespace velmora::ui

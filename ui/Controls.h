@@ -41,6 +41,11 @@ inline const QColor kLightFace{240, 240, 240};
 // (window, base and button; window text, text and button text); an invalid
 // colour leaves those roles as they are.
 void setColors(QWidget* widget, const QColor& background, const QColor& text = {});
+// Shows `text` in a read-only text box (one line or several) from its start.
+// A box of several lines takes the text into its document without moving its
+// view to a caret, which would lay the text out a second time.
+void showText(QWidget* box, const QString& text);
+
 // The caption label names its input: for the keyboard (its mnemonic moves the
 // focus there) and for screen readers (the input's accessible name).
 void labelInput(QLabel* caption, QWidget* input);

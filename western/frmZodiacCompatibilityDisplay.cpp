@@ -36,17 +36,18 @@ QByteArray controlName(const char* base, char suffix)
 }
 
 // The picture list: one picture per sign, keyed by the sign's name.
-QPixmap signPicture(std::string_view sign, int sizeTwips)
+// The sign's picture in `label`; a sign without a picture of its own shows
+// the default picture.
+void showSignPicture(QLabel& label, std::string_view sign)
 {
-    const int size = ui::twipsToPixels(sizeTwips);
-    return kit::pictures::render(QStringLiteral(":/western/signs/%1.svg").arg(ui::toQString(sign)), {size, size});
+    if (sign.empty() || !kit::pictures::showIn(label, QStringLiteral(":/western/signs/%1.svg").arg(ui::toQString(sign))))
+        kit::pictures::showIn(label, QStringLiteral(":/western/signs/default.svg"));
 }
 
 QLabel* addPicture(QWidget* parent, const char* name, int left, int top, int size)
 {
     QLabel* picture = ui::addLabel(parent, name, QString(), left, top, size, size);
-    picture->setPixmap(signPicture("default", size));
-    picture->setScaledContents(true);
+    showSignPicture(*picture, "default");
     return picture;
 }
 
@@ -216,11 +217,7 @@ void frmZodiacCompatibilityDisplay::showPerson(char suffix, const std::u16string
 {
     for (const ProfileField& field : kProfileFields) {
         const QString text = ui::toQString(profile.*field.field);
-        const QString box = QLatin1String(controlName(field.box, suffix));
-        if (auto* line = findChild<QLineEdit*>(box))
-            line->setText(text);
-        else if (auto* lines = findChild<QPlainTextEdit*>(box))
-            lines->setPlainText(text);
+        ui::showText(findChild<QWidget*>(QLatin1String(controlName(field.box, suffix))), text);
     }
     const DateTexts date = dateTexts(birthDate);
     findChild<QLabel*>(QLatin1String(controlName("lblName", suffix)))->setText(QString::fromStdU16String(name));
@@ -231,14 +228,10 @@ void frmZodiacCompatibilityDisplay::showPerson(char suffix, const std::u16string
     findChild<QGroupBox*>(QLatin1String(controlName("fraSunSign", suffix)))->setTitle(ui::toQString(sign));
 }
 
-// A sign without a picture of its own shows the default picture.
 void frmZodiacCompatibilityDisplay::setPictures(std::string_view sign, QLabel* large, QLabel* small)
 {
-    QPixmap picture = signPicture(sign, 3030);
-    if (picture.isNull())
-        picture = signPicture("default", 3030);
-    large->setPixmap(picture);
-    small->setPixmap(picture);
+    showSignPicture(*large, sign);
+    showSignPicture(*small, sign);
 }
 
 QString frmZodiacCompatibilityDisplay::boxText(const QString& box) const

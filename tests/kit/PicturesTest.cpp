@@ -1,6 +1,7 @@
 #include "Pictures.h"
 
 #include <QImage>
+#include <QLabel>
 
 #include <algorithm>
 #include <cstdlib>
@@ -85,4 +86,22 @@ TEST(Pictures, TheWindowIconIsDrawnAtAnySizeAndRatio)
         EXPECT_EQ(pixels(drawn), pixels(pictures::render(QStringLiteral(":/icons/velmora.svg"), {size, size}, 2.0)));
         EXPECT_EQ(pixels(icon.pixmap(QSize(size, size), 1.0)).size(), QSize(size, size));
     }
+}
+
+// A picture box shows its picture drawn for the space inside it, so painting
+// never scales it; a picture that does not exist leaves the box as it was.
+TEST(Pictures, APictureBoxShowsItsPictureDrawnForItsInside)
+{
+    QLabel box;
+    box.resize(101, 77);
+    box.setFrameStyle(QFrame::Box);
+    box.setLineWidth(3);
+    box.setScaledContents(true);
+    ASSERT_TRUE(pictures::showIn(box, kSign));
+    EXPECT_FALSE(box.hasScaledContents());
+    EXPECT_EQ(pixels(box.pixmap()), pixels(pictures::render(kSign, box.contentsRect().size())));
+
+    const qint64 shown = box.pixmap().cacheKey();
+    EXPECT_FALSE(pictures::showIn(box, QStringLiteral(":/western/signs/Ophiuchus.svg")));
+    EXPECT_EQ(box.pixmap().cacheKey(), shown);
 }

@@ -30,11 +30,12 @@ QString label(QWidget* window, const char* name)
     return window->findChild<QLabel*>(QLatin1String(name))->text();
 }
 
-QImage signPicture(const char* sign)
+// The sign's picture as the picture box `name` of `window` should show it:
+// drawn for the box's size.
+QImage signPicture(const char* sign, QWidget* window, const char* name)
 {
-    const int size = ui::twipsToPixels(3030);
-    return kit::pictures::render(QStringLiteral(":/western/signs/%1.svg").arg(QLatin1String(sign)), {size, size})
-        .toImage();
+    const QSize size = window->findChild<QLabel*>(QLatin1String(name))->contentsRect().size();
+    return kit::pictures::render(QStringLiteral(":/western/signs/%1.svg").arg(QLatin1String(sign)), size).toImage();
 }
 
 QImage picture(QWidget* window, const char* name)
@@ -69,11 +70,11 @@ TEST_F(WesternResult, ShowsThePairAndBothProfiles)
     EXPECT_EQ(result()->boxText(QStringLiteral("txtRulingPlanetF")), "The Moon");
     EXPECT_EQ(result()->boxText(QStringLiteral("txtFamousPersonsF")),
               ui::toQString(western::modZodiacCompatibility::FindSignProfile("Cancer")->FamousPersons));
-    ASSERT_NE(signPicture("Cancer"), signPicture("Taurus"));
-    EXPECT_EQ(picture(result(), "Image1"), signPicture("Taurus"));
-    EXPECT_EQ(picture(result(), "picSunSignM"), signPicture("Taurus"));
-    EXPECT_EQ(picture(result(), "Image2"), signPicture("Cancer"));
-    EXPECT_EQ(picture(result(), "picSunSignF"), signPicture("Cancer"));
+    ASSERT_NE(signPicture("Cancer", result(), "Image1"), signPicture("Taurus", result(), "Image1"));
+    EXPECT_EQ(picture(result(), "Image1"), signPicture("Taurus", result(), "Image1"));
+    EXPECT_EQ(picture(result(), "picSunSignM"), signPicture("Taurus", result(), "picSunSignM"));
+    EXPECT_EQ(picture(result(), "Image2"), signPicture("Cancer", result(), "Image2"));
+    EXPECT_EQ(picture(result(), "picSunSignF"), signPicture("Cancer", result(), "picSunSignF"));
 }
 
 TEST_F(WesternResult, ShowsNamesAsTyped)
@@ -98,8 +99,8 @@ TEST_F(WesternResult, AnotherReadingOpensOnTheCompatibilityTabAndLeavesNothingOf
     EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_TRUE(result()->findChild<QWidget*>(QStringLiteral("picCompatibility"))->isVisible());
     EXPECT_EQ(label(result(), "lblNameF"), "Di");
-    EXPECT_EQ(picture(result(), "Image1"), signPicture("Pisces"));
-    EXPECT_EQ(picture(result(), "picSunSignF"), signPicture("default"));
+    EXPECT_EQ(picture(result(), "Image1"), signPicture("Pisces", result(), "Image1"));
+    EXPECT_EQ(picture(result(), "picSunSignF"), signPicture("default", result(), "picSunSignF"));
     EXPECT_EQ(result()->boxText(QStringLiteral("txtRulingPlanetF")), "");
     EXPECT_EQ(label(result(), "lblMatchDescription"), "");
 }
