@@ -166,8 +166,18 @@ frmChineseZodiacCompatibilityDisplay::frmChineseZodiacCompatibilityDisplay(kit::
     SSTab->setGeometry(ui::twipsRect(180, 480, 12240, 6600));
     SSTab->setAccessibleName(QStringLiteral("Reading"));
     SSTab->addTab(createCompatibilityTab(), QStringLiteral("Chinese Compatibility  "));
-    SSTab->addTab(createPersonTab(true), QStringLiteral("Your Details"));
-    SSTab->addTab(createPersonTab(false), QStringLiteral("Your Partner's Details"));
+    // Each person's page is made and filled when the user first turns to it.
+    for (const bool isUser : {true, false}) {
+        auto* page = new QWidget;
+        page->setObjectName(isUser ? QStringLiteral("tabMale") : QStringLiteral("tabFemale"));
+        ui::setColors(page, kPage, Qt::black);
+        const int index = SSTab->addTab(page, isUser ? QStringLiteral("Your Details")
+                                                     : QStringLiteral("Your Partner's Details"));
+        personPages_.add(
+            index, [this, page, isUser] { createPersonTab(page, isUser); },
+            [this, isUser] { showPerson(isUser, reading_); });
+    }
+    connect(SSTab, &QTabWidget::currentChanged, this, [this](int index) { personPages_.show(index); });
 
     QGroupBox* offers = ui::addFrame(this, "fraFullBrand", QString(), 180, 7140, 7740, 705);
     ui::setColors(offers, {}, Qt::white);
@@ -228,13 +238,9 @@ QWidget* frmChineseZodiacCompatibilityDisplay::createCompatibilityTab()
     return page;
 }
 
-QWidget* frmChineseZodiacCompatibilityDisplay::createPersonTab(bool isUser)
+void frmChineseZodiacCompatibilityDisplay::createPersonTab(QWidget* page, bool isUser)
 {
     const PersonControlNames& names = controlsOf(isUser);
-    const QString who = isUser ? QStringLiteral("Male") : QStringLiteral("Female");
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("tab") + who);
-    ui::setColors(page, kPage, Qt::black);
 
     QGroupBox* frame = ui::addFrame(page, names.frame, QString(), 120, 60, 12000, 6060);
     ui::setColors(frame, {}, kDarkRed);
@@ -285,7 +291,6 @@ QWidget* frmChineseZodiacCompatibilityDisplay::createPersonTab(bool isUser)
         ui::setColors(box, Qt::white, Qt::black);
         ui::labelInput(caption, box);
     }
-    return page;
 }
 
 void frmChineseZodiacCompatibilityDisplay::createMenus()
@@ -309,8 +314,6 @@ void frmChineseZodiacCompatibilityDisplay::Form_Load()
 void frmChineseZodiacCompatibilityDisplay::ShowReading(const ChineseReadingRecord& reading)
 {
     reading_ = reading;
-    showPerson(true, reading);
-    showPerson(false, reading);
     lblChinesePercentage->setText(ui::toQString(reading.Percentage));
     lblChineseRating->setText(ui::toQString(reading.Rating));
     lblChineseCompatibilityNumber->setText(QString::number(reading.CompatibilityNumber));
@@ -321,8 +324,7 @@ void frmChineseZodiacCompatibilityDisplay::ShowReading(const ChineseReadingRecor
     lblMatchingDescription->setText(QStringLiteral("Compatibility Of %1 With  %2 :-")
                                         .arg(ui::toQString(reading.UserAnimal), ui::toQString(reading.PartnerAnimal)));
 
-    showPicture(false, reading.PartnerProfile);
-    showPicture(true, reading.UserProfile);
+    personPages_.readingChanged(SSTab->currentIndex());
 }
 
 void frmChineseZodiacCompatibilityDisplay::showPerson(bool isUser, const ChineseReadingRecord& reading)
@@ -343,6 +345,7 @@ void frmChineseZodiacCompatibilityDisplay::showPerson(bool isUser, const Chinese
             field.field == kElementReading ? elementReading : profile[static_cast<std::size_t>(field.field)];
         ui::showText(findChild<QWidget*>(QLatin1String(isUser ? field.userBox : field.partnerBox)), ui::toQString(text));
     }
+    showPicture(isUser, profile);
 }
 
 // The animal's picture, keyed by its Western sign; a sign without a picture

@@ -2,6 +2,7 @@
 
 #include "CalculatorWindow.h"
 #include "ChineseReading.h"
+#include "PagesOnDemand.h"
 
 #include <QLatin1String>
 
@@ -27,8 +28,8 @@ public:
 
     void Form_Load() override;
 
-    // Fills every control from the reading, the pictures last (the partner's
-    // first); nothing else is kept from an earlier reading.
+    // Shows the reading: the compatibility page at once, each person's page
+    // when it is next on screen; nothing is kept from an earlier reading.
     void ShowReading(const ChineseReadingRecord& reading);
     const ChineseReadingRecord& reading() const;
 
@@ -38,7 +39,7 @@ public:
 
 private:
     QWidget* createCompatibilityTab();
-    QWidget* createPersonTab(bool isUser);
+    void createPersonTab(QWidget* page, bool isUser);
     void createMenus();
     void showPerson(bool isUser, const ChineseReadingRecord& reading);
     void showPicture(bool isUser, const modchinesezodiac::AnimalProfile& profile);
@@ -50,6 +51,7 @@ private:
     QLabel* lblMatchingDescription = nullptr;
     ui::RichTextBox* txtMatchingDescription = nullptr;
     ChineseReadingRecord reading_;
+    kit::PagesOnDemand personPages_;
 };
 
 } // namespace velmora::chinese

@@ -8,6 +8,7 @@
 #include "frmMDI.h"
 
 #include <QComboBox>
+#include <QTabWidget>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -43,6 +44,15 @@ protected:
         T* found = in ? in->findChild<T*>(QLatin1String(name)) : nullptr;
         EXPECT_NE(found, nullptr) << name;
         return found;
+    }
+
+    // Turns to each person's page, which is made and filled when first
+    // shown, and back to the compatibility page.
+    void showBothPeople(QWidget* result)
+    {
+        auto* tabs = control<QTabWidget>(result, "SSTab");
+        for (const int page : {1, 2, 0})
+            tabs->setCurrentIndex(page);
     }
 
     static void select(QComboBox* list, const QString& text)

@@ -174,6 +174,7 @@ TEST_F(ChineseEntry, ProceedFillsTheResultWindowAndTakesTheEntryWindowsPlace)
     EXPECT_EQ(reading.PartnerDate, 1985y / February / 20d);
 
     EXPECT_EQ(control<QTabWidget>(result, "SSTab")->currentIndex(), 0);
+    showBothPeople(result);
     EXPECT_EQ(control<QGroupBox>(result, "Framale")->title(), "Ann Lee");
     EXPECT_EQ(control<QGroupBox>(result, "Frafemale")->title(), "Bo");
     EXPECT_EQ(control<QLabel>(result, "lblMaleChinesesign")->text(), "Goat");
@@ -197,6 +198,7 @@ TEST_F(ChineseEntry, ANameOfBlanksIsShownEmpty)
     Display* result = proceed(QStringLiteral("   "), QStringLiteral("5 May 1976"), QStringLiteral("Bo"),
                               QStringLiteral("1 March 1988"));
     ASSERT_NE(result, nullptr);
+    showBothPeople(result);
     EXPECT_EQ(control<QGroupBox>(result, "Framale")->title(), "");
     EXPECT_EQ(control<QLabel>(result, "lblChineseCompatibilityNumber")->text(), "9");
     EXPECT_EQ(control<QLabel>(result, "lblChinesePercentage")->text(), "90%");
@@ -228,6 +230,7 @@ TEST_F(ChineseEntry, BackShowsTheEntriesAsLeftAndProceedAgainRefillsEverything)
     Display* again = window<Display>();
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(control<QTabWidget>(again, "SSTab")->currentIndex(), 0);
+    showBothPeople(again);
     EXPECT_EQ(control<QGroupBox>(again, "Frafemale")->title(), "Cy");
     EXPECT_EQ(control<QLabel>(again, "lblFemaleChineseSign")->text(), "Rat");
     EXPECT_EQ(control<QLabel>(again, "lblChineseCompatibilityNumber")->text(), "4");

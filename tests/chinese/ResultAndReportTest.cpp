@@ -83,6 +83,7 @@ protected:
 TEST_F(ChineseResultAndReport, EachPersonsTabShowsTheProfileUnderItsCaptions)
 {
     ASSERT_NE(result, nullptr);
+    showBothPeople(result);
     struct Box {
         const char* user;
         const char* partner;
