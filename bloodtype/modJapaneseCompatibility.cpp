@@ -1,5 +1,6 @@
 #include "modJapaneseCompatibility.h"
 
+#include "TableKeys.h"
 #include "bloodtype/BloodTypeTexts.h"
 
 namespace velmora::bloodtype::modJapaneseCompatibility {
@@ -27,8 +28,12 @@ constexpr bool groupsFollowPositions() noexcept
 }
 static_assert(groupsFollowPositions());
 
-// The short facts of each profile, in group order A, B, AB, O. The prose is
-// in the reading texts.
+// The groups' names, in the order of BloodGroup.
+constexpr std::array<std::string_view, 4> kGroupNames = {"A", "B", "AB", "O"};
+static_assert(content::allDistinct(kGroupNames));
+
+// The short facts of each profile, in group order. The prose is in the
+// reading texts.
 struct GroupFacts {
     std::string_view group;
     std::string_view japaneseName;
@@ -43,6 +48,22 @@ constexpr std::array<GroupFacts, 4> kGroupFacts = {{
     {"O", "The Warrior", "Extrovert,Leaders,Ambitious,Arrogant,Self-Confident"},
 }};
 
+// Every group has its facts and its prose in the row of its position.
+static_assert(content::keyedInOrder(kGroupFacts, &GroupFacts::group, kGroupNames));
+static_assert(content::keyedInOrder(texts::kGroupTexts, &texts::GroupTexts::group, kGroupNames));
+
+// The profiles, in group order: the facts with the prose of the same group.
+constexpr std::array<PersonalityProfile, 4> kProfiles = [] {
+    std::array<PersonalityProfile, 4> profiles{};
+    for (std::size_t i = 0; i < profiles.size(); ++i) {
+        profiles[i] = {.JapaneseName = kGroupFacts[i].japaneseName,
+                       .Keywords = kGroupFacts[i].keywords,
+                       .FamousPersonalities = texts::kGroupTexts[i].famousPersonalities,
+                       .Characteristics = texts::kGroupTexts[i].characteristics};
+    }
+    return profiles;
+}();
+
 } // namespace
 
 std::optional<BloodGroup> GetBloodGroup(int position) noexcept
@@ -54,15 +75,8 @@ std::optional<BloodGroup> GetBloodGroup(int position) noexcept
 
 PersonalityProfile GetPersonalityProfile(BloodGroup group) noexcept
 {
-    const GroupFacts& facts = kGroupFacts[static_cast<std::size_t>(group)];
-    PersonalityProfile profile{facts.japaneseName, facts.keywords, {}, {}};
-    for (const texts::GroupTexts& prose : texts::kGroupTexts) {
-        if (prose.group == facts.group) {
-            profile.FamousPersonalities = prose.famousPersonalities;
-            profile.Characteristics = prose.characteristics;
-        }
-    }
-    return profile;
+    const auto index = static_cast<std::size_t>(group);
+    return index < kProfiles.size() ? kProfiles[index] : PersonalityProfile{};
 }
 
 std::string_view GetMatchLabel(int userPosition, int partnerPosition) noexcept

@@ -29,6 +29,7 @@ inline constexpr std::string_view kAverageMatch = "An Average Match";
 
 // The group of the blood type at `position`; nothing outside 0..7.
 std::optional<BloodGroup> GetBloodGroup(int position) noexcept;
+// All fields empty for a value that is not one of the four groups.
 PersonalityProfile GetPersonalityProfile(BloodGroup group) noexcept;
 // The rating of the user's blood type with the partner's; empty when either
 // position is outside 0..7.

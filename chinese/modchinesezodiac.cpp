@@ -1,5 +1,6 @@
 #include "modchinesezodiac.h"
 
+#include "TableKeys.h"
 #include "chinese/ChineseTexts.h"
 
 #include <algorithm>
@@ -276,13 +277,22 @@ const NewYearRow* findYear(year_month_day birthDate) noexcept
     return date <= sys_days(row.lastDay) ? &row : nullptr;
 }
 
-constexpr int indexOf(std::string_view animal) noexcept
+static_assert(content::allDistinct(kAnimals) && content::allDistinct(kElements));
+
+// The position of a name in a list; -1 when the list does not hold it.
+template <std::size_t N>
+constexpr int positionIn(const std::array<std::string_view, N>& names, std::string_view name) noexcept
 {
-    for (std::size_t i = 0; i < kAnimals.size(); ++i) {
-        if (kAnimals[i] == animal)
+    for (std::size_t i = 0; i < N; ++i) {
+        if (names[i] == name)
             return static_cast<int>(i);
     }
     return -1;
+}
+
+constexpr int indexOf(std::string_view animal) noexcept
+{
+    return positionIn(kAnimals, animal);
 }
 
 // The short fields of each profile, in cycle order.
@@ -390,12 +400,20 @@ constexpr std::string_view keyFormOf(std::string_view animal) noexcept
     return animal;
 }
 
+// The animals in key form, in cycle order.
+constexpr std::array<std::string_view, 12> kKeyForms = [] {
+    std::array<std::string_view, 12> forms{};
+    for (std::size_t i = 0; i < forms.size(); ++i)
+        forms[i] = keyFormOf(kAnimals[i]);
+    return forms;
+}();
+
 constexpr std::array<KeyText, 144> kPairKeys = [] {
     std::array<KeyText, 144> keys{};
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        keys[i].append(keyFormOf(kAnimals[i / kAnimals.size()]));
+        keys[i].append(kKeyForms[i / kAnimals.size()]);
         keys[i].append("_");
-        keys[i].append(keyFormOf(kAnimals[i % kAnimals.size()]));
+        keys[i].append(kKeyForms[i % kAnimals.size()]);
     }
     return keys;
 }();
@@ -412,13 +430,33 @@ constexpr bool keysAreUnique()
 }
 static_assert(keysAreUnique());
 
-// The prose comes from the reading texts, matched to the facts by animal.
-const std::array<AnimalProfile, 12> kProfiles = [] {
+// Every animal and every element has its prose in the row of its position,
+// and every ordered pair its description in the row of the pair.
+static_assert(content::keyedInOrder(texts::kAnimalTexts, &texts::AnimalTexts::animal, kAnimals));
+static_assert(content::keyedInOrder(texts::kElementTexts, &texts::ElementText::element, kElements));
+
+constexpr bool everyPairHasItsDescription() noexcept
+{
+    for (std::size_t i = 0; i < texts::kPairDescriptions.size(); ++i) {
+        const texts::PairDescription& row = texts::kPairDescriptions[i];
+        if (row.user != kAnimals[i / kAnimals.size()] || row.partner != kAnimals[i % kAnimals.size()]
+            || row.text.empty())
+            return false;
+    }
+    return true;
+}
+static_assert(everyPairHasItsDescription());
+
+// The profiles: the facts with the prose of the same position.
+constexpr std::array<AnimalProfile, 12> kProfiles = [] {
     std::array<AnimalProfile, 12> profiles{};
     for (std::size_t i = 0; i < profiles.size(); ++i) {
         const ProfileFacts& f = kFacts[i];
+        const texts::AnimalTexts& prose = texts::kAnimalTexts[i];
         AnimalProfile& p = profiles[i];
         p[RulingPlanet] = f.rulingPlanet;
+        p[PositiveTraits] = prose.positiveTraits;
+        p[NegativeTraits] = prose.negativeTraits;
         p[MostCompatibleSigns] = f.mostCompatible;
         p[LeastCompatibleSign] = f.leastCompatible;
         p[LuckyColour] = f.luckyColour;
@@ -426,32 +464,19 @@ const std::array<AnimalProfile, 12> kProfiles = [] {
         p[Energy] = f.energy;
         p[LuckySeasons] = f.luckySeasons;
         p[FavourableMonth] = f.favourableMonth;
+        p[FamousPersons] = prose.famousPersons;
         p[WesternZodiacSign] = f.westernSign;
         p[LuckyNumbers] = f.luckyNumbers;
-    }
-    for (const texts::AnimalTexts& prose : texts::kAnimalTexts) {
-        const int index = indexOf(prose.animal);
-        if (index < 0)
-            continue;
-        AnimalProfile& p = profiles[static_cast<std::size_t>(index)];
-        p[PositiveTraits] = prose.positiveTraits;
-        p[NegativeTraits] = prose.negativeTraits;
-        p[FamousPersons] = prose.famousPersons;
     }
     return profiles;
 }();
 
-const std::array<PairDescriptionEntry, 144> kPairDescriptions = [] {
+// Each ordered pair's key and description, by the user's position and then
+// the partner's.
+constexpr std::array<PairDescriptionEntry, 144> kPairDescriptions = [] {
     std::array<PairDescriptionEntry, 144> entries{};
     for (std::size_t i = 0; i < entries.size(); ++i)
-        entries[i].key = kPairKeys[i].view();
-    for (const texts::PairDescription& pair : texts::kPairDescriptions) {
-        const int user = indexOf(pair.user);
-        const int partner = indexOf(pair.partner);
-        if (user >= 0 && partner >= 0)
-            entries[static_cast<std::size_t>(user) * kAnimals.size() + static_cast<std::size_t>(partner)]
-                .description = pair.text;
-    }
+        entries[i] = {kPairKeys[i].view(), texts::kPairDescriptions[i].text};
     return entries;
 }();
 
@@ -477,11 +502,8 @@ AnimalProfile GetAnimalProfile(std::string_view animal) noexcept
 
 std::string_view GetElementDescription(std::string_view element) noexcept
 {
-    for (const texts::ElementText& text : texts::kElementTexts) {
-        if (text.element == element)
-            return text.reading;
-    }
-    return {};
+    const int index = positionIn(kElements, element);
+    return index < 0 ? std::string_view() : texts::kElementTexts[static_cast<std::size_t>(index)].reading;
 }
 
 int GetCompatibilityNumber(std::string_view userAnimal, std::string_view partnerAnimal) noexcept
@@ -513,17 +535,14 @@ const std::array<PairDescriptionEntry, 144>& PairDescriptionTable() noexcept
 
 std::string_view GetMatchingDescription(std::string_view userAnimal, std::string_view partnerAnimal) noexcept
 {
-    // The key is user, "_", partner in key form; it is compared in its three
-    // parts so that no text has to be built.
-    const std::string_view user = keyFormOf(userAnimal);
-    const std::string_view partner = keyFormOf(partnerAnimal);
-    for (const PairDescriptionEntry& entry : kPairDescriptions) {
-        const std::string_view key = entry.key;
-        if (key.size() == user.size() + 1 + partner.size() && key.starts_with(user) && key[user.size()] == '_'
-            && key.ends_with(partner))
-            return entry.description;
-    }
-    return {};
+    // A key joins two key forms, so the pair's key exists exactly when both
+    // names are animals in key form or have one.
+    const int user = positionIn(kKeyForms, keyFormOf(userAnimal));
+    const int partner = positionIn(kKeyForms, keyFormOf(partnerAnimal));
+    if (user < 0 || partner < 0)
+        return {};
+    return kPairDescriptions[static_cast<std::size_t>(user) * kAnimals.size() + static_cast<std::size_t>(partner)]
+        .description;
 }
 
 } // namespace velmora::chinese::modchinesezodiac

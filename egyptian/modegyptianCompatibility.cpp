@@ -1,5 +1,6 @@
 #include "modegyptianCompatibility.h"
 
+#include "TableKeys.h"
 #include "egyptian/EgyptianTexts.h"
 
 namespace velmora::egyptian::modegyptianCompatibility {
@@ -10,6 +11,7 @@ using enum EgyptianSign;
 constexpr std::array<std::string_view, kSignCount> kDisplayNames = {
     "Amon Ra", "Anubis", "Bastet", "Geb", "Horus", "Isis", "Mut", "The Nile", "Osiris", "Sekhmet", "Seth", "Thoth",
 };
+static_assert(content::allDistinct(kDisplayNames));
 
 constexpr bool isSign(EgyptianSign sign) noexcept
 {
@@ -205,6 +207,37 @@ constexpr bool noSignIsCompatibleWithItself() noexcept
 }
 static_assert(noSignIsCompatibleWithItself());
 
+namespace texts = content::egyptian;
+
+// Every sign has its prose in the row of its number.
+static_assert(content::keyedInOrder(texts::kSignTexts, &texts::SignTexts::sign, kDisplayNames));
+
+// The profiles, in sign-number order: the facts with the prose of the same
+// sign.
+constexpr std::array<EgyptianProfile, kSignCount> kProfiles = [] {
+    std::array<EgyptianProfile, kSignCount> profiles{};
+    for (std::size_t i = 0; i < profiles.size(); ++i) {
+        const ShortFacts& facts = kShortFacts[i];
+        const TraitsAndColours& traits = kTraitsAndColours[i];
+        const texts::SignTexts& prose = texts::kSignTexts[i];
+        profiles[i] = {
+            .CompatibleSigns = traits.compatibleSigns,
+            .LuckyColorMale = traits.luckyColorMale,
+            .LuckyColorFemale = traits.luckyColorFemale,
+            .Polarity = facts.polarity,
+            .RulingDeity = facts.rulingDeity,
+            .Keywords = traits.keywords,
+            .Role = facts.role,
+            .SacredAnimal = facts.sacredAnimal,
+            .Appearance = kAppearances[i].appearance,
+            .ZodiacSign = facts.zodiacSign,
+            .Description = prose.deityDescription,
+            .Characteristics = prose.characteristics,
+        };
+    }
+    return profiles;
+}();
+
 } // namespace
 
 std::string_view DisplayName(EgyptianSign sign) noexcept
@@ -223,26 +256,7 @@ std::optional<EgyptianSign> FindEgyptianSign(int month, int day) noexcept
 
 EgyptianProfile GetEgyptianProfile(EgyptianSign sign) noexcept
 {
-    if (!isSign(sign))
-        return {};
-    const std::size_t i = indexOf(sign);
-    const ShortFacts& facts = kShortFacts[i];
-    const TraitsAndColours& traits = kTraitsAndColours[i];
-    const content::egyptian::SignTexts& prose = content::egyptian::kSignTexts[i];
-    return {
-        .CompatibleSigns = traits.compatibleSigns,
-        .LuckyColorMale = traits.luckyColorMale,
-        .LuckyColorFemale = traits.luckyColorFemale,
-        .Polarity = facts.polarity,
-        .RulingDeity = facts.rulingDeity,
-        .Keywords = traits.keywords,
-        .Role = facts.role,
-        .SacredAnimal = facts.sacredAnimal,
-        .Appearance = kAppearances[i].appearance,
-        .ZodiacSign = facts.zodiacSign,
-        .Description = prose.deityDescription,
-        .Characteristics = prose.characteristics,
-    };
+    return isSign(sign) ? kProfiles[indexOf(sign)] : EgyptianProfile{};
 }
 
 std::string_view EgyptianPairVerdict(EgyptianSign first, EgyptianSign second) noexcept

@@ -1,7 +1,9 @@
 #include "modZodiacCompatibility.h"
 
+#include "TableKeys.h"
 #include "western/WesternTexts.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -13,6 +15,7 @@ namespace texts = content::western;
 constexpr std::array<std::string_view, 12> kSigns = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
                                                      "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius",
                                                      "Pisces"};
+static_assert(content::allDistinct(kSigns));
 
 constexpr int indexOfSign(std::string_view sign) noexcept
 {
@@ -45,6 +48,19 @@ constexpr std::array<MonthThreshold, 12> kMonths = {{
     {"November", 21, "Scorpio", "Sagittarius"},
     {"December", 21, "Sagittarius", "Capricorn"},
 }};
+
+// The months name signs, and each month begins with the sign the month before
+// it ends with.
+constexpr bool monthsFollowTheZodiac() noexcept
+{
+    for (std::size_t i = 0; i < kMonths.size(); ++i) {
+        const MonthThreshold& next = kMonths[(i + 1) % kMonths.size()];
+        if (indexOfSign(kMonths[i].earlierSign) < 0 || kMonths[i].laterSign != next.earlierSign)
+            return false;
+    }
+    return true;
+}
+static_assert(monthsFollowTheZodiac());
 
 // The short facts of each profile, in zodiac order.
 struct ProfileFacts {
@@ -103,51 +119,65 @@ constexpr std::array<std::array<int, 12>, 12> kRatings = {{
     /* Pis */ {0, 2, 0, 3, 0, S4, 1, 4, 0, 2, 0, S4},
 }};
 
-constexpr std::array<SignProfile, 12> buildProfiles() noexcept
-{
+// Every sign has its prose in the row of its position.
+static_assert(content::keyedInOrder(texts::kSignTexts, &texts::SignTexts::sign, kSigns));
+
+// The profiles: the facts with the prose of the same position.
+constexpr std::array<SignProfile, 12> kProfiles = [] {
     std::array<SignProfile, 12> profiles{};
     for (std::size_t i = 0; i < profiles.size(); ++i) {
         const ProfileFacts& f = kFacts[i];
-        profiles[i] = {f.element, f.rulingPlanet, {}, {}, f.luckyNumber, f.luckyColor, f.luckyDay,
-                       f.compatibility, {}, f.birthStone, f.quality};
-    }
-    return profiles;
-}
-
-// The prose comes from the reading texts, matched to the facts by sign name.
-const std::array<SignProfile, 12> kProfiles = [] {
-    std::array<SignProfile, 12> profiles = buildProfiles();
-    for (const texts::SignTexts& prose : texts::kSignTexts) {
-        const int index = indexOfSign(prose.sign);
-        if (index < 0)
-            continue;
-        SignProfile& profile = profiles[static_cast<std::size_t>(index)];
-        profile.PositiveTraits = prose.positiveTraits;
-        profile.NegativeTraits = prose.negativeTraits;
-        profile.FamousPersons = prose.famousPersons;
+        const texts::SignTexts& prose = texts::kSignTexts[i];
+        profiles[i] = {.Element = f.element,
+                       .RulingPlanet = f.rulingPlanet,
+                       .PositiveTraits = prose.positiveTraits,
+                       .NegativeTraits = prose.negativeTraits,
+                       .LuckyNumber = f.luckyNumber,
+                       .LuckyColor = f.luckyColor,
+                       .LuckyDay = f.luckyDay,
+                       .Compatibility = f.compatibility,
+                       .FamousPersons = prose.famousPersons,
+                       .BirthStone = f.birthStone,
+                       .Quality = f.quality};
     }
     return profiles;
 }();
 
-std::string_view pairDescription(std::string_view user, std::string_view partner) noexcept
+// The row of the pair texts that holds the unordered pair of the signs at
+// positions a and b: the rows of the earlier signs come first, each sign with
+// itself and every later sign.
+constexpr std::size_t pairTextRow(std::size_t a, std::size_t b) noexcept
 {
-    for (const texts::PairText& pair : texts::kPairTexts) {
-        if (pair.first == user && pair.second == partner)
-            return pair.text;
-        if (pair.first == partner && pair.second == user)
-            return pair.reverseText.empty() ? pair.text : pair.reverseText;
-    }
-    return {};
+    const std::size_t first = std::min(a, b);
+    const std::size_t second = std::max(a, b);
+    return first * (2 * kSigns.size() - first + 1) / 2 + (second - first);
 }
 
-// All 144 readings, made once: the lookup then only finds its row.
-const std::array<PairResult, 144> kPairs = [] {
+// Each pair of signs has its row, with a text: rows of distinct pairs carry
+// distinct signs, so the 78 pairs fill the 78 rows once each.
+constexpr bool everyPairHasItsText() noexcept
+{
+    for (std::size_t first = 0; first < kSigns.size(); ++first) {
+        for (std::size_t second = first; second < kSigns.size(); ++second) {
+            const texts::PairText& row = texts::kPairTexts[pairTextRow(first, second)];
+            if (row.first != kSigns[first] || row.second != kSigns[second] || row.text.empty())
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(everyPairHasItsText());
+
+// All 144 readings, by the user's position and then the partner's.
+constexpr std::array<PairResult, 144> kPairs = [] {
     std::array<PairResult, 144> pairs{};
     for (std::size_t user = 0; user < kSigns.size(); ++user) {
         for (std::size_t partner = 0; partner < kSigns.size(); ++partner) {
             const RatingCode& code = kCodes[static_cast<std::size_t>(kRatings[user][partner])];
+            const texts::PairText& prose = texts::kPairTexts[pairTextRow(user, partner)];
+            const bool readReversed = user > partner && !prose.reverseText.empty();
             pairs[user * kSigns.size() + partner] = {code.code, code.percentage, code.comment,
-                                                     pairDescription(kSigns[user], kSigns[partner])};
+                                                     readReversed ? prose.reverseText : prose.text};
         }
     }
     return pairs;

@@ -13,6 +13,8 @@ struct GroupTexts {
     std::string_view famousPersonalities; // four names joined by ", "
 };
 
-extern const std::array<GroupTexts, 4> kGroupTexts;
+inline constexpr std::array<GroupTexts, 4> kGroupTexts = {{
+#include "group_texts.inc"
+}};
 
 } // namespace velmora::content::bloodtype

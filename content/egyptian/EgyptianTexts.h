@@ -13,6 +13,8 @@ struct SignTexts {
     std::string_view characteristics;   // mostly second person, one paragraph
 };
 
-extern const std::array<SignTexts, 12> kSignTexts;
+inline constexpr std::array<SignTexts, 12> kSignTexts = {{
+#include "sign_texts.inc"
+}};
 
 } // namespace velmora::content::egyptian

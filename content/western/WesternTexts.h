@@ -7,6 +7,7 @@
 // (element, planet, lucky items...) live with the lookup tables in western/.
 namespace velmora::content::western {
 
+// One row per sign, in zodiac order.
 struct SignTexts {
     std::string_view sign;           // "Aries" ... "Pisces"
     std::string_view positiveTraits; // second person, one paragraph
@@ -14,10 +15,11 @@ struct SignTexts {
     std::string_view famousPersons;  // names joined by ", "
 };
 
-// One row per unordered pair of signs (the first sign not later than the
-// second in zodiac order). `text` serves both orders unless `reverseText` is
-// set: then `text` is read when `first` is the user and `reverseText` when
-// `second` is the user.
+// One row per unordered pair of signs, the first sign not later than the
+// second in zodiac order; the rows run Aries-Aries ... Aries-Pisces,
+// Taurus-Taurus ... Pisces-Pisces. `text` serves both orders unless
+// `reverseText` is set: then `text` is read when `first` is the user and
+// `reverseText` when `second` is the user.
 struct PairText {
     std::string_view first;
     std::string_view second;
@@ -25,7 +27,15 @@ struct PairText {
     std::string_view reverseText;
 };
 
-extern const std::array<SignTexts, 12> kSignTexts;
-extern const std::array<PairText, 78> kPairTexts;
+inline constexpr std::array<SignTexts, 12> kSignTexts = {{
+#include "sign_texts.inc"
+}};
+
+inline constexpr std::array<PairText, 78> kPairTexts = {{
+#include "pair_texts_1.inc"
+#include "pair_texts_2.inc"
+#include "pair_texts_3.inc"
+#include "pair_texts_4.inc"
+}};
 
 } // namespace velmora::content::western

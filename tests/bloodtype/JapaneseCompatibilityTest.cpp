@@ -118,6 +118,12 @@ INSTANTIATE_TEST_SUITE_P(Groups, PersonalityProfile,
                              return std::string(groupName(info.param.group));
                          });
 
+TEST(PersonalityProfileLookup, IsEmptyForAValueThatIsNoGroup)
+{
+    for (const int value : {-1, 4, 100})
+        EXPECT_EQ(mjc::GetPersonalityProfile(static_cast<BloodGroup>(value)), mjc::PersonalityProfile{}) << value;
+}
+
 TEST(NameKeyFilter, KeepsLettersAsCapitalsPassesThreeKeysAndRefusesTheRest)
 {
     struct Case {

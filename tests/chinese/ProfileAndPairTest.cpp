@@ -175,6 +175,9 @@ TEST(MatchingDescription, KeysWriteRabbitAndRoosterInTheirKeyForm)
     EXPECT_EQ(mcz::GetMatchingDescription("Rooster", "Rooster"), byKey("AnimalTwo_AnimalTwo"));
     EXPECT_EQ(mcz::GetMatchingDescription("Dog", "Rabbit"), byKey("Dog_AnimalOne"));
     EXPECT_EQ(mcz::GetMatchingDescription("Rabbit", "Rooster"), byKey("AnimalOne_AnimalTwo"));
+    // A name already in key form makes the same key.
+    EXPECT_EQ(mcz::GetMatchingDescription("AnimalOne", "AnimalTwo"), byKey("AnimalOne_AnimalTwo"));
+    EXPECT_EQ(mcz::GetMatchingDescription("Dog_AnimalOne", ""), "");
 }
 
 TEST(MatchingDescription, EveryOrderedPairHasItsOwnText)
