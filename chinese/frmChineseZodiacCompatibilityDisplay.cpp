@@ -174,7 +174,10 @@ frmChineseZodiacCompatibilityDisplay::frmChineseZodiacCompatibilityDisplay(kit::
         const int index = SSTab->addTab(page, isUser ? QStringLiteral("Your Details")
                                                      : QStringLiteral("Your Partner's Details"));
         personPages_.add(
-            index, [this, page, isUser] { createPersonTab(page, isUser); },
+            index, [this, page, isUser] {
+                createPersonTab(page, isUser);
+                putLinksLastInTabOrder();
+            },
             [this, isUser] { showPerson(isUser, reading_); });
     }
     connect(SSTab, &QTabWidget::currentChanged, this, [this](int index) { personPages_.show(index); });

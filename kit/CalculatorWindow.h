@@ -50,6 +50,9 @@ protected:
     virtual void Form_Unload();
     // A report window neither hides nor shows the welcome panel.
     void keepWelcomePanelOnClose() { restoresWelcomePanel_ = false; }
+    // Puts the links after the inputs and buttons in the tab order; a window
+    // that makes controls after it is loaded calls it again.
+    void putLinksLastInTabOrder();
     void closeEvent(QCloseEvent* event) override;
 
     // Centred in the window area and at its top, its left edge never out of
@@ -76,7 +79,6 @@ protected:
     QMdiSubWindow* subWindow() const;
 
 private:
-    void putLinksLastInTabOrder();
     void addSaveAndPrintKeys();
     QWidget* firstInput() const;
 

@@ -83,8 +83,20 @@ frmZodiacCompatibilityDisplay::frmZodiacCompatibilityDisplay(kit::Launcher& laun
     panels_ = new QStackedWidget(this);
     panels_->setGeometry(ui::twipsRect(180, 960, kPanelWidth, kPanelHeight));
     panels_->addWidget(createCompatibilityPanel());
-    panels_->addWidget(createPersonPanel(kUserSuffix, QStringLiteral("Your Zodiac Sign Details")));
-    panels_->addWidget(createPersonPanel(kPartnerSuffix, QStringLiteral("Your Partner's Zodiac Sign Details")));
+    // Each person's panel is made and filled when the user first turns to it.
+    for (const char suffix : {kUserSuffix, kPartnerSuffix}) {
+        auto* panel = new QWidget;
+        panel->setObjectName(QStringLiteral("picPerson") + QLatin1Char(suffix));
+        panel->setAccessibleName(suffix == kUserSuffix ? QStringLiteral("Your Zodiac Sign Details")
+                                                       : QStringLiteral("Your Partner's Zodiac Sign Details"));
+        ui::setColors(panel, kGreen, Qt::white);
+        personPages_.add(
+            panels_->addWidget(panel), [this, panel, suffix] {
+                createPersonPanel(panel, suffix);
+                putLinksLastInTabOrder();
+            },
+            [this, suffix] { showPerson(suffix); });
+    }
 
     QGroupBox* offers = ui::addFrame(this, "fraFullBrand", QString(), 180, 7260, 8640, 615);
     for (ui::LinkLabel* offer : {ui::addLinkLabel(offers, "lblFullBrand", kit::texts::kFullyBrandedOffer, 60, 30, 4200, 570),
@@ -129,13 +141,8 @@ QWidget* frmZodiacCompatibilityDisplay::createCompatibilityPanel()
     return panel;
 }
 
-QWidget* frmZodiacCompatibilityDisplay::createPersonPanel(char suffix, const QString& title)
+void frmZodiacCompatibilityDisplay::createPersonPanel(QWidget* panel, char suffix)
 {
-    auto* panel = new QWidget;
-    panel->setObjectName(QStringLiteral("picPerson") + QLatin1Char(suffix));
-    panel->setAccessibleName(title);
-    ui::setColors(panel, kGreen, Qt::white);
-
     QGroupBox* welcome =
         ui::addFrame(panel, controlName("fraUser", suffix).constData(), QStringLiteral("Welcome"), 120, 60, 3480, 6120);
     ui::setColors(welcome, {}, Qt::white);
@@ -178,22 +185,17 @@ QWidget* frmZodiacCompatibilityDisplay::createPersonPanel(char suffix, const QSt
             qobject_cast<QPlainTextEdit*>(box)->setReadOnly(true);
         top += height + 30;
     }
-    return panel;
 }
 
 void frmZodiacCompatibilityDisplay::ShowReading(const WesternReadingRecord& reading)
 {
     reading_ = reading;
-    showPerson(kUserSuffix, reading_.UserName, reading_.UserBirthDate, reading_.UserSign, reading_.UserProfile);
-    setPictures(reading_.UserSign, findChild<QLabel*>(QStringLiteral("picSunSignM")),
-                findChild<QLabel*>(QStringLiteral("Image1")));
-    showPerson(kPartnerSuffix, reading_.PartnerName, reading_.PartnerBirthDate, reading_.PartnerSign,
-               reading_.PartnerProfile);
-    setPictures(reading_.PartnerSign, findChild<QLabel*>(QStringLiteral("picSunSignF")),
-                findChild<QLabel*>(QStringLiteral("Image2")));
+    showSignPicture(*findChild<QLabel*>(QStringLiteral("Image1")), reading_.UserSign);
+    showSignPicture(*findChild<QLabel*>(QStringLiteral("Image2")), reading_.PartnerSign);
     showPair();
     tabs_->setCurrentIndex(0);
     TS_Click();
+    personPages_.readingChanged(tabs_->currentIndex());
 }
 
 void frmZodiacCompatibilityDisplay::showPair()
@@ -211,10 +213,14 @@ void frmZodiacCompatibilityDisplay::showPair()
     findChild<QLabel*>(QStringLiteral("lblMatchDescription"))->setText(ui::toQString(pair.MatchDescription));
 }
 
-void frmZodiacCompatibilityDisplay::showPerson(char suffix, const std::u16string& name,
-                                               std::chrono::year_month_day birthDate, std::string_view sign,
-                                               const modZodiacCompatibility::SignProfile& profile)
+void frmZodiacCompatibilityDisplay::showPerson(char suffix)
 {
+    const bool isUser = suffix == kUserSuffix;
+    const std::u16string& name = isUser ? reading_.UserName : reading_.PartnerName;
+    const std::chrono::year_month_day birthDate = isUser ? reading_.UserBirthDate : reading_.PartnerBirthDate;
+    const std::string_view sign = isUser ? reading_.UserSign : reading_.PartnerSign;
+    const modZodiacCompatibility::SignProfile& profile = isUser ? reading_.UserProfile : reading_.PartnerProfile;
+    showSignPicture(*findChild<QLabel*>(QLatin1String(controlName("picSunSign", suffix))), sign);
     for (const ProfileField& field : kProfileFields) {
         const QString text = ui::toQString(profile.*field.field);
         ui::showText(findChild<QWidget*>(QLatin1String(controlName(field.box, suffix))), text);
@@ -228,11 +234,6 @@ void frmZodiacCompatibilityDisplay::showPerson(char suffix, const std::u16string
     findChild<QGroupBox*>(QLatin1String(controlName("fraSunSign", suffix)))->setTitle(ui::toQString(sign));
 }
 
-void frmZodiacCompatibilityDisplay::setPictures(std::string_view sign, QLabel* large, QLabel* small)
-{
-    showSignPicture(*large, sign);
-    showSignPicture(*small, sign);
-}
 
 QString frmZodiacCompatibilityDisplay::boxText(const QString& box) const
 {
@@ -245,6 +246,7 @@ QString frmZodiacCompatibilityDisplay::boxText(const QString& box) const
 
 void frmZodiacCompatibilityDisplay::TS_Click()
 {
+    personPages_.show(tabs_->currentIndex());
     panels_->setCurrentIndex(tabs_->currentIndex());
 }
 

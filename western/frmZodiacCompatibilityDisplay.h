@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalculatorWindow.h"
+#include "PagesOnDemand.h"
 #include "WesternReading.h"
 
 #include <QLatin1String>
@@ -34,15 +35,15 @@ public:
 
 private:
     QWidget* createCompatibilityPanel();
-    QWidget* createPersonPanel(char suffix, const QString& title);
-    void showPerson(char suffix, const std::u16string& name, std::chrono::year_month_day birthDate,
-                    std::string_view sign, const modZodiacCompatibility::SignProfile& profile);
+    void createPersonPanel(QWidget* panel, char suffix);
+    // Fills the person's panel from the reading.
+    void showPerson(char suffix);
     void showPair();
-    void setPictures(std::string_view sign, QLabel* large, QLabel* small);
 
     QTabBar* tabs_ = nullptr;
     QStackedWidget* panels_ = nullptr;
     WesternReadingRecord reading_;
+    kit::PagesOnDemand personPages_;
 };
 
 } // namespace velmora::western

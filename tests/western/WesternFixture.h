@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QMdiSubWindow>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -36,6 +37,14 @@ protected:
 
     western::frmZodiacCompatibilityMain* entry() { return find<western::frmZodiacCompatibilityMain>(); }
     western::frmZodiacCompatibilityDisplay* result() { return find<western::frmZodiacCompatibilityDisplay>(); }
+    // Turns to each person's tab, whose panel is made and filled when first
+    // shown, and back to the compatibility tab.
+    void showBothPeople()
+    {
+        auto* tabs = result()->findChild<QTabBar*>(QStringLiteral("TS"));
+        for (const int tab : {1, 2, 0})
+            tabs->setCurrentIndex(tab);
+    }
     western::frmZodiacCompatibilitySave* report() { return find<western::frmZodiacCompatibilitySave>(); }
 
     template <class W>
