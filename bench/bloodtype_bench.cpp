@@ -2,6 +2,7 @@
 // people, and one whole Find: the names checked, the reading calculated and
 // shown in a new result window, and that window shown.
 #include "Calculators.h"
+#include "ClosedWindows.h"
 #include "JapaneseReading.h"
 #include "RecordingPlatform.h"
 #include "frmJapaneseAstrologyCompatibilityDisplay.h"
@@ -86,8 +87,7 @@ void BM_WholeFind(benchmark::State& state)
         session.find();
         state.PauseTiming();
         session.frame.instance<bloodtype::frmJapaneseAstrologyCompatibilityDisplay>().cmdBack_Click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QApplication::processEvents();
+        bench::disposeClosedWindows();
         state.ResumeTiming();
     }
 }

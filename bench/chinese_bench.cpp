@@ -1,6 +1,7 @@
 // The Chinese calculator's lookups, one whole Proceed (validation to the
 // result window filled and shown) and opening (composing) the report.
 #include "Calculators.h"
+#include "ClosedWindows.h"
 #include "ChineseReading.h"
 #include "RecordingPlatform.h"
 #include "frmChineseZodiacCompatibilityDisplay.h"
@@ -110,7 +111,7 @@ void BM_Proceed(benchmark::State& state)
         session.proceed();
         state.PauseTiming();
         session.frame.instance<chinese::frmChineseZodiacCompatibilityDisplay>().cmdBack_Click();
-        QApplication::processEvents();
+        bench::disposeClosedWindows();
         state.ResumeTiming();
     }
 }
@@ -125,7 +126,7 @@ void BM_OpenReport(benchmark::State& state)
         QApplication::processEvents();
         state.PauseTiming();
         session.frame.unload(chinese::frmChineseZodiacCompatibilitySave::kWindowName);
-        QApplication::processEvents();
+        bench::disposeClosedWindows();
         state.ResumeTiming();
     }
 }

@@ -1,6 +1,7 @@
 // The Egyptian calculator's lookups and one whole calculation (validation to
 // the result window filled and shown).
 #include "Calculators.h"
+#include "ClosedWindows.h"
 #include "EgyptianReading.h"
 #include "RecordingPlatform.h"
 #include "frmEgyptianAstrologyCompatibilityDisplay.h"
@@ -96,7 +97,7 @@ void BM_WholeCalculation(benchmark::State& state)
         session.calculate();
         state.PauseTiming();
         session.frame.instance<egyptian::frmEgyptianAstrologyCompatibilityDisplay>().cmdBack_Click();
-        QApplication::processEvents();
+        bench::disposeClosedWindows();
         state.ResumeTiming();
     }
 }

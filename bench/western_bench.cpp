@@ -1,6 +1,7 @@
 // The Western calculator's lookups and reading, one whole calculation (compute button to
 // the result window filled and shown) and opening the report.
 #include "Calculators.h"
+#include "ClosedWindows.h"
 #include "RecordingPlatform.h"
 #include "WesternReading.h"
 #include "frmMDI.h"
@@ -75,12 +76,6 @@ struct WesternSession {
         QApplication::processEvents();
     }
 
-    // Windows closed between samples are destroyed, not left to pile up.
-    static void dispose()
-    {
-        QApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
 };
 
 void BM_WholeCalculation(benchmark::State& state)
@@ -90,7 +85,7 @@ void BM_WholeCalculation(benchmark::State& state)
         session.calculate();
         state.PauseTiming();
         session.frame.instance<western::frmZodiacCompatibilityDisplay>().cmdBack_Click();
-        WesternSession::dispose();
+        bench::disposeClosedWindows();
         state.ResumeTiming();
     }
 }
@@ -106,7 +101,7 @@ void BM_OpenReport(benchmark::State& state)
         state.PauseTiming();
         session.frame.unload(western::frmZodiacCompatibilitySave::kWindowName);
         session.frame.unload(western::frmZodiacCompatibilityDisplay::kWindowName);
-        WesternSession::dispose();
+        bench::disposeClosedWindows();
         session.calculate();
         state.ResumeTiming();
     }
