@@ -34,16 +34,15 @@ QTextCharFormat runFormat(double points, bool bold, const QColor& color = Qt::bl
     return format;
 }
 
-const QTextCharFormat& plain()
-{
-    static const QTextCharFormat format = runFormat(9.75, false);
-    return format;
-}
+// The run formats, each made once: the font is resolved on first use.
+enum class Run { Plain, Bold, Caption, Heading, Sign, Title };
 
-const QTextCharFormat& bold()
+const QTextCharFormat& runOf(Run run)
 {
-    static const QTextCharFormat format = runFormat(9.75, true);
-    return format;
+    static const std::array<QTextCharFormat, 6> formats = {
+        runFormat(9.75, false),         runFormat(9.75, true),           runFormat(9.75, true, kCaption),
+        runFormat(13, true, kHeading), runFormat(11.25, true, kHeading), runFormat(15.75, true, kHeading)};
+    return formats[static_cast<std::size_t>(run)];
 }
 
 void newParagraph(QTextCursor& cursor, double spaceAbove = 0)
@@ -56,8 +55,8 @@ void newParagraph(QTextCursor& cursor, double spaceAbove = 0)
 // "Caption: value" with the caption emphasised.
 void writeCaptioned(QTextCursor& cursor, const QString& caption, const QString& value)
 {
-    cursor.insertText(caption + QStringLiteral(": "), runFormat(9.75, true, kCaption));
-    cursor.insertText(value, plain());
+    cursor.insertText(caption + QStringLiteral(": "), runOf(Run::Caption));
+    cursor.insertText(value, runOf(Run::Plain));
 }
 
 QTextTableFormat tableFormat()
@@ -93,7 +92,7 @@ void writePeople(QTextCursor& cursor, const CompleteReadingRecord& reading)
 void writeHeading(QTextCursor& cursor, const QString& heading)
 {
     newParagraph(cursor, 14);
-    cursor.insertText(heading, runFormat(13, true, kHeading));
+    cursor.insertText(heading, runOf(Run::Heading));
 }
 
 void writeSummary(QTextCursor& cursor, const CompleteReadingRecord& reading)
@@ -107,18 +106,18 @@ void writeSummary(QTextCursor& cursor, const CompleteReadingRecord& reading)
         QTextCharFormat fill = cell.format();
         fill.setBackground(kHeaderFill);
         cell.setFormat(fill);
-        cell.firstCursorPosition().insertText(header[column], bold());
+        cell.firstCursorPosition().insertText(header[column], runOf(Run::Bold));
     }
     for (int row = 1; row <= static_cast<int>(rows.size()); ++row) {
         const SummaryRow& summary = rows[static_cast<std::size_t>(row - 1)];
-        table->cellAt(row, 0).firstCursorPosition().insertText(ui::toQString(summary.system), bold());
-        table->cellAt(row, 1).firstCursorPosition().insertText(ui::toQString(summary.userSign), plain());
-        table->cellAt(row, 2).firstCursorPosition().insertText(ui::toQString(summary.partnerSign), plain());
+        table->cellAt(row, 0).firstCursorPosition().insertText(ui::toQString(summary.system), runOf(Run::Bold));
+        table->cellAt(row, 1).firstCursorPosition().insertText(ui::toQString(summary.userSign), runOf(Run::Plain));
+        table->cellAt(row, 2).firstCursorPosition().insertText(ui::toQString(summary.partnerSign), runOf(Run::Plain));
         QTextCursor rating = table->cellAt(row, 3).firstCursorPosition();
         for (std::size_t line = 0; line < summary.pairLines.size(); ++line) {
             if (line > 0)
                 rating.insertBlock();
-            rating.insertText(ui::toQString(summary.pairLines[line]), plain());
+            rating.insertText(ui::toQString(summary.pairLines[line]), runOf(Run::Plain));
         }
     }
     cursor.movePosition(QTextCursor::End);
@@ -145,9 +144,9 @@ void insertPicture(QTextCursor& cursor, const std::string& resource)
 
 void writePerson(QTextCursor cursor, const std::u16string& name, const PersonSection& person, Pictures pictures)
 {
-    cursor.insertText(ui::toQString(name), bold());
+    cursor.insertText(ui::toQString(name), runOf(Run::Bold));
     cursor.insertBlock();
-    cursor.insertText(ui::toQString(person.sign), runFormat(11.25, true, kHeading));
+    cursor.insertText(ui::toQString(person.sign), runOf(Run::Sign));
     cursor.insertBlock();
     if (pictures == Pictures::Shown && !person.picture.empty())
         insertPicture(cursor, person.picture);
@@ -163,7 +162,7 @@ void writeSection(QTextCursor& cursor, const SystemSection& section, const Compl
     writeHeading(cursor, ui::toQString(section.heading));
     if (!section.pairDescription.empty()) {
         newParagraph(cursor, 4);
-        cursor.insertText(ui::toQString(section.pairDescription), plain());
+        cursor.insertText(ui::toQString(section.pairDescription), runOf(Run::Plain));
     }
     newParagraph(cursor, 6);
     QTextTableFormat format = tableFormat();
@@ -179,16 +178,20 @@ void writeSection(QTextCursor& cursor, const SystemSection& section, const Compl
 
 void composeReading(QTextDocument& document, const CompleteReadingRecord& reading, Pictures pictures)
 {
+    document.setUndoRedoEnabled(false);
     document.clear();
     document.setDefaultFont(ui::verdana(9.75));
     QTextCursor cursor(&document);
-    cursor.insertText(kReadingTitle, runFormat(15.75, true, kHeading));
+    // One edit: the document is laid out once, when it is complete.
+    cursor.beginEditBlock();
+    cursor.insertText(kReadingTitle, runOf(Run::Title));
     writePeople(cursor, reading);
     writeHeading(cursor, QStringLiteral("Summary"));
     newParagraph(cursor, 6);
     writeSummary(cursor, reading);
     for (const SystemSection& section : Sections(reading))
         writeSection(cursor, section, reading, pictures);
+    cursor.endEditBlock();
 }
 
 QByteArray readingAsPdf(const QTextDocument& document, const QString& title)
