@@ -9,6 +9,7 @@
 #include "SiteTexts.h"
 #include "Twips.h"
 #include "frmAbout.h"
+#include "frmCompleteReading.h"
 #include "WrappingButton.h"
 #include "modHelp.h"
 
@@ -132,7 +133,7 @@ constexpr int kOneLine = 270;
 // Closed in this order. The result windows are named once more at the end;
 // a report brings back only a result window that is still open, so by then
 // they are gone and closing them again does nothing.
-constexpr std::array<const char*, 14> kCloseOrder = {
+constexpr std::array<const char*, 15> kCloseOrder = {
     "frmChineseZodiacCompatibilityDisplay", "frmChineseZodiacCompatibilityMain",
     "frmChineseZodiacCompatibilitySave", "frmEgyptianAstrologyCompatibilityDisplay",
     "frmEgyptianAstrologyCompatibilityMain", "frmJapaneseAstrologyCompatibilityDisplay",
@@ -140,6 +141,7 @@ constexpr std::array<const char*, 14> kCloseOrder = {
     "frmZodiacCompatibilityMain", "frmZodiacCompatibilitySave",
     "frmChineseZodiacCompatibilityDisplay", "frmEgyptianAstrologyCompatibilityDisplay",
     "frmJapaneseAstrologyCompatibilityDisplay", "frmZodiacCompatibilityDisplay",
+    "frmCompleteReading",
 };
 
 // The welcome panel's design height; on a short screen it gives up height
@@ -313,6 +315,9 @@ void frmMDI::createMenus()
 {
     auto* file = new QMenu(QStringLiteral("&File"), this);
     file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* complete = file->addAction(QStringLiteral("&Complete Reading..."));
+    complete->setObjectName(QStringLiteral("mnuCompleteReading"));
+    connect(complete, &QAction::triggered, this, &frmMDI::mnuCompleteReading_Click);
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &frmMDI::cmdMdiExit_Click);
@@ -379,6 +384,13 @@ void frmMDI::OpenCalculator(int k)
     setWelcomePanelVisible(false);
     if (k >= 0 && k < static_cast<int>(openers_.size()) && openers_[static_cast<std::size_t>(k)])
         openers_[static_cast<std::size_t>(k)](*this);
+}
+
+void frmMDI::mnuCompleteReading_Click()
+{
+    CloseCalculatorWindows();
+    setWelcomePanelVisible(false);
+    instance<complete::frmCompleteReading>().showWindow();
 }
 
 void frmMDI::CloseCalculatorWindows()

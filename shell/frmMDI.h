@@ -41,6 +41,9 @@ public:
     void cmdMdiExit_Click();
 
     void OpenCalculator(int k);
+    // File > Complete Reading: the complete reading's window, in place of
+    // any calculator's.
+    void mnuCompleteReading_Click();
     void CloseCalculatorWindows();
 
 protected:

@@ -4,6 +4,7 @@
 #include "frmChineseZodiacCompatibilityDisplay.h"
 #include "frmChineseZodiacCompatibilityMain.h"
 #include "frmChineseZodiacCompatibilitySave.h"
+#include "frmCompleteReading.h"
 #include "frmEgyptianAstrologyCompatibilityDisplay.h"
 #include "frmEgyptianAstrologyCompatibilityMain.h"
 #include "frmJapaneseAstrologyCompatibilityDisplay.h"
@@ -128,6 +129,19 @@ void japaneseReading(shell::frmMDI& launcher, const WindowVisitor& visit)
     launcher.CloseCalculatorWindows();
 }
 
+void completeReading(shell::frmMDI& launcher, const WindowVisitor& visit)
+{
+    launcher.mnuCompleteReading_Click();
+    auto& window = launcher.instance<complete::frmCompleteReading>();
+    fill(window, {{"txtName", "Anna Lindqvist"}, {"cboDay", "5"}, {"cboMonth", "March"}, {"cboYear", "1980"},
+                  {"cboBloodType", "A+"}, {"txtPartnerName", "Tomas Brandt"}, {"cboPartnerDay", "2"},
+                  {"cboPartnerMonth", "August"}, {"cboPartnerYear", "1978"}, {"cboPartnerBloodType", "O-"}});
+    show(visit, "complete-entry", window);
+    window.cmdRead_Click();
+    show(visit, "complete-reading", window);
+    launcher.CloseCalculatorWindows();
+}
+
 QPalette darkPalette()
 {
     QPalette palette;
@@ -168,6 +182,7 @@ void showEveryWindow(shell::frmMDI& launcher, const WindowVisitor& visit)
     chineseReading(launcher, visit);
     egyptianReading(launcher, visit);
     japaneseReading(launcher, visit);
+    completeReading(launcher, visit);
     shell::frmAbout about(launcher.platform(), &launcher);
     about.show();
     show(visit, "about", about);

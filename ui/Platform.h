@@ -39,11 +39,13 @@ QString saveFailedMessage(const QString& path, WriteResult result);
 inline constexpr QLatin1String kNoPrinterMessage{"The report could not be printed: no printer is available."};
 
 // What a window asks of a file dialog: one filter entry, the extension added
-// to a name typed without one, and the dialog's title.
+// to a name typed without one, the dialog's title, and the file name it
+// offers (none when empty).
 struct FileDialogRequest {
     QString filter;
     QString defaultExtension;
     QString title;
+    QString suggestedName = {};
 };
 
 // Every service a window needs from the desktop. The program uses QtPlatform;

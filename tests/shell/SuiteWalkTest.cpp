@@ -50,7 +50,8 @@ enum class Role { Entry, Result, Report };
 Role roleOf(const kit::CalculatorWindow& window)
 {
     const QString name = window.objectName();
-    if (name.endsWith(QLatin1String("Main")))
+    // The complete reading holds its entries and its reading in one window.
+    if (name.endsWith(QLatin1String("Main")) || name == QLatin1String("frmCompleteReading"))
         return Role::Entry;
     return name.endsWith(QLatin1String("Display")) ? Role::Result : Role::Report;
 }
@@ -111,7 +112,9 @@ protected:
 
     void actOnFrame()
     {
-        if (chance(70))
+        if (chance(10))
+            frame.mnuCompleteReading_Click();
+        else if (chance(70))
             frame.cmdSelectOption_Click(std::uniform_int_distribution<int>(0, 3)(random));
         else
             frame.lblCaption_Click(std::uniform_int_distribution<int>(0, 6)(random));
@@ -253,7 +256,7 @@ TEST_F(SuiteWalk, KeepsTheLaunchersPromisesThroughALongRandomSession)
           "frmChineseZodiacCompatibilitySave", "frmEgyptianAstrologyCompatibilityMain",
           "frmEgyptianAstrologyCompatibilityDisplay", "frmJapaneseAstrologyCompatibilityMain",
           "frmJapaneseAstrologyCompatibilityDisplay", "frmZodiacCompatibilityMain", "frmZodiacCompatibilityDisplay",
-          "frmZodiacCompatibilitySave"}) {
+          "frmZodiacCompatibilitySave", "frmCompleteReading"}) {
         EXPECT_TRUE(seenOnScreen.contains(QLatin1String(name))) << name;
     }
     frame.close();
