@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabBar>
 #include <gtest/gtest.h>
 
 using namespace velmora;
@@ -48,6 +49,16 @@ const Pair kPairs[] = {
 };
 
 using Entries = std::initializer_list<std::pair<const char*, QString>>;
+
+// Turns to every page of the window's tabs and back to the first, as a user
+// reading all of it would: a page is filled when it is first shown.
+void turnEveryPage(QWidget& window)
+{
+    for (QTabBar* tabs : window.findChildren<QTabBar*>()) {
+        for (int page = tabs->count() - 1; page >= 0; --page)
+            tabs->setCurrentIndex(page);
+    }
+}
 
 QString text(QWidget& window, const char* label)
 {
@@ -108,6 +119,7 @@ protected:
                 {"cboDateF", day(p.date)}, {"cboYearF", year(p.date)}})
             .cmdSunSign_Click();
         auto& shown = frame.instance<western::frmZodiacCompatibilityDisplay>();
+        turnEveryPage(shown);
         return {"Western Zodiac", str(text(shown, "lblSunSignM")), str(text(shown, "lblSunSignF")),
                 {str(text(shown, "lblMatchComment")), str(text(shown, "lblMatchPercentage"))}};
     }
@@ -122,6 +134,7 @@ protected:
                 {"cboFemaleMonth", month(p.date)}, {"cboFemaleYear", year(p.date)}})
             .cmdProceed_Click();
         auto& shown = frame.instance<chinese::frmChineseZodiacCompatibilityDisplay>();
+        turnEveryPage(shown);
         return {"Chinese Zodiac",
                 str(text(shown, "lblMaleChineseElements") + ' ' + text(shown, "lblMaleChinesesign")),
                 str(text(shown, "lblFemaleChineseElements") + ' ' + text(shown, "lblFemaleChineseSign")),
