@@ -346,7 +346,8 @@ void frmChineseZodiacCompatibilityDisplay::showPerson(bool isUser, const Chinese
     for (const FieldBox& field : kFieldBoxes) {
         const std::string_view text =
             field.field == kElementReading ? elementReading : profile[static_cast<std::size_t>(field.field)];
-        ui::showText(findChild<QWidget*>(QLatin1String(isUser ? field.userBox : field.partnerBox)), ui::toQString(text));
+        QWidget* box = findChild<QWidget*>(QLatin1String(isUser ? field.userBox : field.partnerBox));
+        ui::showText(box, ui::toQString(text));
     }
     showPicture(isUser, profile);
 }

@@ -114,7 +114,8 @@ void frmChineseZodiacCompatibilityMain::Form_Load()
 bool frmChineseZodiacCompatibilityMain::ValidateEntries()
 {
     return kit::AcceptEntries(platform(), this, user_, partner_,
-                              {"Please enter your Name", "Please Enter Youe Partner's Name", ui::MessageIcon::Information});
+                              {"Please enter your Name", "Please Enter Youe Partner's Name",
+                               ui::MessageIcon::Information});
 }
 
 void frmChineseZodiacCompatibilityMain::cmdProceed_Click()

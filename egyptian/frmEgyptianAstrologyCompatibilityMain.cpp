@@ -170,7 +170,8 @@ bool frmEgyptianAstrologyCompatibilityMain::txtName_KeyPress(QLineEdit& box, con
 bool frmEgyptianAstrologyCompatibilityMain::ValidateEntries()
 {
     return kit::AcceptEntries(platform(), this, user_, partner_,
-                              {"Please Enter Your Name!", "Please Enter Your Partner's Name!", ui::MessageIcon::Information});
+                              {"Please Enter Your Name!", "Please Enter Your Partner's Name!",
+                               ui::MessageIcon::Information});
 }
 
 void frmEgyptianAstrologyCompatibilityMain::Command1_Click()

@@ -38,7 +38,8 @@ PersonEntry::PersonEntry(QWidget* frame, const PersonEntryLayout& layout, Person
     const ControlPlace& box = layout.nameBox;
     name_ = ui::addTextBox(frame, box.name, box.left, box.top, box.width, box.height);
     ui::labelInput(nameCaption, name_);
-    name_->setAccessibleName(person == Person::User ? QStringLiteral("Your name") : QStringLiteral("Your partner's name"));
+    name_->setAccessibleName(person == Person::User ? QStringLiteral("Your name")
+                                                    : QStringLiteral("Your partner's name"));
     tabOrder_[0] = name_;
 
     QLabel* dateCaption = addCaption(frame, layout.dateCaption, layout.dateCaptionText);

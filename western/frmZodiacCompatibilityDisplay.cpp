@@ -40,7 +40,8 @@ QByteArray controlName(const char* base, char suffix)
 // the default picture.
 void showSignPicture(QLabel& label, std::string_view sign)
 {
-    if (sign.empty() || !kit::pictures::showIn(label, QStringLiteral(":/western/signs/%1.svg").arg(ui::toQString(sign))))
+    const QString picture = QStringLiteral(":/western/signs/%1.svg").arg(ui::toQString(sign));
+    if (sign.empty() || !kit::pictures::showIn(label, picture))
         kit::pictures::showIn(label, QStringLiteral(":/western/signs/default.svg"));
 }
 
