@@ -176,6 +176,10 @@ frmChineseZodiacCompatibilityDisplay::frmChineseZodiacCompatibilityDisplay(kit::
         personPages_.add(
             index, [this, page, isUser] {
                 createPersonTab(page, isUser);
+                // The page is on screen already: what is made in it now is
+                // shown by hand.
+                for (QWidget* part : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                    part->show();
                 putLinksLastInTabOrder();
             },
             [this, isUser] { showPerson(isUser, reading_); });

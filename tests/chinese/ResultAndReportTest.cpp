@@ -6,6 +6,7 @@
 #include "modRTB.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -134,6 +135,18 @@ TEST_F(ChineseResultAndReport, EachPersonsTabShowsTheProfileUnderItsCaptions)
     EXPECT_EQ(tabs->tabText(0), "Chinese Compatibility  ");
     EXPECT_EQ(tabs->tabText(1), "Your Details");
     EXPECT_EQ(tabs->tabText(2), "Your Partner's Details");
+}
+
+TEST_F(ChineseResultAndReport, EachPersonsPageIsOnScreenWhenTurnedTo)
+{
+    ASSERT_NE(result, nullptr);
+    auto* tabs = control<QTabWidget>(result, "SSTab");
+    for (const auto& [page, frameName] : {std::pair{1, "Framale"}, std::pair{2, "Frafemale"}}) {
+        tabs->setCurrentIndex(page);
+        const auto* frame = control<QGroupBox>(result, frameName);
+        EXPECT_TRUE(frame->isVisible()) << frameName;
+        EXPECT_TRUE(control(result, page == 1 ? "txtMaleRulingPlanet" : "txtFemaleRulingPlanet")->isVisible());
+    }
 }
 
 TEST_F(ChineseResultAndReport, TheReportListsEveryFieldInEachPersonsOrderWithABlankLineAfterEach)
