@@ -167,7 +167,8 @@ TEST_F(EveryWindow, OpensWithTheFocusInTheFirstNameBoxAndLinksLastInTheTabOrder)
     const QMap<QString, QString> firstNameBox = {{QStringLiteral("western-entry"), QStringLiteral("txtNameM")},
                                                  {QStringLiteral("chinese-entry"), QStringLiteral("txtMaleName")},
                                                  {QStringLiteral("egyptian-entry"), QStringLiteral("txtName")},
-                                                 {QStringLiteral("japanese-entry"), QStringLiteral("txtName")}};
+                                                 {QStringLiteral("japanese-entry"), QStringLiteral("txtName")},
+                                                 {QStringLiteral("complete-entry"), QStringLiteral("txtName")}};
     QStringList seen;
     tools::showEveryWindow(frame, [&](const QString& view, QWidget& window) {
         if (!qobject_cast<kit::CalculatorWindow*>(&window))
