@@ -1,11 +1,9 @@
 #pragma once
 
-#include "Calculators.h"
-#include "RecordingPlatform.h"
+#include "CalculatorFixture.h"
 #include "Twips.h"
 #include "frmJapaneseAstrologyCompatibilityDisplay.h"
 #include "frmJapaneseAstrologyCompatibilityMain.h"
-#include "frmMDI.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -29,31 +27,12 @@ struct EnteredPerson {
 
 // The launcher with the Japanese entry window open, as a user finds it after
 // clicking "Japanese Astrology Compatibility".
-class JapaneseFixture : public ::testing::Test {
+class JapaneseFixture : public CalculatorFixture<Calculator::Japanese, bloodtype::frmJapaneseAstrologyCompatibilityMain,
+                                                  bloodtype::frmJapaneseAstrologyCompatibilityDisplay> {
 protected:
     using Entry = bloodtype::frmJapaneseAstrologyCompatibilityMain;
     using Result = bloodtype::frmJapaneseAstrologyCompatibilityDisplay;
 
-    JapaneseFixture()
-    {
-        frame.showMaximized();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
-        frame.cmdSelectOption_Click(2);
-    }
-    ~JapaneseFixture() override
-    {
-        frame.CloseCalculatorWindows();
-        QApplication::processEvents();
-    }
-
-    Entry* entry() const { return static_cast<Entry*>(frame.findWindow(Entry::kWindowName)); }
-    Result* result() const { return static_cast<Result*>(frame.findWindow(Result::kWindowName)); }
-
-    template <class T = QWidget>
-    static T* child(QWidget* window, const QString& name)
-    {
-        return window ? window->findChild<T*>(name) : nullptr;
-    }
     QLineEdit* box(const QByteArray& name) const { return child<QLineEdit>(entry(), QLatin1String(name)); }
     QComboBox* list(const QByteArray& name) const { return child<QComboBox>(entry(), QLatin1String(name)); }
     QString shown(const char* label) const
@@ -79,8 +58,6 @@ protected:
         QTest::mouseClick(child<QPushButton>(entry(), QStringLiteral("cmdProceed")), Qt::LeftButton);
     }
 
-    QStringList messages() const { return platform.messageTexts(); }
-
     // The window's frame sits at the top of the window area, centred in it.
     void expectPlacedAtTheTopCentre(const kit::CalculatorWindow* window) const
     {
@@ -89,11 +66,6 @@ protected:
         EXPECT_EQ(sub->y(), 0);
         EXPECT_NEAR(sub->x(), std::max(0, (sub->mdiArea()->viewport()->width() - sub->width()) / 2), 1);
     }
-
-    static bool onScreen(const kit::CalculatorWindow* window) { return window && window->isOnScreen(); }
-
-    RecordingPlatform platform;
-    shell::frmMDI frame{platform, shell::calculatorEntryWindows()};
 };
 
 } // namespace velmora::testing

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "Calculators.h"
-#include "RecordingPlatform.h"
+#include "CalculatorFixture.h"
 #include "frmChineseZodiacCompatibilityDisplay.h"
 #include "frmChineseZodiacCompatibilityMain.h"
 #include "frmChineseZodiacCompatibilitySave.h"
-#include "frmMDI.h"
 
 #include <QComboBox>
 #include <QTabWidget>
@@ -17,26 +15,12 @@ namespace velmora::testing {
 
 // The launcher with the Chinese calculator opened from it, on the recording
 // platform. Controls are found by name.
-class ChineseWindows : public ::testing::Test {
+class ChineseWindows : public CalculatorFixture<Calculator::Chinese, chinese::frmChineseZodiacCompatibilityMain,
+                                                 chinese::frmChineseZodiacCompatibilityDisplay> {
 protected:
     using Main = chinese::frmChineseZodiacCompatibilityMain;
     using Display = chinese::frmChineseZodiacCompatibilityDisplay;
     using Save = chinese::frmChineseZodiacCompatibilitySave;
-
-    ChineseWindows()
-        : frame(platform, shell::calculatorEntryWindows())
-    {
-        frame.showMaximized();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
-        frame.OpenCalculator(0);
-    }
-
-    template <class W>
-    W* window()
-    {
-        return qobject_cast<W*>(frame.findWindow(W::kWindowName));
-    }
-    Main& entry() { return frame.instance<Main>(); }
 
     template <class T = QWidget>
     T* control(QWidget* in, const char* name)
@@ -66,11 +50,11 @@ protected:
     // or the partner.
     void enter(bool user, const QString& name, const QString& day, const QString& month, const QString& year)
     {
-        Main& main = entry();
-        control<QLineEdit>(&main, user ? "txtMaleName" : "txtFemaleName")->setText(name);
-        select(control<QComboBox>(&main, user ? "CboMaleDate" : "cboFemaleDate"), day);
-        select(control<QComboBox>(&main, user ? "cboMaleMonth" : "cboFemaleMonth"), month);
-        select(control<QComboBox>(&main, user ? "cboMaleYear" : "cboFemaleYear"), year);
+        Main* main = entry();
+        control<QLineEdit>(main, user ? "txtMaleName" : "txtFemaleName")->setText(name);
+        select(control<QComboBox>(main, user ? "CboMaleDate" : "cboFemaleDate"), day);
+        select(control<QComboBox>(main, user ? "cboMaleMonth" : "cboFemaleMonth"), month);
+        select(control<QComboBox>(main, user ? "cboMaleYear" : "cboFemaleYear"), year);
     }
 
     // Enters both people ("5 March 1980") and proceeds; the result window, or
@@ -82,14 +66,9 @@ protected:
         const QStringList p = partnerDate.split(QLatin1Char(' '));
         enter(true, userName, u[0], u[1], u[2]);
         enter(false, partnerName, p[0], p[1], p[2]);
-        entry().cmdProceed_Click();
-        return window<Display>();
+        entry()->cmdProceed_Click();
+        return result();
     }
-
-    static bool onScreen(const kit::CalculatorWindow* w) { return w && w->isOnScreen(); }
-
-    RecordingPlatform platform;
-    shell::frmMDI frame;
 };
 
 } // namespace velmora::testing

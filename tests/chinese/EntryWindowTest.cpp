@@ -50,7 +50,7 @@ using ChineseEntry = ChineseWindows;
 
 TEST_F(ChineseEntry, OpensFromTheLauncherWithEmptyNamesAndTheFirstListEntries)
 {
-    Main* main = window<Main>();
+    Main* main = find<Main>();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(onScreen(main));
     EXPECT_FALSE(frame.isWelcomePanelVisible());
@@ -85,7 +85,7 @@ TEST_F(ChineseEntry, OpensFromTheLauncherWithEmptyNamesAndTheFirstListEntries)
 
 TEST_F(ChineseEntry, TabRunsThroughTheUserThenThePartnerToProceedAndInputsAreNamed)
 {
-    Main* main = window<Main>();
+    Main* main = find<Main>();
     control(main, "txtMaleName")->setFocus();
     QStringList order{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 8; ++i) {
@@ -118,9 +118,9 @@ TEST_P(ChineseValidation, ShowsOnlyTheFirstProblemAndChangesNothing)
     const QStringList p = QString::fromUtf8(c.partnerDate).split(' ');
     enter(true, QString::fromUtf8(c.userName), u[0], u[1], u[2]);
     enter(false, QString::fromUtf8(c.partnerName), p[0], p[1], p[2]);
-    control(window<Main>(), "cmdProceed")->setFocus();
+    control(find<Main>(), "cmdProceed")->setFocus();
 
-    const bool valid = entry().ValidateEntries();
+    const bool valid = entry()->ValidateEntries();
 
     if (*c.message == '\0') {
         EXPECT_TRUE(valid);
@@ -134,9 +134,9 @@ TEST_P(ChineseValidation, ShowsOnlyTheFirstProblemAndChangesNothing)
     EXPECT_EQ(platform.messages[0].caption, "Velmora Suite");
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(c.focus));
 
-    entry().cmdProceed_Click();
-    EXPECT_EQ(window<Display>(), nullptr) << "nothing is calculated";
-    EXPECT_EQ(control<QLineEdit>(window<Main>(), "txtMaleName")->text(), QString::fromUtf8(c.userName));
+    entry()->cmdProceed_Click();
+    EXPECT_EQ(find<Display>(), nullptr) << "nothing is calculated";
+    EXPECT_EQ(control<QLineEdit>(find<Main>(), "txtMaleName")->text(), QString::fromUtf8(c.userName));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -163,8 +163,8 @@ TEST_F(ChineseEntry, ProceedFillsTheResultWindowAndTakesTheEntryWindowsPlace)
                               QStringLiteral("Bo"), QStringLiteral("20 February 1985"));
     ASSERT_NE(result, nullptr);
     EXPECT_TRUE(onScreen(result));
-    EXPECT_FALSE(onScreen(window<Main>()));
-    EXPECT_NE(window<Main>(), nullptr) << "the entry window is hidden, not closed";
+    EXPECT_FALSE(onScreen(find<Main>()));
+    EXPECT_NE(find<Main>(), nullptr) << "the entry window is hidden, not closed";
     EXPECT_FALSE(frame.isWelcomePanelVisible());
 
     using namespace std::chrono;
@@ -211,13 +211,13 @@ TEST_F(ChineseEntry, BackShowsTheEntriesAsLeftAndProceedAgainRefillsEverything)
     ASSERT_NE(proceed(QStringLiteral("Ann"), QStringLiteral("15 January 1980"), QStringLiteral("Bo"),
                       QStringLiteral("20 February 1985")),
               nullptr);
-    control<QTabWidget>(window<Display>(), "SSTab")->setCurrentIndex(2);
-    QTest::mouseClick(control<QPushButton>(window<Display>(), "cmdBack"), Qt::LeftButton);
+    control<QTabWidget>(find<Display>(), "SSTab")->setCurrentIndex(2);
+    QTest::mouseClick(control<QPushButton>(find<Display>(), "cmdBack"), Qt::LeftButton);
     QApplication::processEvents();
 
-    Main* main = window<Main>();
+    Main* main = find<Main>();
     EXPECT_TRUE(onScreen(main));
-    EXPECT_EQ(window<Display>(), nullptr);
+    EXPECT_EQ(find<Display>(), nullptr);
     EXPECT_FALSE(frame.isWelcomePanelVisible());
     EXPECT_EQ(control<QLineEdit>(main, "txtMaleName")->text(), "Ann");
     EXPECT_EQ(control<QComboBox>(main, "CboMaleDate")->currentText(), "15");
@@ -227,7 +227,7 @@ TEST_F(ChineseEntry, BackShowsTheEntriesAsLeftAndProceedAgainRefillsEverything)
 
     enter(false, QStringLiteral("Cy"), QStringLiteral("7"), QStringLiteral("February"), QStringLiteral("2008"));
     QTest::mouseClick(control<QPushButton>(main, "cmdProceed"), Qt::LeftButton);
-    Display* again = window<Display>();
+    Display* again = find<Display>();
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(control<QTabWidget>(again, "SSTab")->currentIndex(), 0);
     showBothPeople(again);
@@ -243,23 +243,23 @@ TEST_F(ChineseEntry, ClosingAWindowShowsTheWelcomePanelAndLeavesTheOthersAsTheyA
     ASSERT_NE(proceed(QStringLiteral("Ann"), QStringLiteral("1 June 1990"), QStringLiteral("Bo"),
                       QStringLiteral("1 June 1991")),
               nullptr);
-    QTest::mouseClick(control<QPushButton>(window<Display>(), "cmdExit"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(find<Display>(), "cmdExit"), Qt::LeftButton);
     QApplication::processEvents();
-    EXPECT_EQ(window<Display>(), nullptr);
+    EXPECT_EQ(find<Display>(), nullptr);
     EXPECT_TRUE(frame.isWelcomePanelVisible());
-    ASSERT_NE(window<Main>(), nullptr) << "the entry window stays loaded";
-    EXPECT_FALSE(onScreen(window<Main>()));
+    ASSERT_NE(find<Main>(), nullptr) << "the entry window stays loaded";
+    EXPECT_FALSE(onScreen(find<Main>()));
 
     frame.OpenCalculator(0);
-    window<Main>()->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+    find<Main>()->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
     QApplication::processEvents();
-    EXPECT_EQ(window<Main>(), nullptr);
+    EXPECT_EQ(find<Main>(), nullptr);
     EXPECT_TRUE(frame.isWelcomePanelVisible());
 }
 
 TEST_F(ChineseEntry, MenusOfferTheWindowsOwnCommands)
 {
-    const QList<QAction*> entryBar = window<Main>()->menuBarActions();
+    const QList<QAction*> entryBar = find<Main>()->menuBarActions();
     ASSERT_EQ(entryBar.size(), 3);
     EXPECT_EQ(menuTexts(entryBar[0]->menu()), QStringList{"E&xit"});
     EXPECT_TRUE(menuTexts(entryBar[1]->menu()).contains("Check for Software &Update"));
@@ -268,7 +268,7 @@ TEST_F(ChineseEntry, MenusOfferTheWindowsOwnCommands)
     ASSERT_NE(proceed(QStringLiteral("Ann"), QStringLiteral("1 June 1990"), QStringLiteral("Bo"),
                       QStringLiteral("1 June 1991")),
               nullptr);
-    const QList<QAction*> resultBar = window<Display>()->menuBarActions();
+    const QList<QAction*> resultBar = find<Display>()->menuBarActions();
     ASSERT_EQ(resultBar.size(), 3);
     const QStringList file = {"&Back", "-", "&Print", "-", "E&xit"};
     EXPECT_EQ(menuTexts(resultBar[0]->menu()), file);
@@ -277,10 +277,10 @@ TEST_F(ChineseEntry, MenusOfferTheWindowsOwnCommands)
                            "&About Software"}));
 
     resultBar[0]->menu()->actions()[2]->trigger();
-    EXPECT_TRUE(onScreen(window<Save>()));
-    EXPECT_TRUE(window<Save>()->menuBarActions().isEmpty());
+    EXPECT_TRUE(onScreen(find<Save>()));
+    EXPECT_TRUE(find<Save>()->menuBarActions().isEmpty());
     resultBar[0]->menu()->actions()[0]->trigger();
     QApplication::processEvents();
-    EXPECT_TRUE(onScreen(window<Main>()));
+    EXPECT_TRUE(onScreen(find<Main>()));
 }
 

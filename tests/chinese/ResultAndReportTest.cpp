@@ -73,7 +73,7 @@ protected:
     Save* openReport()
     {
         QTest::mouseClick(control<QPushButton>(result, "cmdPrint"), Qt::LeftButton);
-        return window<Save>();
+        return find<Save>();
     }
 
     ui::RichTextBox* reportView(Save* report) { return control<ui::RichTextBox>(report, "RTB"); }
@@ -309,8 +309,8 @@ TEST_F(ChineseResultAndReport, TheReportWatchesLinksWhileOpenAndBringsTheResultB
     report->closeWindow();
     QApplication::processEvents();
     EXPECT_EQ(ui::modRTB::WatchedRichEdit(), nullptr);
-    EXPECT_EQ(window<Save>(), nullptr);
-    EXPECT_TRUE(onScreen(window<Display>()));
+    EXPECT_EQ(find<Save>(), nullptr);
+    EXPECT_TRUE(onScreen(find<Display>()));
     EXPECT_FALSE(frame.isWelcomePanelVisible());
 }
 
@@ -320,8 +320,8 @@ TEST_F(ChineseResultAndReport, AReportLeftOpenNeitherRevivesAClosedResultNorShow
     result->cmdBack_Click();
     QApplication::processEvents();
     enter(false, QStringLiteral("Cy"), QStringLiteral("7"), QStringLiteral("February"), QStringLiteral("2008"));
-    entry().cmdProceed_Click();
-    result = window<Display>();
+    entry()->cmdProceed_Click();
+    result = find<Display>();
     ASSERT_NE(result, nullptr);
 
     Save* report = openReport();
@@ -332,8 +332,8 @@ TEST_F(ChineseResultAndReport, AReportLeftOpenNeitherRevivesAClosedResultNorShow
     QApplication::processEvents();
     report->closeWindow();
     QApplication::processEvents();
-    EXPECT_EQ(window<Display>(), nullptr) << "no empty result window is made";
-    EXPECT_TRUE(onScreen(window<Main>()));
+    EXPECT_EQ(find<Display>(), nullptr) << "no empty result window is made";
+    EXPECT_TRUE(onScreen(find<Main>()));
 }
 
 TEST_F(ChineseResultAndReport, EveryOneLineBoxShowsItsWholeValueForEveryAnimal)

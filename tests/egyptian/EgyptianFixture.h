@@ -1,11 +1,9 @@
 #pragma once
 
-#include "Calculators.h"
-#include "RecordingPlatform.h"
+#include "CalculatorFixture.h"
 #include "RichTextBox.h"
 #include "frmEgyptianAstrologyCompatibilityDisplay.h"
 #include "frmEgyptianAstrologyCompatibilityMain.h"
-#include "frmMDI.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -26,39 +24,19 @@ struct Person {
 
 // The launcher with the Egyptian entry window open, as a user finds it after
 // clicking "Egyptian Astrology Compatibility".
-class EgyptianFixture : public ::testing::Test {
+class EgyptianFixture
+    : public CalculatorFixture<Calculator::Egyptian, egyptian::frmEgyptianAstrologyCompatibilityMain,
+                               egyptian::frmEgyptianAstrologyCompatibilityDisplay> {
 protected:
-    EgyptianFixture()
-    {
-        frame.showMaximized();
-        frame.OpenCalculator(1);
-    }
-    ~EgyptianFixture() override { frame.CloseCalculatorWindows(); }
-
-    egyptian::frmEgyptianAstrologyCompatibilityMain* entry()
-    {
-        return find<egyptian::frmEgyptianAstrologyCompatibilityMain>();
-    }
-    egyptian::frmEgyptianAstrologyCompatibilityDisplay* result()
-    {
-        return find<egyptian::frmEgyptianAstrologyCompatibilityDisplay>();
-    }
-
-    template <class W>
-    W* find()
-    {
-        return static_cast<W*>(frame.findWindow(W::kWindowName));
-    }
-
     template <class T = QWidget>
     T* inEntry(const char* name)
     {
-        return entry()->findChild<T*>(QLatin1String(name));
+        return child<T>(entry(), QLatin1String(name));
     }
     template <class T = QLabel>
     T* inResult(const char* name)
     {
-        return result()->findChild<T*>(QLatin1String(name));
+        return child<T>(result(), QLatin1String(name));
     }
     QTabWidget* tabs() { return inResult<QTabWidget>("tabSelect"); }
     ui::RichTextBox* reading(const char* name) { return inResult<ui::RichTextBox>(name); }
@@ -80,13 +58,6 @@ protected:
         enter(QStringLiteral("Partner"), partner);
         QTest::mouseClick(inEntry<QWidget>("Command1"), Qt::LeftButton);
     }
-
-    QStringList messages() const { return platform.messageTexts(); }
-
-    static bool onScreen(kit::CalculatorWindow* window) { return window && window->isOnScreen(); }
-
-    RecordingPlatform platform;
-    shell::frmMDI frame{platform, shell::calculatorEntryWindows()};
 };
 
 } // namespace velmora::testing

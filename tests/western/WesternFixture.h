@@ -1,8 +1,6 @@
 #pragma once
 
-#include "Calculators.h"
-#include "RecordingPlatform.h"
-#include "frmMDI.h"
+#include "CalculatorFixture.h"
 #include "frmZodiacCompatibilityDisplay.h"
 #include "frmZodiacCompatibilityMain.h"
 #include "frmZodiacCompatibilitySave.h"
@@ -26,17 +24,11 @@ struct Person {
 
 // The launcher with the Western entry window open, as a user finds it after
 // clicking "Zodiac Compatibility".
-class WesternFixture : public ::testing::Test {
+class WesternFixture : public CalculatorFixture<Calculator::Western, western::frmZodiacCompatibilityMain,
+                                                western::frmZodiacCompatibilityDisplay> {
 protected:
-    WesternFixture()
-    {
-        frame.showMaximized();
-        frame.OpenCalculator(3);
-    }
-    ~WesternFixture() override { frame.CloseCalculatorWindows(); }
+    western::frmZodiacCompatibilitySave* report() { return find<western::frmZodiacCompatibilitySave>(); }
 
-    western::frmZodiacCompatibilityMain* entry() { return find<western::frmZodiacCompatibilityMain>(); }
-    western::frmZodiacCompatibilityDisplay* result() { return find<western::frmZodiacCompatibilityDisplay>(); }
     // Turns to each person's tab, whose panel is made and filled when first
     // shown, and back to the compatibility tab.
     void showBothPeople()
@@ -44,19 +36,6 @@ protected:
         auto* tabs = result()->findChild<QTabBar*>(QStringLiteral("TS"));
         for (const int tab : {1, 2, 0})
             tabs->setCurrentIndex(tab);
-    }
-    western::frmZodiacCompatibilitySave* report() { return find<western::frmZodiacCompatibilitySave>(); }
-
-    template <class W>
-    W* find()
-    {
-        return static_cast<W*>(frame.findWindow(W::kWindowName));
-    }
-
-    template <class T = QWidget>
-    static T* child(QWidget* window, const QString& name)
-    {
-        return window ? window->findChild<T*>(name) : nullptr;
     }
 
     void enter(char suffix, const Person& person)
@@ -74,13 +53,6 @@ protected:
         enter('F', partner);
         entry()->cmdSunSign_Click();
     }
-
-    QStringList messages() const { return platform.messageTexts(); }
-
-    static bool onScreen(kit::CalculatorWindow* window) { return window && window->isOnScreen(); }
-
-    RecordingPlatform platform;
-    shell::frmMDI frame{platform, shell::calculatorEntryWindows()};
 };
 
 } // namespace velmora::testing
