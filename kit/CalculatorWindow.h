@@ -1,13 +1,12 @@
 #pragma once
 
+#include "CommonMenus.h"
+
 #include <QAction>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
 
-#include "CommonMenus.h"
-
-class QAction;
 class QMdiSubWindow;
 class QMenu;
 
