@@ -1,5 +1,7 @@
 #include "RtfWriter.h"
 
+#include "Fonts.h"
+
 #include "Windows1252.h"
 
 #include <QColor>
@@ -102,7 +104,7 @@ QByteArray runFormat(Tables& tables, const QTextCharFormat& format, const QFont&
     const double points = format.fontPointSize() > 0 ? format.fontPointSize() : defaultFont.pointSizeF();
     const QColor color = format.foreground().style() == Qt::NoBrush ? QColor(Qt::black) : format.foreground().color();
     const bool bold = format.fontWeight() >= QFont::Bold;
-    return "\\f" + QByteArray::number(tables.fontIndex(family)) + "\\fs"
+    return "\\f" + QByteArray::number(tables.fontIndex(designFamily(family))) + "\\fs"
            + QByteArray::number(static_cast<int>(std::lround(points * 2))) + "\\cf"
            + QByteArray::number(tables.colorIndex(color)) + (bold ? "\\b" : "\\b0") + " ";
 }
@@ -113,7 +115,7 @@ QByteArray toRtf(const QTextDocument& document)
 {
     Tables tables;
     const QFont defaultFont = document.defaultFont();
-    tables.fontIndex(defaultFont.family());
+    tables.fontIndex(designFamily(defaultFont.family()));
 
     QByteArray body;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
