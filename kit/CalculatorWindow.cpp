@@ -105,6 +105,11 @@ QWidget* CalculatorWindow::firstInput() const
 
 void CalculatorWindow::Form_Unload() {}
 
+bool CalculatorWindow::showsReadingOf(const QString&) const
+{
+    return false;
+}
+
 void CalculatorWindow::closeEvent(QCloseEvent* event)
 {
     Form_Unload();

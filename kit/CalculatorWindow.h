@@ -43,6 +43,9 @@ public:
     void hideWindow();
     void closeWindow();
     bool isOnScreen() const;
+    // Whether this window shows the reading of the window named `window`, as
+    // a report shows its result window's.
+    virtual bool showsReadingOf(const QString& window) const;
 
 protected:
     // Runs when the window closes, by any road.

@@ -1,6 +1,7 @@
 #include "Launcher.h"
 
 #include <QMdiSubWindow>
+#include <QStringList>
 
 namespace velmora::kit {
 
@@ -27,6 +28,15 @@ void Launcher::forget(const CalculatorWindow& window)
 
 void Launcher::load(CalculatorWindow& window)
 {
+    // A new window comes with a new reading: what showed the old one goes.
+    QStringList outdated;
+    for (const QPointer<CalculatorWindow>& open : std::as_const(windows_)) {
+        if (open && open->showsReadingOf(window.objectName()))
+            outdated.append(open->objectName());
+    }
+    for (const QString& name : std::as_const(outdated))
+        unload(name);
+
     windows_.insert(window.objectName(), &window);
     adopt(window);
     window.Form_Load();

@@ -19,7 +19,8 @@ class CalculatorWindow;
 // What the calculator windows need from the launcher frame: the platform,
 // the welcome panel, and the calculator windows themselves. Each window is a
 // single instance made the first time it is asked for; closing destroys it
-// and everything typed into it, and asking again makes a fresh one.
+// and everything typed into it, and asking again makes a fresh one. Making a
+// window closes any report of an earlier one of its name.
 class Launcher {
 public:
     virtual ~Launcher() = default;

@@ -62,6 +62,11 @@ void ReportWindow::compose()
     RTB->moveCursor(QTextCursor::Start);
 }
 
+bool ReportWindow::showsReadingOf(const QString& window) const
+{
+    return window == resultWindow_;
+}
+
 void ReportWindow::Form_Unload()
 {
     ui::modRTB::DisableLinkDetection();

@@ -11,8 +11,9 @@ namespace velmora::kit {
 // A calculator's report window: the reading composed as rich text in a view
 // with live web links and guarded from copying, Save and Print buttons, two
 // site links above and the branded-edition offer below. It has no menu bar.
-// It shows the reading of the result window that opened it; closing it
-// brings that window back if it is still open.
+// It shows the reading of the result window that opened it, and closes when
+// a new result window comes with a new reading; closing it brings its
+// result window back if that is still open.
 class ReportWindow : public CalculatorWindow {
     Q_OBJECT
 public:
@@ -23,6 +24,7 @@ public:
 
     // Places the window and attaches link detection.
     void Form_Load() override;
+    bool showsReadingOf(const QString& window) const override;
 
     virtual void cmdSave_Click() = 0;
     virtual void cmdPrint_Click() = 0;

@@ -9,7 +9,6 @@
 #include "Text.h"
 #include "WesternReading.h"
 #include "frmZodiacCompatibilityDisplay.h"
-#include "frmZodiacCompatibilitySave.h"
 #include "modCheckForUniqueUser.h"
 
 #include <QGroupBox>
@@ -120,9 +119,6 @@ void frmZodiacCompatibilityMain::cmdSunSign_Click()
 {
     if (!ValidateEntries())
         return;
-    // A report still open from an earlier reading would save that reading's
-    // entries under the new one: it goes before the new reading is shown.
-    launcher().unload(frmZodiacCompatibilitySave::kWindowName);
     auto& result = launcher().instance<frmZodiacCompatibilityDisplay>();
     result.ShowReading(CalculateWesternReading(user_.details(), partner_.details()));
     handOverTo(result);

@@ -323,6 +323,7 @@ TEST_F(ChineseResultAndReport, AReportLeftOpenNeitherRevivesAClosedResultNorShow
     entry()->cmdProceed_Click();
     result = find<Display>();
     ASSERT_NE(result, nullptr);
+    EXPECT_EQ(find<Save>(), nullptr) << "the new reading closes the report of the old one";
 
     Save* report = openReport();
     ASSERT_NE(report, nullptr);
