@@ -236,15 +236,6 @@ void frmZodiacCompatibilityDisplay::showPerson(char suffix)
 }
 
 
-QString frmZodiacCompatibilityDisplay::boxText(const QString& box) const
-{
-    if (const auto* line = findChild<QLineEdit*>(box))
-        return line->text();
-    if (const auto* lines = findChild<QPlainTextEdit*>(box))
-        return lines->toPlainText();
-    return {};
-}
-
 void frmZodiacCompatibilityDisplay::TS_Click()
 {
     personPages_.show(tabs_->currentIndex());

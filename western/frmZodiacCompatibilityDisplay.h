@@ -30,8 +30,6 @@ public:
     void cmdBack_Click();
     void cmdSave_Click();
 
-    // The text the window shows in its profile box `box` (e.g. "txtElementM").
-    QString boxText(const QString& box) const;
 
 private:
     QWidget* createCompatibilityPanel();

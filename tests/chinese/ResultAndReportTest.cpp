@@ -22,15 +22,6 @@ namespace mcz = velmora::chinese::modchinesezodiac;
 
 namespace {
 
-QString boxText(const QWidget* box)
-{
-    if (const auto* line = qobject_cast<const QLineEdit*>(box))
-        return line->text();
-    if (const auto* lines = qobject_cast<const QPlainTextEdit*>(box))
-        return lines->toPlainText();
-    return QStringLiteral("<not a box>");
-}
-
 QString captionOf(const QWidget* window, const QWidget* box)
 {
     for (const QLabel* label : window->findChildren<QLabel*>()) {

@@ -6,6 +6,8 @@
 #include "frmMDI.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QStringList>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -46,6 +48,16 @@ protected:
     static T* child(QWidget* window, const QString& name)
     {
         return window ? window->findChild<T*>(name) : nullptr;
+    }
+
+    // The text a read-only box of one line or several shows.
+    static QString boxText(const QWidget* box)
+    {
+        if (const auto* line = qobject_cast<const QLineEdit*>(box))
+            return line->text();
+        if (const auto* lines = qobject_cast<const QPlainTextEdit*>(box))
+            return lines->toPlainText();
+        return QStringLiteral("<not a box>");
     }
 
     QStringList messages() const { return platform.messageTexts(); }

@@ -67,9 +67,9 @@ TEST_F(WesternResult, ShowsThePairAndBothProfiles)
     EXPECT_EQ(label(result(), "lblDOBF"), "July 4, 1950");
     EXPECT_EQ(label(result(), "lblSunSignF"), "Cancer");
     EXPECT_EQ(result()->findChild<QGroupBox*>(QStringLiteral("fraSunSignM"))->title(), "Taurus");
-    EXPECT_EQ(result()->boxText(QStringLiteral("txtRulingPlanetM")), "Venus");
-    EXPECT_EQ(result()->boxText(QStringLiteral("txtRulingPlanetF")), "The Moon");
-    EXPECT_EQ(result()->boxText(QStringLiteral("txtFamousPersonsF")),
+    EXPECT_EQ(boxText(child(result(), QStringLiteral("txtRulingPlanetM"))), "Venus");
+    EXPECT_EQ(boxText(child(result(), QStringLiteral("txtRulingPlanetF"))), "The Moon");
+    EXPECT_EQ(boxText(child(result(), QStringLiteral("txtFamousPersonsF"))),
               ui::toQString(western::modZodiacCompatibility::FindSignProfile("Cancer")->FamousPersons));
     ASSERT_NE(signPicture("Cancer", result(), "Image1"), signPicture("Taurus", result(), "Image1"));
     EXPECT_EQ(picture(result(), "Image1"), signPicture("Taurus", result(), "Image1"));
@@ -104,7 +104,7 @@ TEST_F(WesternResult, AnotherReadingOpensOnTheCompatibilityTabAndLeavesNothingOf
     EXPECT_EQ(label(result(), "lblNameF"), "Di");
     EXPECT_EQ(picture(result(), "Image1"), signPicture("Pisces", result(), "Image1"));
     EXPECT_EQ(picture(result(), "picSunSignF"), signPicture("default", result(), "picSunSignF"));
-    EXPECT_EQ(result()->boxText(QStringLiteral("txtRulingPlanetF")), "");
+    EXPECT_EQ(boxText(child(result(), QStringLiteral("txtRulingPlanetF"))), "");
     EXPECT_EQ(label(result(), "lblMatchDescription"), "");
 }
 
