@@ -27,30 +27,25 @@ const QString kDefaultYear = QStringLiteral("1950");
 
 // One person's controls in their frame: the name box beside "Name :-", and
 // under "Date O Birth :-" the three lists, each with its caption above it.
-constexpr kit::PersonEntryLayout kUserLayout{
-    {"lblNameCaption", 120, 420, 0, 0},
-    "Name :-",
-    {"txtName", 1620, 360, 3180, 345},
-    {"lblDateOfBirthCaption", 120, 1140, 0, 0},
-    "Date O Birth :-",
-    {{{kit::DatePart::Day, {"cmbDate", 1620, 1080, 660, 315}, {"lblDateCaption", 1620, 840, 0, 0}, "Date"},
-      {kit::DatePart::Month, {"cmbMonth", 2340, 1080, 1500, 315}, {"lblMonthCaption", 2340, 840, 0, 0}, "Month"},
-      {kit::DatePart::Year, {"cmbYear", 3900, 1080, 900, 315}, {"lblYearCaption", 3900, 840, 0, 0}, "Year"}}},
-};
-
-constexpr kit::PersonEntryLayout kPartnerLayout{
-    {"lblPartnerNameCaption", 120, 420, 0, 0},
-    "Name :-",
-    {"txtPartnerName", 1620, 360, 3180, 345},
-    {"lblPartnerDateOfBirthCaption", 120, 1140, 0, 0},
-    "Date O Birth :-",
-    {{{kit::DatePart::Day, {"cmbPartnerDate", 1620, 1080, 660, 315}, {"lblPartnerDateCaption", 1620, 840, 0, 0},
-       "Date"},
-      {kit::DatePart::Month, {"cmbPartnerMonth", 2340, 1080, 1500, 315}, {"lblPartnerMonthCaption", 2340, 840, 0, 0},
-       "Month"},
-      {kit::DatePart::Year, {"cmbPartnerYear", 3900, 1080, 900, 315}, {"lblPartnerYearCaption", 3900, 840, 0, 0},
-       "Year"}}},
-};
+// The partner's carry "Partner" in their names.
+constexpr kit::PersonEntryLayout personLayout(bool isUser)
+{
+    return {
+        {isUser ? "lblNameCaption" : "lblPartnerNameCaption", 120, 420, 0, 0},
+        "Name :-",
+        {isUser ? "txtName" : "txtPartnerName", 1620, 360, 3180, 345},
+        {isUser ? "lblDateOfBirthCaption" : "lblPartnerDateOfBirthCaption", 120, 1140, 0, 0},
+        "Date O Birth :-",
+        {{
+            {kit::DatePart::Day, {isUser ? "cmbDate" : "cmbPartnerDate", 1620, 1080, 660, 315},
+             {isUser ? "lblDateCaption" : "lblPartnerDateCaption", 1620, 840, 0, 0}, "Date"},
+            {kit::DatePart::Month, {isUser ? "cmbMonth" : "cmbPartnerMonth", 2340, 1080, 1500, 315},
+             {isUser ? "lblMonthCaption" : "lblPartnerMonthCaption", 2340, 840, 0, 0}, "Month"},
+            {kit::DatePart::Year, {isUser ? "cmbYear" : "cmbPartnerYear", 3900, 1080, 900, 315},
+             {isUser ? "lblYearCaption" : "lblPartnerYearCaption", 3900, 840, 0, 0}, "Year"},
+        }},
+    };
+}
 
 enum class NameKey { Pass, Capitalise, Refuse };
 
@@ -101,9 +96,9 @@ frmEgyptianAstrologyCompatibilityMain::frmEgyptianAstrologyCompatibilityMain(kit
                                  240, 300, 9960, 600);
     ui::setColors(intro, {}, Qt::black);
 
-    user_ = createPerson(outer, "fraDetails", QStringLiteral("Your Details"), 240, kUserLayout, kit::Person::User);
+    user_ = createPerson(outer, "fraDetails", QStringLiteral("Your Details"), 240, personLayout(true), kit::Person::User);
     partner_ = createPerson(outer, "fraPartnerDetails", QStringLiteral("Your Partner's Details"), 5280,
-                            kPartnerLayout, kit::Person::Partner);
+                            personLayout(false), kit::Person::Partner);
 
     QPushButton* compute = ui::addButton(outer, "Command1", QStringLiteral("Get My &Egyptian Astrology Compatibility"),
                                          2940, 2940, 4560, 450);

@@ -28,26 +28,21 @@ constexpr int kLastYear = 2050;
 
 // Both detail frames lay out their person alike; the control names end in
 // M for the user and F for the partner.
-constexpr kit::PersonEntryLayout kUserLayout{
-    {"lblNameM", 360, 360, 0, 0},
-    "Name",
-    {"txtNameM", 930, 270, 3705, 345},
-    {"lblBirthDayM", 60, 810, 0, 0},
-    "Birth Day",
-    {{{kit::DatePart::Month, {"cboMonthM", 930, 720, 1335, 315}, {}, nullptr},
-      {kit::DatePart::Day, {"cboDateM", 2415, 720, 735, 315}, {}, nullptr},
-      {kit::DatePart::Year, {"cboYearM", 3300, 720, 1335, 315}, {}, nullptr}}},
-};
-constexpr kit::PersonEntryLayout kPartnerLayout{
-    {"lblNameF", 360, 360, 0, 0},
-    "Name",
-    {"txtNameF", 930, 270, 3705, 345},
-    {"lblBirthDayF", 60, 810, 0, 0},
-    "Birth Day",
-    {{{kit::DatePart::Month, {"cboMonthF", 930, 720, 1335, 315}, {}, nullptr},
-      {kit::DatePart::Day, {"cboDateF", 2415, 720, 735, 315}, {}, nullptr},
-      {kit::DatePart::Year, {"cboYearF", 3300, 720, 1335, 315}, {}, nullptr}}},
-};
+constexpr kit::PersonEntryLayout personLayout(bool isUser)
+{
+    return {
+        {isUser ? "lblNameM" : "lblNameF", 360, 360, 0, 0},
+        "Name",
+        {isUser ? "txtNameM" : "txtNameF", 930, 270, 3705, 345},
+        {isUser ? "lblBirthDayM" : "lblBirthDayF", 60, 810, 0, 0},
+        "Birth Day",
+        {{
+            {kit::DatePart::Month, {isUser ? "cboMonthM" : "cboMonthF", 930, 720, 1335, 315}, {}, nullptr},
+            {kit::DatePart::Day, {isUser ? "cboDateM" : "cboDateF", 2415, 720, 735, 315}, {}, nullptr},
+            {kit::DatePart::Year, {isUser ? "cboYearM" : "cboYearF", 3300, 720, 1335, 315}, {}, nullptr},
+        }},
+    };
+}
 
 } // namespace
 
@@ -97,7 +92,7 @@ frmZodiacCompatibilityMain::frmZodiacCompatibilityMain(kit::Launcher& launcher)
 kit::PersonEntry frmZodiacCompatibilityMain::createPerson(QWidget* frame, kit::Person person)
 {
     ui::setColors(frame, {}, Qt::white);
-    kit::PersonEntry entry(frame, person == kit::Person::User ? kUserLayout : kPartnerLayout, person);
+    kit::PersonEntry entry(frame, personLayout(person == kit::Person::User), person);
     entry.nameBox()->setMaxLength(static_cast<int>(modCheckForUniqueUser::kMaxNameLength));
     return entry;
 }
