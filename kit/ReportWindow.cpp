@@ -47,12 +47,6 @@ void ReportWindow::Form_Load()
 {
     CalculatorWindow::Form_Load();
     ui::modRTB::EnableLinkDetection(*RTB, *this, platform());
-    compose();
-}
-
-void ReportWindow::compose()
-{
-    RTB->clear();
     // One edit: the view and its link detection see the finished report once
     // instead of after every run.
     QTextCursor edit(RTB->document());

@@ -22,7 +22,7 @@ public:
     ReportWindow(Launcher& launcher, const QString& name, const QString& caption, const char* offerLabel,
                  const QString& reportName, const QString& resultWindow);
 
-    // Places the window and attaches link detection.
+    // Places the window, attaches link detection and composes the report.
     void Form_Load() override;
     bool showsReadingOf(const QString& window) const override;
 
@@ -32,8 +32,6 @@ public:
 protected:
     // Detaches link detection and brings the result window back.
     void Form_Unload() override;
-    // Composes the report afresh from the reading the window was given.
-    void compose();
     virtual void composeReport() = 0;
 
     ui::RichTextBox* RTB = nullptr;
