@@ -1,6 +1,6 @@
 // The main of the window benchmarks: a QApplication on the offscreen
 // platform, with the suite's fonts, around Google Benchmark.
-#include "Fonts.h"
+#include "ui/Fonts.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,21 +1,9 @@
-// The blood-type calculator's lookups, the reading calculated from two
-// people, and one whole Find: the names checked, the reading calculated and
-// shown in a new result window, and that window shown.
-#include "Calculators.h"
-#include "ClosedWindows.h"
-#include "JapaneseReading.h"
-#include "RecordingPlatform.h"
-#include "frmJapaneseAstrologyCompatibilityDisplay.h"
-#include "frmJapaneseAstrologyCompatibilityMain.h"
-#include "frmMDI.h"
-#include "modJapaneseCompatibility.h"
+// The Japanese blood-type calculator's lookups and its whole reading.
+#include "bloodtype/JapaneseReading.h"
+#include "bloodtype/Lookups.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
 #include <benchmark/benchmark.h>
 
-namespace mjc = velmora::bloodtype::modJapaneseCompatibility;
 using namespace velmora;
 
 namespace {
@@ -24,7 +12,7 @@ void BM_GetPersonalityProfile(benchmark::State& state)
 {
     for (auto _ : state) {
         for (int position = 0; position < 8; ++position)
-            benchmark::DoNotOptimize(mjc::GetPersonalityProfile(*mjc::GetBloodGroup(position)).Characteristics);
+            benchmark::DoNotOptimize(bloodtype::GetPersonalityProfile(*bloodtype::GetBloodGroup(position)).Characteristics);
     }
 }
 BENCHMARK(BM_GetPersonalityProfile);
@@ -35,7 +23,7 @@ void BM_GetMatchLabel(benchmark::State& state)
     for (auto _ : state) {
         for (int user = 0; user < 8; ++user) {
             for (int partner = 0; partner < 8; ++partner)
-                benchmark::DoNotOptimize(mjc::GetMatchLabel(user, partner));
+                benchmark::DoNotOptimize(bloodtype::GetMatchLabel(user, partner));
         }
     }
 }
@@ -54,43 +42,5 @@ void BM_CalculateJapaneseReading(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CalculateJapaneseReading);
-
-// The launcher with a filled-in Japanese entry window.
-struct JapaneseSession {
-    testing::RecordingPlatform platform;
-    shell::frmMDI frame{platform, shell::calculatorEntryWindows()};
-
-    JapaneseSession()
-    {
-        frame.showMaximized();
-        frame.OpenCalculator(2);
-        auto& entry = frame.instance<bloodtype::frmJapaneseAstrologyCompatibilityMain>();
-        entry.findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("HANA"));
-        entry.findChild<QLineEdit*>(QStringLiteral("txtPartnerName"))->setText(QStringLiteral("KENJI"));
-        entry.findChild<QComboBox*>(QStringLiteral("cboPartnerBloodType"))->setCurrentIndex(5);
-        QApplication::processEvents();
-    }
-
-    // Out of line, so that a profiler can count the timed part alone
-    // (valgrind --tool=callgrind --toggle-collect='*Session::find*').
-    [[gnu::noinline]] void find()
-    {
-        frame.instance<bloodtype::frmJapaneseAstrologyCompatibilityMain>().cmdProceed_Click();
-        QApplication::processEvents();
-    }
-};
-
-void BM_WholeFind(benchmark::State& state)
-{
-    JapaneseSession session;
-    for (auto _ : state) {
-        session.find();
-        state.PauseTiming();
-        session.frame.instance<bloodtype::frmJapaneseAstrologyCompatibilityDisplay>().cmdBack_Click();
-        bench::disposeClosedWindows();
-        state.ResumeTiming();
-    }
-}
-BENCHMARK(BM_WholeFind)->Unit(benchmark::kMillisecond);
 
 } // namespace

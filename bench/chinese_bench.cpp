@@ -1,21 +1,9 @@
-// The Chinese calculator's lookups, one whole Proceed (validation to the
-// result window filled and shown) and opening (composing) the report.
-#include "Calculators.h"
-#include "ClosedWindows.h"
-#include "ChineseReading.h"
-#include "RecordingPlatform.h"
-#include "frmChineseZodiacCompatibilityDisplay.h"
-#include "frmChineseZodiacCompatibilityMain.h"
-#include "frmChineseZodiacCompatibilitySave.h"
-#include "frmMDI.h"
-#include "modchinesezodiac.h"
+// The Chinese calculator's lookups and its whole reading.
+#include "chinese/ChineseReading.h"
+#include "chinese/Lookups.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
 #include <benchmark/benchmark.h>
 
-namespace mcz = velmora::chinese::modchinesezodiac;
 using namespace velmora;
 using namespace std::chrono;
 
@@ -26,7 +14,7 @@ void BM_FindYearAnimal(benchmark::State& state)
 {
     const year_month_day date = 2019y / December / 31;
     for (auto _ : state)
-        benchmark::DoNotOptimize(mcz::FindYearAnimal(date));
+        benchmark::DoNotOptimize(chinese::FindYearAnimal(date));
 }
 BENCHMARK(BM_FindYearAnimal);
 
@@ -34,28 +22,28 @@ void BM_FindYearElement(benchmark::State& state)
 {
     const year_month_day date = 2019y / December / 31;
     for (auto _ : state)
-        benchmark::DoNotOptimize(mcz::FindYearElement(date));
+        benchmark::DoNotOptimize(chinese::FindYearElement(date));
 }
 BENCHMARK(BM_FindYearElement);
 
 void BM_GetAnimalProfile(benchmark::State& state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(mcz::GetAnimalProfile("Pig"));
+        benchmark::DoNotOptimize(chinese::GetAnimalProfile("Pig"));
 }
 BENCHMARK(BM_GetAnimalProfile);
 
 void BM_GetElementDescription(benchmark::State& state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(mcz::GetElementDescription("Earth"));
+        benchmark::DoNotOptimize(chinese::GetElementDescription("Earth"));
 }
 BENCHMARK(BM_GetElementDescription);
 
 void BM_GetCompatibilityNumber(benchmark::State& state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(mcz::GetCompatibilityNumber("Pig", "Dog"));
+        benchmark::DoNotOptimize(chinese::GetCompatibilityNumber("Pig", "Dog"));
 }
 BENCHMARK(BM_GetCompatibilityNumber);
 
@@ -63,7 +51,7 @@ BENCHMARK(BM_GetCompatibilityNumber);
 void BM_GetMatchingDescription(benchmark::State& state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(mcz::GetMatchingDescription("Pig", "Pig"));
+        benchmark::DoNotOptimize(chinese::GetMatchingDescription("Pig", "Pig"));
 }
 BENCHMARK(BM_GetMatchingDescription);
 
@@ -76,60 +64,5 @@ void BM_CalculateChineseReading(benchmark::State& state)
         benchmark::DoNotOptimize(chinese::CalculateChineseReading(user, partner));
 }
 BENCHMARK(BM_CalculateChineseReading);
-
-// The launcher with a filled-in Chinese entry window.
-struct ChineseSession {
-    testing::RecordingPlatform platform;
-    shell::frmMDI frame{platform, shell::calculatorEntryWindows()};
-
-    ChineseSession()
-    {
-        frame.showMaximized();
-        frame.OpenCalculator(0);
-        auto& entry = frame.instance<chinese::frmChineseZodiacCompatibilityMain>();
-        entry.findChild<QLineEdit*>(QStringLiteral("txtMaleName"))->setText(QStringLiteral("Mei Lin"));
-        entry.findChild<QLineEdit*>(QStringLiteral("txtFemaleName"))->setText(QStringLiteral("David"));
-        entry.findChild<QComboBox*>(QStringLiteral("cboMaleYear"))->setCurrentIndex(44);
-        entry.findChild<QComboBox*>(QStringLiteral("cboFemaleMonth"))->setCurrentIndex(6);
-        entry.findChild<QComboBox*>(QStringLiteral("cboFemaleYear"))->setCurrentIndex(49);
-        QApplication::processEvents();
-    }
-
-    // Out of line, so that a profiler can count the timed part alone
-    // (valgrind --tool=callgrind --toggle-collect='*Session::proceed*').
-    [[gnu::noinline]] void proceed()
-    {
-        frame.instance<chinese::frmChineseZodiacCompatibilityMain>().cmdProceed_Click();
-        QApplication::processEvents();
-    }
-};
-
-void BM_Proceed(benchmark::State& state)
-{
-    ChineseSession session;
-    for (auto _ : state) {
-        session.proceed();
-        state.PauseTiming();
-        session.frame.instance<chinese::frmChineseZodiacCompatibilityDisplay>().cmdBack_Click();
-        bench::disposeClosedWindows();
-        state.ResumeTiming();
-    }
-}
-BENCHMARK(BM_Proceed)->Unit(benchmark::kMillisecond);
-
-void BM_OpenReport(benchmark::State& state)
-{
-    ChineseSession session;
-    session.proceed();
-    for (auto _ : state) {
-        session.frame.instance<chinese::frmChineseZodiacCompatibilityDisplay>().cmdPrint_Click();
-        QApplication::processEvents();
-        state.PauseTiming();
-        session.frame.unload(chinese::frmChineseZodiacCompatibilitySave::kWindowName);
-        bench::disposeClosedWindows();
-        state.ResumeTiming();
-    }
-}
-BENCHMARK(BM_OpenReport)->Unit(benchmark::kMillisecond);
 
 } // namespace

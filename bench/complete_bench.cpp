@@ -1,14 +1,15 @@
-// The complete reading: its four readings and summary, the whole step from
-// pressing the button to the reading shown, and saving it as PDF.
-#include "Calculators.h"
-#include "CompleteReading.h"
-#include "RecordingPlatform.h"
-#include "frmCompleteReading.h"
-#include "frmMDI.h"
+// The complete reading: its four readings and summary, and saving it as PDF.
+// The step from its button to the reading shown is in calculators_bench.
+#include "complete/Calculator.h"
+#include "complete/CompleteReading.h"
+#include "complete/ReadingWindow.h"
+#include "shell/Calculators.h"
+#include "shell/LauncherFrame.h"
+#include "tests/support/RecordingPlatform.h"
+#include "tools/SampleReadings.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -29,48 +30,27 @@ void BM_CalculateCompleteReading(benchmark::State& state)
 }
 BENCHMARK(BM_CalculateCompleteReading);
 
-// The launcher with the complete reading's window filled in.
+// The launcher with the complete reading's sample read.
 struct CompleteSession {
     testing::RecordingPlatform platform;
-    shell::frmMDI frame{platform, shell::calculatorEntryWindows()};
+    shell::LauncherFrame frame{platform, shell::calculators()};
     QTemporaryDir folder;
 
     CompleteSession()
     {
         frame.showMaximized();
-        frame.mnuCompleteReading_Click();
-        auto& window = this->window();
-        window.findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("Anna"));
-        window.findChild<QLineEdit*>(QStringLiteral("txtPartnerName"))->setText(QStringLiteral("Tom"));
-        window.findChild<QComboBox*>(QStringLiteral("cboPartnerMonth"))->setCurrentIndex(6);
-        window.findChild<QComboBox*>(QStringLiteral("cboBloodType"))->setCurrentIndex(3);
-        window.findChild<QComboBox*>(QStringLiteral("cboPartnerBloodType"))->setCurrentIndex(8);
-        QApplication::processEvents();
-    }
-
-    complete::frmCompleteReading& window() { return frame.instance<complete::frmCompleteReading>(); }
-
-    [[gnu::noinline]] void read()
-    {
+        tools::enterSample(frame, complete::kCalculator);
         window().cmdRead_Click();
         QApplication::processEvents();
     }
-};
 
-// From the button to the reading drawn on screen.
-void BM_ReadingShown(benchmark::State& state)
-{
-    CompleteSession session;
-    for (auto _ : state)
-        session.read();
-}
-BENCHMARK(BM_ReadingShown)->Unit(benchmark::kMillisecond);
+    complete::ReadingWindow& window() { return frame.instance<complete::ReadingWindow>(); }
+};
 
 // Save As PDF from the chosen name to the file on disk.
 void BM_SavePdf(benchmark::State& state)
 {
     CompleteSession session;
-    session.read();
     session.platform.writeToDisk = true;
     const QString path = session.folder.filePath(QStringLiteral("reading.pdf"));
     for (auto _ : state) {

@@ -2,10 +2,10 @@
 // bare Qt main window started the same way. Each sample starts this program
 // again as a child ("--child=bare" or "--child=suite") that shows its window
 // on the offscreen platform, reports its peak resident size and ends.
-#include "Fonts.h"
-#include "QtPlatform.h"
-#include "SingleInstance.h"
-#include "StartApplication.h"
+#include "shell/StartApplication.h"
+#include "ui/Fonts.h"
+#include "ui/QtPlatform.h"
+#include "ui/SingleInstance.h"
 
 #include <QApplication>
 #include <QDir>

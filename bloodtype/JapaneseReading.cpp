@@ -1,20 +1,18 @@
-#include "JapaneseReading.h"
+#include "bloodtype/JapaneseReading.h"
 
 namespace velmora::bloodtype {
 namespace {
 
-namespace mjc = modJapaneseCompatibility;
-
 std::string_view bloodTypeText(int position)
 {
-    if (!mjc::GetBloodGroup(position))
+    if (!GetBloodGroup(position))
         return {};
-    return mjc::kBloodTypes[static_cast<std::size_t>(position)];
+    return kBloodTypes[static_cast<std::size_t>(position)];
 }
 
-mjc::PersonalityProfile profileOf(std::optional<mjc::BloodGroup> group)
+PersonalityProfile profileOf(std::optional<BloodGroup> group)
 {
-    return group ? mjc::GetPersonalityProfile(*group) : mjc::PersonalityProfile{};
+    return group ? GetPersonalityProfile(*group) : PersonalityProfile{};
 }
 
 } // namespace
@@ -26,11 +24,11 @@ JapaneseReadingRecord CalculateJapaneseReading(const JapanesePerson& user, const
     reading.PartnerName = partner.name;
     reading.UserBloodType = bloodTypeText(user.bloodType);
     reading.PartnerBloodType = bloodTypeText(partner.bloodType);
-    reading.UserGroup = mjc::GetBloodGroup(user.bloodType);
-    reading.PartnerGroup = mjc::GetBloodGroup(partner.bloodType);
+    reading.UserGroup = GetBloodGroup(user.bloodType);
+    reading.PartnerGroup = GetBloodGroup(partner.bloodType);
     reading.UserProfile = profileOf(reading.UserGroup);
     reading.PartnerProfile = profileOf(reading.PartnerGroup);
-    reading.MatchLabel = mjc::GetMatchLabel(user.bloodType, partner.bloodType);
+    reading.MatchLabel = GetMatchLabel(user.bloodType, partner.bloodType);
     return reading;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modJapaneseCompatibility.h"
+#include "bloodtype/Lookups.h"
 
 #include <array>
 #include <optional>
@@ -16,7 +16,7 @@ enum class Sex { Male, Female };
 inline constexpr std::array<std::string_view, 2> kSexes = {"Male", "Female"};
 
 // One person as the entry window hands them over: the name as typed, the sex
-// and the blood type's position in modJapaneseCompatibility::kBloodTypes.
+// and the blood type's position in kBloodTypes.
 struct JapanesePerson {
     std::u16string name;
     Sex sex = Sex::Male;
@@ -33,10 +33,10 @@ struct JapaneseReadingRecord {
     std::u16string PartnerName;
     std::string_view UserBloodType;
     std::string_view PartnerBloodType;
-    std::optional<modJapaneseCompatibility::BloodGroup> UserGroup;
-    std::optional<modJapaneseCompatibility::BloodGroup> PartnerGroup;
-    modJapaneseCompatibility::PersonalityProfile UserProfile{};
-    modJapaneseCompatibility::PersonalityProfile PartnerProfile{};
+    std::optional<BloodGroup> UserGroup;
+    std::optional<BloodGroup> PartnerGroup;
+    PersonalityProfile UserProfile{};
+    PersonalityProfile PartnerProfile{};
     std::string_view MatchLabel;
 
     bool operator==(const JapaneseReadingRecord&) const = default;

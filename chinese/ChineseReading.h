@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BirthDate.h"
-#include "modchinesezodiac.h"
+#include "chinese/Lookups.h"
+#include "kit/BirthDate.h"
 
 #include <string>
 #include <string_view>
@@ -21,8 +21,8 @@ struct ChineseReadingRecord {
     std::string_view PartnerElement;
     std::string_view UserElementReading;
     std::string_view PartnerElementReading;
-    modchinesezodiac::AnimalProfile UserProfile{};
-    modchinesezodiac::AnimalProfile PartnerProfile{};
+    AnimalProfile UserProfile{};
+    AnimalProfile PartnerProfile{};
     int CompatibilityNumber = 0;
     std::string_view Percentage;
     std::string_view Rating;

@@ -1,21 +1,33 @@
-# velmora_add_calculator(<name> LOOKUPS <files...> [LOOKUP_LIBS <libs...>] WINDOWS <files...>)
+# velmora_add_calculator(<name> CORE <files...> [CORE_LIBS <libs...>] [USES <calculators...>]
+#                        WINDOWS <files...>)
 #
-# Adds a calculator from the folder it is called in: velmora_<name>_lookups,
-# its lookups and reading pipeline in plain C++ on its compiled-in texts
-# (velmora_content_<name>), so the build proves they need nothing of the
-# windows; and, unless only the lookups are built, velmora_<name>, its windows
-# on the window kit.
+# Adds the calculator of the folder it is called in, named as the folder:
+# - velmora_<name>_core: its lookups and its reading in plain C++, on its
+#   compiled-in texts (velmora_content_<name>, where it has texts) and the
+#   plain cores of the calculators it USES, so the build proves they need
+#   nothing of the windows; the libc++ build (VELMORA_LOOKUPS_ONLY) builds
+#   and tests only these;
+# - velmora_<name>: its windows on the window kit, and its declaration
+#   (Calculator.h, Calculator.cpp), which tells the launcher, the tests, the
+#   benchmarks and the tools that it exists.
+# The layering test allows a calculator to include another's headers only
+# where it USES that calculator.
 function(velmora_add_calculator name)
-    cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "LOOKUPS;LOOKUP_LIBS;WINDOWS")
-    set(lookups velmora_${name}_lookups)
-    add_library(${lookups} STATIC ${ARG_LOOKUPS})
-    target_include_directories(${lookups} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-    target_link_libraries(${lookups} PUBLIC velmora_content_${name} velmora_kit_core ${ARG_LOOKUP_LIBS})
-    set_target_properties(${lookups} PROPERTIES AUTOMOC OFF)
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "CORE;CORE_LIBS;USES;WINDOWS")
+    set(core velmora_${name}_core)
+    add_library(${core} STATIC ${ARG_CORE})
+    target_link_libraries(${core} PUBLIC velmora_kit_core ${ARG_CORE_LIBS})
+    if(TARGET velmora_content_${name})
+        target_link_libraries(${core} PUBLIC velmora_content_${name})
+    endif()
+    foreach(used IN LISTS ARG_USES)
+        target_link_libraries(${core} PUBLIC velmora_${used}_core)
+    endforeach()
+    set_target_properties(${core} PROPERTIES AUTOMOC OFF)
+    set_property(GLOBAL PROPERTY VELMORA_USES_${name} "${ARG_USES}")
     if(VELMORA_LOOKUPS_ONLY)
         return()
     endif()
-    add_library(velmora_${name} STATIC ${ARG_WINDOWS})
-    target_include_directories(velmora_${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-    target_link_libraries(velmora_${name} PUBLIC ${lookups} velmora_kit)
+    add_library(velmora_${name} STATIC ${ARG_WINDOWS} Calculator.h Calculator.cpp)
+    target_link_libraries(velmora_${name} PUBLIC ${core} velmora_kit)
 endfunction()

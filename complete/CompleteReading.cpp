@@ -1,51 +1,13 @@
-#include "CompleteReading.h"
+#include "complete/CompleteReading.h"
 
-#include "ProfileFields.h"
+#include "bloodtype/ProfileFields.h"
+#include "chinese/ProfileFields.h"
+#include "western/ProfileFields.h"
 
 #include <algorithm>
 
 namespace velmora::complete {
 namespace {
-
-namespace mcz = chinese::modchinesezodiac;
-namespace mec = egyptian::modegyptianCompatibility;
-namespace mjc = bloodtype::modJapaneseCompatibility;
-
-// The Chinese profile's short facts, captioned as the Chinese result window
-// captions them.
-struct ChineseFact {
-    std::string_view caption;
-    mcz::ProfileField field;
-};
-constexpr std::array<ChineseFact, 10> kChineseFacts = {{
-    {"Ruling Planets", mcz::RulingPlanet},
-    {"Most Compatible Sign", mcz::MostCompatibleSigns},
-    {"Least Compatible Sign", mcz::LeastCompatibleSign},
-    {"Lucky Colour", mcz::LuckyColour},
-    {"Gem Stone", mcz::GemStone},
-    {"Energy", mcz::Energy},
-    {"Lucky Seasons", mcz::LuckySeasons},
-    {"Lucky Month", mcz::FavourableMonth},
-    {"Western Zodiac Sign", mcz::WesternZodiacSign},
-    {"Lucky Number", mcz::LuckyNumbers},
-}};
-
-// The Egyptian profile's ten short facts lead its reading fields; the two
-// paragraphs of prose close them.
-constexpr std::size_t kEgyptianShortFacts = 10;
-static_assert(mec::kReadingFields[kEgyptianShortFacts].field == &mec::EgyptianProfile::Description);
-
-// The Japanese profile's short facts, captioned as the Japanese result window
-// captions them; the characteristics are a paragraph.
-struct JapaneseFact {
-    std::string_view caption;
-    std::string_view mjc::PersonalityProfile::*field;
-};
-constexpr std::array<JapaneseFact, 3> kJapaneseFacts = {{
-    {"Japanese Astrology", &mjc::PersonalityProfile::JapaneseName},
-    {"Keywords", &mjc::PersonalityProfile::Keywords},
-    {"Famous Personalities", &mjc::PersonalityProfile::FamousPersonalities},
-}};
 
 // Where a file name may not hold a character: the separators and wildcards
 // of the common desktops, and the control characters.
@@ -58,20 +20,6 @@ constexpr std::size_t kFileNameShare = 50;
 std::string text(std::string_view view)
 {
     return std::string(view);
-}
-
-std::string withoutBlanks(std::string_view name)
-{
-    std::string out(name);
-    std::erase(out, ' ');
-    return out;
-}
-
-std::string picture(std::string_view folder, std::string_view file)
-{
-    if (file.empty())
-        return {};
-    return ":/" + std::string(folder) + "/" + std::string(file) + ".svg";
 }
 
 std::string westernPercentageLine(const western::WesternReadingRecord& reading)
@@ -124,50 +72,32 @@ SummaryRow japaneseRow(const bloodtype::JapaneseReadingRecord& reading)
             {text(reading.MatchLabel.empty() ? kBloodTypesNotGiven : reading.MatchLabel)}};
 }
 
-PersonSection westernPerson(std::string_view sign, const western::modZodiacCompatibility::SignProfile& profile)
+PersonSection westernPerson(std::string_view sign, const western::SignProfile& profile)
 {
-    PersonSection person{text(sign), picture("western/signs", sign), {}};
     if (sign.empty())
-        return person;
-    for (const western::ProfileField& field : western::kProfileFields) {
-        if (!field.multiLine)
-            person.facts.push_back({field.caption, profile.*field.field});
-    }
-    return person;
+        return {};
+    return {text(sign), western::SignPicture(sign), western::ShortFacts(profile)};
 }
 
-PersonSection chinesePerson(std::string_view animal, std::string_view element, const mcz::AnimalProfile& profile)
+PersonSection chinesePerson(std::string_view animal, std::string_view element, const chinese::AnimalProfile& profile)
 {
-    PersonSection person{chineseSign(animal, element), picture("chinese/animals", animal), {}};
     if (animal.empty())
-        return person;
-    for (const ChineseFact& fact : kChineseFacts)
-        person.facts.push_back({fact.caption, profile[fact.field]});
-    return person;
+        return {};
+    return {chineseSign(animal, element), chinese::AnimalPicture(profile), chinese::ShortFacts(profile)};
 }
 
 PersonSection egyptianPerson(const egyptian::EgyptianPersonReading& reading)
 {
-    PersonSection person{text(reading.SignName), picture("egyptian/signs", withoutBlanks(reading.SignName)), {}};
     if (!reading.Sign)
-        return person;
-    for (std::size_t i = 0; i < kEgyptianShortFacts; ++i) {
-        const mec::ReadingField& field = mec::kReadingFields[i];
-        std::string_view caption = field.label;
-        caption.remove_suffix(caption.ends_with(" :-") ? 3 : 0);
-        person.facts.push_back({caption, reading.Profile.*field.field});
-    }
-    return person;
+        return {};
+    return {text(reading.SignName), egyptian::SignPicture(*reading.Sign), egyptian::ShortFacts(reading.Profile)};
 }
 
-PersonSection japanesePerson(std::string_view bloodType, const mjc::PersonalityProfile& profile)
+PersonSection japanesePerson(std::string_view bloodType, const bloodtype::PersonalityProfile& profile)
 {
-    PersonSection person{bloodTypeText(bloodType), {}, {}};
     if (bloodType.empty())
-        return person;
-    for (const JapaneseFact& fact : kJapaneseFacts)
-        person.facts.push_back({fact.caption, profile.*fact.field});
-    return person;
+        return {bloodTypeText(bloodType), {}, {}};
+    return {bloodTypeText(bloodType), {}, bloodtype::ShortFacts(profile)};
 }
 
 bool isHighSurrogate(char16_t unit)
@@ -224,12 +154,6 @@ std::array<SystemSection, 4> Sections(const CompleteReadingRecord& reading)
         {kSystemHeadings[3], {}, japanesePerson(j.UserBloodType, j.UserProfile),
          japanesePerson(j.PartnerBloodType, j.PartnerProfile)},
     }};
-}
-
-std::string DateText(std::chrono::year_month_day date)
-{
-    const western::DateTexts texts = western::dateTexts(date);
-    return text(texts.month) + " " + texts.day + ", " + texts.year;
 }
 
 std::u16string DefaultFileName(std::u16string_view user, std::u16string_view partner)

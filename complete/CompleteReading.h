@@ -1,10 +1,11 @@
 #pragma once
 
-#include "BirthDate.h"
-#include "ChineseReading.h"
-#include "EgyptianReading.h"
-#include "JapaneseReading.h"
-#include "WesternReading.h"
+#include "bloodtype/JapaneseReading.h"
+#include "chinese/ChineseReading.h"
+#include "egyptian/EgyptianReading.h"
+#include "kit/BirthDate.h"
+#include "kit/Facts.h"
+#include "western/WesternReading.h"
 
 #include <array>
 #include <string>
@@ -20,7 +21,7 @@ namespace velmora::complete {
 // know their blood type.
 inline constexpr std::string_view kBloodTypeNotKnown = "Not known";
 // A blood type that was not given; any other value is a position in
-// modJapaneseCompatibility::kBloodTypes.
+// kBloodTypes.
 inline constexpr int kNoBloodType = -1;
 // What the Japanese row shows for its rating when a blood type is missing.
 inline constexpr std::string_view kBloodTypesNotGiven = "Blood types not given";
@@ -57,20 +58,13 @@ struct SummaryRow {
 };
 std::array<SummaryRow, 4> SummaryRows(const CompleteReadingRecord& reading);
 
-// A short profile fact with the caption the calculator gives it.
-struct Fact {
-    std::string_view caption;
-    std::string_view value;
-
-    bool operator==(const Fact&) const = default;
-};
-
 // One person's part of a system's section: the sign, the compiled-in picture
-// of it (a resource path, empty where the system has none), and the facts.
+// of it (a resource path, empty where the system has none), and the short
+// facts of its profile, as that system's lookups caption them.
 struct PersonSection {
     std::string sign;
-    std::string picture;
-    std::vector<Fact> facts;
+    std::string_view picture;
+    std::vector<kit::Fact> facts;
 };
 
 // A system's section: the pair's description where the calculator has one,
@@ -82,9 +76,6 @@ struct SystemSection {
     PersonSection partner;
 };
 std::array<SystemSection, 4> Sections(const CompleteReadingRecord& reading);
-
-// A birth date as the reading shows it: "March 5, 1980".
-std::string DateText(std::chrono::year_month_day date);
 
 // The file name offered when the reading is saved, without extension: both
 // names, each cut to a length a file system takes, with the characters that

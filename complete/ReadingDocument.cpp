@@ -1,9 +1,9 @@
-#include "ReadingDocument.h"
+#include "complete/ReadingDocument.h"
 
-#include "Fonts.h"
-#include "Pictures.h"
-#include "Platform.h"
-#include "Text.h"
+#include "kit/Pictures.h"
+#include "ui/Fonts.h"
+#include "ui/Platform.h"
+#include "ui/Text.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -85,7 +85,7 @@ void writePeople(QTextCursor& cursor, const CompleteReadingRecord& reading)
         newParagraph(cursor, 4);
         writeCaptioned(cursor, QLatin1String(row.nameCaption), ui::toQString(row.name));
         newParagraph(cursor);
-        writeCaptioned(cursor, QLatin1String(row.dateCaption), ui::toQString(DateText(row.date)));
+        writeCaptioned(cursor, QLatin1String(row.dateCaption), ui::toQString(kit::DateText(row.date, kit::DateStyle::MonthDayYear)));
     }
 }
 
@@ -123,7 +123,7 @@ void writeSummary(QTextCursor& cursor, const CompleteReadingRecord& reading)
     cursor.movePosition(QTextCursor::End);
 }
 
-void insertPicture(QTextCursor& cursor, const std::string& resource)
+void insertPicture(QTextCursor& cursor, std::string_view resource)
 {
     const QString path = ui::toQString(resource);
     const QUrl name(QStringLiteral("qrc") + path);
@@ -150,7 +150,7 @@ void writePerson(QTextCursor cursor, const std::u16string& name, const PersonSec
     cursor.insertBlock();
     if (pictures == Pictures::Shown && !person.picture.empty())
         insertPicture(cursor, person.picture);
-    for (const Fact& fact : person.facts) {
+    for (const kit::Fact& fact : person.facts) {
         cursor.insertBlock();
         writeCaptioned(cursor, ui::toQString(fact.caption), ui::toQString(fact.value));
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CompleteReading.h"
+#include "complete/CompleteReading.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,9 +1,7 @@
-#include "EgyptianReading.h"
+#include "egyptian/EgyptianReading.h"
 
 namespace velmora::egyptian {
 namespace {
-
-namespace mec = modegyptianCompatibility;
 
 EgyptianPersonReading readingOf(const kit::BirthDetails& person)
 {
@@ -15,11 +13,10 @@ EgyptianPersonReading readingOf(const kit::BirthDetails& person)
     // 29 February of a year without it is no date of birth.
     if (!date.ok())
         return reading;
-    reading.Sign = mec::FindEgyptianSign(static_cast<int>(static_cast<unsigned>(date.month())),
-                                         static_cast<int>(static_cast<unsigned>(date.day())));
+    reading.Sign = FindEgyptianSign(date);
     if (reading.Sign) {
-        reading.SignName = mec::DisplayName(*reading.Sign);
-        reading.Profile = mec::GetEgyptianProfile(*reading.Sign);
+        reading.SignName = DisplayName(*reading.Sign);
+        reading.Profile = GetEgyptianProfile(*reading.Sign);
     }
     return reading;
 }
@@ -32,8 +29,8 @@ EgyptianReadingRecord CalculateEgyptianReading(const kit::BirthDetails& user, co
     record.User = readingOf(user);
     record.Partner = readingOf(partner);
     if (record.User.Sign && record.Partner.Sign) {
-        record.Verdict = mec::EgyptianPairVerdict(*record.User.Sign, *record.Partner.Sign);
-        record.PartnerVerdict = mec::EgyptianPairVerdict(*record.Partner.Sign, *record.User.Sign);
+        record.Verdict = EgyptianPairVerdict(*record.User.Sign, *record.Partner.Sign);
+        record.PartnerVerdict = EgyptianPairVerdict(*record.Partner.Sign, *record.User.Sign);
     }
     return record;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BirthDate.h"
-#include "modegyptianCompatibility.h"
+#include "egyptian/Lookups.h"
+#include "kit/BirthDate.h"
 
 #include <chrono>
 #include <optional>
@@ -17,9 +17,9 @@ namespace velmora::egyptian {
 struct EgyptianPersonReading {
     std::u16string Name;
     std::chrono::year_month_day BirthDate;
-    std::optional<modegyptianCompatibility::EgyptianSign> Sign;
+    std::optional<EgyptianSign> Sign;
     std::string_view SignName;
-    modegyptianCompatibility::EgyptianProfile Profile{};
+    EgyptianProfile Profile{};
 };
 
 // Both people and the pair's verdict. The verdict is directed: `Verdict`

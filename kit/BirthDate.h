@@ -6,12 +6,12 @@
 #include <string_view>
 
 // Birth dates as the entry windows take them, in plain C++: the date check
-// every entry window makes, and one person as an entry window hands them to
-// a calculation.
+// every entry window makes, the ways readings write a date, and one person
+// as an entry window hands them to a calculation.
 namespace velmora::kit {
 
-// One person's entries: the name as typed, without the blanks around it,
-// and the birth date chosen in the lists.
+// One person's entries: the name in the form the entry window keeps it (as
+// typed, or without the blanks around it), and the birth date chosen.
 struct BirthDetails {
     std::u16string name;
     std::chrono::year_month_day birthDate;
@@ -26,6 +26,27 @@ inline constexpr std::array<std::string_view, 12> kMonthNames = {
 constexpr std::string_view monthName(std::chrono::month month) noexcept
 {
     return month.ok() ? kMonthNames[static_cast<unsigned>(month) - 1] : std::string_view{};
+}
+
+// How a reading writes a birth date.
+enum class DateStyle {
+    MonthDayYear,       // "March 5, 1980"
+    DayMonthYear,       // "5 March 1980"
+    DayMonthYearSlashed // "5/March/1980"
+};
+
+// The date in the style given, the day and year without leading zeros.
+inline std::string DateText(std::chrono::year_month_day date, DateStyle style)
+{
+    const std::string month(monthName(date.month()));
+    const std::string day = std::to_string(static_cast<unsigned>(date.day()));
+    const std::string year = std::to_string(static_cast<int>(date.year()));
+    switch (style) {
+    case DateStyle::DayMonthYear: return day + " " + month + " " + year;
+    case DateStyle::DayMonthYearSlashed: return day + "/" + month + "/" + year;
+    case DateStyle::MonthDayYear: break;
+    }
+    return month + " " + day + ", " + year;
 }
 
 enum class DateProblem { None, NoSuchFebruaryDay, NoThirtyFirst };

@@ -1,6 +1,6 @@
-#include "BirthDateEntry.h"
+#include "kit/BirthDateEntry.h"
 
-#include "Platform.h"
+#include "ui/Platform.h"
 
 #include <QComboBox>
 #include <QStringList>

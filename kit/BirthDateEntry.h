@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BirthDate.h"
+#include "kit/BirthDate.h"
 
 #include <QString>
 

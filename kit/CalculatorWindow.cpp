@@ -1,11 +1,12 @@
-#include "CalculatorWindow.h"
+#include "kit/CalculatorWindow.h"
 
-#include "Fonts.h"
-#include "Launcher.h"
-#include "LinkLabel.h"
-#include "Platform.h"
-#include "Twips.h"
-#include "modHelp.h"
+#include "kit/WebPages.h"
+#include "kit/WindowHost.h"
+#include "ui/Fonts.h"
+#include "ui/LinkLabel.h"
+#include "ui/Platform.h"
+#include "ui/Text.h"
+#include "ui/Twips.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -32,11 +33,11 @@ QList<QWidget*> tabChainOf(const QWidget& window)
 
 } // namespace
 
-CalculatorWindow::CalculatorWindow(Launcher& launcher, const QString& name, const QString& caption, int widthTwips,
-                                   int heightTwips)
-    : launcher_(launcher)
+CalculatorWindow::CalculatorWindow(WindowHost& host, std::string_view name, const QString& caption,
+                                   int widthTwips, int heightTwips)
+    : host_(host)
 {
-    setObjectName(name);
+    setObjectName(ui::toQString(name));
     setWindowTitle(caption);
     setFixedSize(ui::twipsSize(widthTwips, heightTwips));
     setFont(ui::verdana(8.25));
@@ -45,7 +46,7 @@ CalculatorWindow::CalculatorWindow(Launcher& launcher, const QString& name, cons
 void CalculatorWindow::Form_Load()
 {
     placeOnScreen();
-    modHelp::connectLinkLabels(*this, platform());
+    connectLinkLabels(*this, host_.linkControlsOf(objectName().toStdString()), platform());
     putLinksLastInTabOrder();
     addSaveAndPrintKeys();
 }
@@ -89,6 +90,14 @@ void CalculatorWindow::putLinksLastInTabOrder()
     }
 }
 
+void CalculatorWindow::buildPageOnScreen(QWidget* page, const std::function<void()>& build)
+{
+    build();
+    for (QWidget* part : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        part->show();
+    putLinksLastInTabOrder();
+}
+
 QWidget* CalculatorWindow::firstInput() const
 {
     const QList<QWidget*> chain = tabChainOf(*this);
@@ -105,7 +114,7 @@ QWidget* CalculatorWindow::firstInput() const
 
 void CalculatorWindow::Form_Unload() {}
 
-bool CalculatorWindow::showsReadingOf(const QString&) const
+bool CalculatorWindow::showsReadingOf(std::string_view) const
 {
     return false;
 }
@@ -114,8 +123,8 @@ void CalculatorWindow::closeEvent(QCloseEvent* event)
 {
     Form_Unload();
     if (restoresWelcomePanel_)
-        launcher_.setWelcomePanelVisible(true);
-    launcher_.forget(*this);
+        host_.setWelcomePanelVisible(true);
+    host_.forget(*this);
     event->accept();
 }
 
@@ -123,14 +132,14 @@ void CalculatorWindow::handOverTo(CalculatorWindow& result)
 {
     result.showWindow();
     hideWindow();
-    launcher_.setWelcomePanelVisible(false);
+    host_.setWelcomePanelVisible(false);
 }
 
 void CalculatorWindow::returnTo(CalculatorWindow& entry)
 {
     entry.showWindow();
     closeWindow();
-    launcher_.setWelcomePanelVisible(false);
+    host_.setWelcomePanelVisible(false);
 }
 
 QMenu* CalculatorWindow::createFileMenu()
@@ -145,14 +154,14 @@ QAction* CalculatorWindow::addMenuItem(QMenu* menu, const QString& text, const c
     return item;
 }
 
-void CalculatorWindow::setMenuBar(QMenu* fileMenu, UpdateItemWording wording)
+void CalculatorWindow::setMenuBar(QMenu* fileMenu, const HelpMenu& help)
 {
-    menuBar_ = commonMenuBar(*this, *fileMenu, wording, launcher_);
+    menuBar_ = commonMenuBar(*this, *fileMenu, help, host_);
 }
 
 ui::Platform& CalculatorWindow::platform() const
 {
-    return launcher_.platform();
+    return host_.platform();
 }
 
 QMdiSubWindow* CalculatorWindow::subWindow() const
@@ -165,7 +174,7 @@ void CalculatorWindow::placeOnScreen()
     QMdiSubWindow* frame = subWindow();
     if (!frame)
         return;
-    const int areaWidth = launcher_.windowAreaSize().width();
+    const int areaWidth = host_.windowAreaSize().width();
     frame->move(std::max(0, (areaWidth - frame->width()) / 2), 0);
 }
 

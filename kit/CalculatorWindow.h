@@ -1,11 +1,14 @@
 #pragma once
 
-#include "CommonMenus.h"
+#include "kit/CommonMenus.h"
 
 #include <QAction>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
+
+#include <functional>
+#include <string_view>
 
 class QMdiSubWindow;
 class QMenu;
@@ -16,7 +19,7 @@ class Platform;
 
 namespace velmora::kit {
 
-class Launcher;
+class WindowHost;
 
 // A window of a calculator, shown as a child of the launcher frame. It is
 // laid out in twips at its design size, places itself on load, wires its link
@@ -25,7 +28,7 @@ class Launcher;
 class CalculatorWindow : public QWidget {
     Q_OBJECT
 public:
-    CalculatorWindow(Launcher& launcher, const QString& name, const QString& caption, int widthTwips,
+    CalculatorWindow(WindowHost& host, std::string_view name, const QString& caption, int widthTwips,
                      int heightTwips);
 
     // The window's own menu bar; empty for windows that have none.
@@ -45,7 +48,7 @@ public:
     bool isOnScreen() const;
     // Whether this window shows the reading of the window named `window`, as
     // a report shows its result window's.
-    virtual bool showsReadingOf(const QString& window) const;
+    virtual bool showsReadingOf(std::string_view window) const;
 
 protected:
     // Runs when the window closes, by any road.
@@ -55,6 +58,10 @@ protected:
     // Puts the links after the inputs and buttons in the tab order; a window
     // that makes controls after it is loaded calls it again.
     void putLinksLastInTabOrder();
+    // Makes the controls of a page that is on screen already (a tab the user
+    // has just turned to) with `build`, shows them, and keeps the links last
+    // in the tab order.
+    void buildPageOnScreen(QWidget* page, const std::function<void()>& build);
     void closeEvent(QCloseEvent* event) override;
 
     // Centred in the window area and at its top, its left edge never out of
@@ -73,10 +80,10 @@ protected:
     QAction* addMenuItem(QMenu* menu, const QString& text, const char* name, void (W::*handler)());
     // The menu bar: the File menu given, the common Help menu and the
     // unavailable offer.
-    void setMenuBar(QMenu* fileMenu, UpdateItemWording wording);
+    void setMenuBar(QMenu* fileMenu, const HelpMenu& help = {});
     void setMenuBarActions(QList<QAction*> actions) { menuBar_ = std::move(actions); }
 
-    Launcher& launcher() const { return launcher_; }
+    WindowHost& host() const { return host_; }
     ui::Platform& platform() const;
     QMdiSubWindow* subWindow() const;
 
@@ -86,7 +93,7 @@ private:
 
     QAction* addMenuItem(QMenu* menu, const QString& text, const char* name);
 
-    Launcher& launcher_;
+    WindowHost& host_;
     QList<QAction*> menuBar_;
     bool restoresWelcomePanel_ = true;
     // Where the focus was when the window was last hidden.

@@ -1,7 +1,7 @@
-#include "CommonMenus.h"
+#include "kit/CommonMenus.h"
 
-#include "Launcher.h"
-#include "modHelp.h"
+#include "kit/WebPages.h"
+#include "kit/WindowHost.h"
 
 #include <QAction>
 #include <QMenu>
@@ -19,38 +19,38 @@ QString updateItemText(UpdateItemWording wording)
     return QStringLiteral("Check for Software &Update");
 }
 
-QAction* addPageItem(QMenu& menu, const QString& text, const char* name, modHelp::PageKey page, ui::Platform& platform)
+QAction* addPageItem(QMenu& menu, const QString& text, const char* name, PageKey page, ui::Platform& platform)
 {
     QAction* item = menu.addAction(text);
     item->setObjectName(QLatin1String(name));
-    QObject::connect(item, &QAction::triggered, &menu, [&platform, page] { modHelp::OpenWebPage(platform, page); });
+    QObject::connect(item, &QAction::triggered, &menu, [&platform, page] { OpenWebPage(platform, page); });
     return item;
 }
 
 } // namespace
 
-QList<QAction*> commonMenuBar(QWidget& window, QMenu& fileMenu, UpdateItemWording wording, Launcher& launcher)
+QList<QAction*> commonMenuBar(QWidget& window, QMenu& fileMenu, const HelpMenu& help, WindowHost& host)
 {
-    ui::Platform& platform = launcher.platform();
-    auto* help = new QMenu(QStringLiteral("&Help"), &window);
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    addPageItem(*help, QStringLiteral("&Online Help"), "mnuOnlineHelp", modHelp::PageKey::HelpWebPage, platform);
-    addPageItem(*help, QStringLiteral("&Visit Us Online"), "mnuVisitUs", modHelp::PageKey::HomePage, platform);
-    help->addSeparator();
-    addPageItem(*help, updateItemText(wording), "mnuUpdate", modHelp::PageKey::DownloadWebPage, platform);
-    help->addSeparator();
-    QAction* about = help->addAction(QStringLiteral("&About Software"));
+    ui::Platform& platform = host.platform();
+    auto* menu = new QMenu(QStringLiteral("&Help"), &window);
+    menu->setObjectName(QStringLiteral("mnuHelp"));
+    addPageItem(*menu, QStringLiteral("&Online Help"), help.onlineHelpName, PageKey::HelpWebPage, platform);
+    addPageItem(*menu, QStringLiteral("&Visit Us Online"), help.visitUsName, PageKey::HomePage, platform);
+    menu->addSeparator();
+    addPageItem(*menu, updateItemText(help.updateWording), "mnuUpdate", PageKey::DownloadWebPage, platform);
+    menu->addSeparator();
+    QAction* about = menu->addAction(QStringLiteral("&About Software"));
     about->setObjectName(QStringLiteral("mnuAbout"));
-    QObject::connect(about, &QAction::triggered, &window, [&window, &launcher] { launcher.showAboutBox(&window); });
+    QObject::connect(about, &QAction::triggered, &window, [&window, &host] { host.showAboutBox(&window); });
 
     // Offered in every window but never available.
     auto* makeMoney = new QAction(QStringLiteral("Make Money &Online"), &window);
     makeMoney->setObjectName(QStringLiteral("mkmoney"));
     makeMoney->setEnabled(false);
     QObject::connect(makeMoney, &QAction::triggered, &window,
-                     [&platform] { modHelp::OpenWebPage(platform, modHelp::PageKey::FullyBranded); });
+                     [&platform] { OpenWebPage(platform, PageKey::FullyBranded); });
 
-    return {fileMenu.menuAction(), help->menuAction(), makeMoney};
+    return {fileMenu.menuAction(), menu->menuAction(), makeMoney};
 }
 
 } // namespace velmora::kit

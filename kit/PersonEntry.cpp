@@ -1,7 +1,8 @@
-#include "PersonEntry.h"
+#include "kit/PersonEntry.h"
 
-#include "Controls.h"
-#include "Platform.h"
+#include "kit/NameKeyFilter.h"
+#include "ui/Controls.h"
+#include "ui/Platform.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -13,15 +14,19 @@
 namespace velmora::kit {
 namespace {
 
-QString accessibleName(Person person, DatePart part)
+QString owner(Person person)
 {
-    const QString owner = person == Person::User ? QStringLiteral("Your") : QStringLiteral("Your partner's");
+    return person == Person::User ? QStringLiteral("Your") : QStringLiteral("Your partner's");
+}
+
+const char* dateListHolds(DatePart part)
+{
     switch (part) {
-    case DatePart::Day: return owner + QStringLiteral(" birth day of the month");
-    case DatePart::Month: return owner + QStringLiteral(" birth month");
+    case DatePart::Day: return "birth day of the month";
+    case DatePart::Month: return "birth month";
     case DatePart::Year: break;
     }
-    return owner + QStringLiteral(" birth year");
+    return "birth year";
 }
 
 QLabel* addCaption(QWidget* frame, const ControlPlace& place, const char* text)
@@ -29,36 +34,66 @@ QLabel* addCaption(QWidget* frame, const ControlPlace& place, const char* text)
     return ui::addLabel(frame, place.name, QLatin1String(text), place.left, place.top, place.width, place.height);
 }
 
+QComboBox* addList(QWidget* frame, const ControlPlace& place)
+{
+    return ui::addList(frame, place.name, place.left, place.top, place.width, place.height);
+}
+
 } // namespace
 
-PersonEntry::PersonEntry(QWidget* frame, const PersonEntryLayout& layout, Person person)
-    : person_(person)
+PersonEntry::PersonEntry(QWidget* frame, const PersonEntryLayout& layout, Person person, NameForm nameForm)
+    : frame_(frame), person_(person), nameForm_(nameForm)
 {
     QLabel* nameCaption = addCaption(frame, layout.nameCaption, layout.nameCaptionText);
+    captions_.append(nameCaption);
     const ControlPlace& box = layout.nameBox;
     name_ = ui::addTextBox(frame, box.name, box.left, box.top, box.width, box.height);
     ui::labelInput(nameCaption, name_);
-    name_->setAccessibleName(person == Person::User ? QStringLiteral("Your name")
-                                                    : QStringLiteral("Your partner's name"));
-    tabOrder_[0] = name_;
+    name_->setAccessibleName(owner(person) + QStringLiteral(" name"));
+    ui::setColors(name_, Qt::white, Qt::black);
+    inputs_.append(name_);
 
-    QLabel* dateCaption = addCaption(frame, layout.dateCaption, layout.dateCaptionText);
-    for (std::size_t i = 0; i < layout.lists.size(); ++i) {
-        const PersonEntryLayout::DateList& entry = layout.lists[i];
-        const ControlPlace& place = entry.list;
-        QComboBox* list = ui::addList(frame, place.name, place.left, place.top, place.width, place.height);
+    if (!layout.birthDate)
+        return;
+    const BirthDateLayout& date = *layout.birthDate;
+    QLabel* dateCaption = addCaption(frame, date.caption, date.captionText);
+    captions_.append(dateCaption);
+    for (std::size_t i = 0; i < date.lists.size(); ++i) {
+        const BirthDateLayout::DateList& entry = date.lists[i];
+        QComboBox* list = addList(frame, entry.list);
         QLabel* caption = entry.caption.name ? addCaption(frame, entry.caption, entry.captionText)
                           : i == 0          ? dateCaption
                                             : nullptr;
+        if (caption && caption != dateCaption)
+            captions_.append(caption);
         if (caption)
             ui::labelInput(caption, list);
-        list->setAccessibleName(accessibleName(person, entry.part));
+        list->setAccessibleName(owner(person) + QLatin1Char(' ') + QLatin1String(dateListHolds(entry.part)));
+        ui::setColors(list, Qt::white, Qt::black);
         lists_[static_cast<std::size_t>(entry.part)] = list;
-        tabOrder_[i + 1] = list;
+        inputs_.append(list);
     }
-    for (QWidget* input : tabOrder_)
-        ui::setColors(input, Qt::white, Qt::black);
     chainTabOrder(nullptr);
+}
+
+QComboBox* PersonEntry::addChoice(const ChoiceLayout& layout, const QStringList& items)
+{
+    QLabel* caption = addCaption(frame_, layout.caption, layout.captionText);
+    captions_.append(caption);
+    QComboBox* list = addList(frame_, layout.list);
+    ui::labelInput(caption, list);
+    list->setAccessibleName(owner(person_) + QLatin1Char(' ') + QLatin1String(layout.holds));
+    ui::setColors(list, Qt::white, Qt::black);
+    list->addItems(items);
+    list->setCurrentIndex(0);
+    QWidget::setTabOrder(inputs_.constLast(), list);
+    inputs_.append(list);
+    return list;
+}
+
+void PersonEntry::filterNameKeys(ui::Platform& platform, QWidget* window, const QString& message) const
+{
+    new NameKeyFilter(*name_, platform, window, message);
 }
 
 void PersonEntry::fillDateLists(int firstYear, int lastYear, const QString& defaultYear) const
@@ -68,14 +103,9 @@ void PersonEntry::fillDateLists(int firstYear, int lastYear, const QString& defa
         SelectListEntry(list(DatePart::Year), defaultYear);
 }
 
-QList<QWidget*> PersonEntry::inputs() const
-{
-    return {tabOrder_.begin(), tabOrder_.end()};
-}
-
 QWidget* PersonEntry::chainTabOrder(QWidget* previous) const
 {
-    for (QWidget* input : tabOrder_) {
+    for (QWidget* input : inputs_) {
         if (previous)
             QWidget::setTabOrder(previous, input);
         previous = input;
@@ -88,8 +118,16 @@ bool PersonEntry::hasName() const
     return !name_->text().isEmpty();
 }
 
+std::u16string PersonEntry::name() const
+{
+    const QString text = nameForm_ == NameForm::Trimmed ? name_->text().trimmed() : name_->text();
+    return text.toStdU16String();
+}
+
 bool PersonEntry::acceptDate(ui::Platform& platform, QWidget* window) const
 {
+    if (!list(DatePart::Year))
+        return true;
     return AcceptBirthDate(platform, window, person_, list(DatePart::Month), list(DatePart::Day),
                            list(DatePart::Year));
 }
@@ -100,7 +138,7 @@ BirthDetails PersonEntry::details() const
         std::chrono::year(list(DatePart::Year)->currentText().toInt()),
         std::chrono::month(static_cast<unsigned>(list(DatePart::Month)->currentIndex() + 1)),
         std::chrono::day(static_cast<unsigned>(list(DatePart::Day)->currentIndex() + 1))};
-    return {name_->text().trimmed().toStdU16String(), date};
+    return {name(), date};
 }
 
 void PersonEntry::showEntries(const QString& name, const QString& month, const QString& day,

@@ -1,4 +1,6 @@
-#include "Pictures.h"
+#include "kit/Pictures.h"
+
+#include "ui/Text.h"
 
 #include <QGuiApplication>
 #include <QIconEngine>
@@ -7,21 +9,9 @@
 #include <QPixmapCache>
 #include <QSvgRenderer>
 
-#include <array>
-
 namespace velmora::kit::pictures {
 
 namespace {
-
-constexpr std::array<const char*, 5> kIconPaths = {":/icons/velmora.svg", ":/icons/chinese.svg",
-                                                   ":/icons/egyptian.svg", ":/icons/japanese.svg",
-                                                   ":/icons/western.svg"};
-static_assert(kIconPaths.size() == static_cast<std::size_t>(Icon::Western) + 1);
-
-QString iconPath(Icon which)
-{
-    return QLatin1String(kIconPaths[static_cast<std::size_t>(which)]);
-}
 
 // An icon drawn from an SVG for every size and ratio it is asked for, so
 // that a window icon is as sharp as the screen, the task bar or the window
@@ -86,20 +76,20 @@ QPixmap render(const QString& resourcePath, QSize size)
     return render(resourcePath, size, qGuiApp->devicePixelRatio());
 }
 
-QPixmap icon(Icon which)
+QPixmap icon(std::string_view resourcePath)
 {
     constexpr int kIconSize = 32;
-    return render(iconPath(which), {kIconSize, kIconSize});
+    return render(ui::toQString(resourcePath), {kIconSize, kIconSize});
 }
 
-QIcon windowIcon(Icon which)
+QIcon windowIcon(std::string_view resourcePath)
 {
-    return QIcon(new SvgIconEngine(iconPath(which)));
+    return QIcon(new SvgIconEngine(ui::toQString(resourcePath)));
 }
 
-bool showIn(QLabel& label, const QString& resourcePath)
+bool showIn(QLabel& label, std::string_view resourcePath)
 {
-    const QPixmap picture = render(resourcePath, label.contentsRect().size());
+    const QPixmap picture = render(ui::toQString(resourcePath), label.contentsRect().size());
     if (picture.isNull())
         return false;
     label.setScaledContents(false);

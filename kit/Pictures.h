@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include <string_view>
+
 class QLabel;
 
 // The pictures compiled into the program, drawn from their SVG sources.
@@ -14,13 +16,14 @@ class QLabel;
 // drawn once per size and ratio, when first asked for.
 namespace velmora::kit::pictures {
 
-enum class Icon { Program, Chinese, Egyptian, Japanese, Western };
+// The program's own icon.
+inline constexpr std::string_view kProgramIcon = ":/icons/velmora.svg";
 
 // A 32 x 32 icon for a label, drawn for the sharpest screen of the desktop.
-QPixmap icon(Icon which);
+QPixmap icon(std::string_view resourcePath);
 // The same icon for a window: drawn from its SVG at whatever size and ratio
 // the desktop asks for.
-QIcon windowIcon(Icon which);
+QIcon windowIcon(std::string_view resourcePath);
 // Any compiled-in SVG picture at the given logical size and device pixel
 // ratio; a null pixmap when the picture does not exist.
 QPixmap render(const QString& resourcePath, QSize size, qreal ratio);
@@ -32,6 +35,6 @@ QPixmap render(const QString& resourcePath, QSize size);
 // Shows the picture in `label`, drawn for exactly the space inside it, so
 // that painting the label never scales it. False, and the label unchanged,
 // when the picture does not exist.
-bool showIn(QLabel& label, const QString& resourcePath);
+bool showIn(QLabel& label, std::string_view resourcePath);
 
 } // namespace velmora::kit::pictures

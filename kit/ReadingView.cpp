@@ -1,8 +1,8 @@
-#include "ReadingView.h"
+#include "kit/ReadingView.h"
 
-#include "Platform.h"
-#include "RichTextBox.h"
-#include "Twips.h"
+#include "ui/Platform.h"
+#include "ui/RichTextBox.h"
+#include "ui/Twips.h"
 
 #include <QPrinter>
 

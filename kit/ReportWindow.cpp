@@ -1,24 +1,24 @@
-#include "ReportWindow.h"
+#include "kit/ReportWindow.h"
 
-#include "Controls.h"
-#include "Fonts.h"
-#include "Launcher.h"
-#include "LinkLabel.h"
-#include "Platform.h"
-#include "ReadingView.h"
-#include "RichTextBox.h"
-#include "SiteTexts.h"
-#include "Twips.h"
-#include "modRTB.h"
+#include "kit/ReadingView.h"
+#include "kit/SiteTexts.h"
+#include "kit/WindowHost.h"
+#include "ui/Controls.h"
+#include "ui/Fonts.h"
+#include "ui/LinkDetection.h"
+#include "ui/LinkLabel.h"
+#include "ui/Platform.h"
+#include "ui/RichTextBox.h"
+#include "ui/Twips.h"
 
 #include <QPushButton>
 #include <QTextCursor>
 
 namespace velmora::kit {
 
-ReportWindow::ReportWindow(Launcher& launcher, const QString& name, const QString& caption, const char* offerLabel,
-                           const QString& reportName, const QString& resultWindow)
-    : CalculatorWindow(launcher, name, caption, 7725, 7530)
+ReportWindow::ReportWindow(WindowHost& host, std::string_view name, const QString& caption, const char* offerLabel,
+                           const QString& reportName, std::string_view resultWindow)
+    : CalculatorWindow(host, name, caption, 7725, 7530)
     , resultWindow_(resultWindow)
 {
     keepWelcomePanelOnClose();
@@ -46,7 +46,7 @@ ReportWindow::ReportWindow(Launcher& launcher, const QString& name, const QStrin
 void ReportWindow::Form_Load()
 {
     CalculatorWindow::Form_Load();
-    ui::modRTB::EnableLinkDetection(*RTB, *this, platform());
+    ui::EnableLinkDetection(*RTB, *this, platform());
     // One edit: the view and its link detection see the finished report once
     // instead of after every run.
     QTextCursor edit(RTB->document());
@@ -56,17 +56,17 @@ void ReportWindow::Form_Load()
     RTB->moveCursor(QTextCursor::Start);
 }
 
-bool ReportWindow::showsReadingOf(const QString& window) const
+bool ReportWindow::showsReadingOf(std::string_view window) const
 {
     return window == resultWindow_;
 }
 
 void ReportWindow::Form_Unload()
 {
-    ui::modRTB::DisableLinkDetection();
+    ui::DisableLinkDetection();
     // A result window closed in the meantime is not made again: it would
     // show no reading.
-    if (CalculatorWindow* result = launcher().findWindow(resultWindow_))
+    if (CalculatorWindow* result = host().findWindow(resultWindow_))
         result->showWindow();
 }
 

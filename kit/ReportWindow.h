@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CalculatorWindow.h"
+#include "kit/CalculatorWindow.h"
 
 namespace velmora::ui {
 class RichTextBox;
@@ -19,12 +19,12 @@ class ReportWindow : public CalculatorWindow {
 public:
     // `offerLabel` names the offer's label, which differs between calculators;
     // `resultWindow` names the window the report belongs to.
-    ReportWindow(Launcher& launcher, const QString& name, const QString& caption, const char* offerLabel,
-                 const QString& reportName, const QString& resultWindow);
+    ReportWindow(WindowHost& host, std::string_view name, const QString& caption, const char* offerLabel,
+                 const QString& reportName, std::string_view resultWindow);
 
     // Places the window, attaches link detection and composes the report.
     void Form_Load() override;
-    bool showsReadingOf(const QString& window) const override;
+    bool showsReadingOf(std::string_view window) const override;
 
     virtual void cmdSave_Click() = 0;
     virtual void cmdPrint_Click() = 0;
@@ -37,7 +37,7 @@ protected:
     ui::RichTextBox* RTB = nullptr;
 
 private:
-    QString resultWindow_;
+    std::string_view resultWindow_;
 };
 
 } // namespace velmora::kit

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProductInfo.h"
+#include "ui/ProductInfo.h"
 
 #include <QLatin1String>
 

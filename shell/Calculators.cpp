@@ -1,26 +1,12 @@
-#include "Calculators.h"
+#include "shell/Calculators.h"
 
-#include "frmChineseZodiacCompatibilityMain.h"
-#include "frmEgyptianAstrologyCompatibilityMain.h"
-#include "frmJapaneseAstrologyCompatibilityMain.h"
-#include "frmZodiacCompatibilityMain.h"
+#include "shell/CalculatorList.h"
 
 namespace velmora::shell {
 
-CalculatorOpeners calculatorEntryWindows()
+std::span<const kit::Calculator* const> calculators()
 {
-    CalculatorOpeners openers;
-    openers[0] = [](kit::Launcher& launcher) {
-        launcher.instance<chinese::frmChineseZodiacCompatibilityMain>().showWindow();
-    };
-    openers[1] = [](kit::Launcher& launcher) {
-        launcher.instance<egyptian::frmEgyptianAstrologyCompatibilityMain>().showWindow();
-    };
-    openers[2] = [](kit::Launcher& launcher) {
-        launcher.instance<bloodtype::frmJapaneseAstrologyCompatibilityMain>().showWindow();
-    };
-    openers[3] = [](kit::Launcher& launcher) { launcher.instance<western::frmZodiacCompatibilityMain>().showWindow(); };
-    return openers;
+    return kCalculatorList;
 }
 
 } // namespace velmora::shell

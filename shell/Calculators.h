@@ -1,10 +1,12 @@
 #pragma once
 
-#include "frmMDI.h"
+#include "kit/Calculator.h"
+
+#include <span>
 
 namespace velmora::shell {
 
-// The entry windows of the calculators that the launcher opens.
-CalculatorOpeners calculatorEntryWindows();
+// Every calculator of the suite, in the order the launcher offers them.
+std::span<const kit::Calculator* const> calculators();
 
 } // namespace velmora::shell

@@ -1,6 +1,6 @@
-#include "CommandLine.h"
+#include "shell/CommandLine.h"
 
-#include "ProductInfo.h"
+#include "ui/ProductInfo.h"
 
 #include <string_view>
 

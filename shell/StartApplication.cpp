@@ -1,17 +1,18 @@
-#include "StartApplication.h"
+#include "shell/StartApplication.h"
 
-#include "Platform.h"
+#include "ui/Platform.h"
 
 namespace velmora::shell {
 
-std::unique_ptr<frmMDI> StartApplication(ui::Platform& platform, CalculatorOpeners openers)
+std::unique_ptr<LauncherFrame> StartApplication(ui::Platform& platform,
+                                                std::span<const kit::Calculator* const> calculators)
 {
     if (platform.isAnotherCopyRunning()) {
         platform.showMessage(nullptr, QStringLiteral("Application is already running"),
                              ui::MessageIcon::Information);
         return nullptr;
     }
-    auto launcher = std::make_unique<frmMDI>(platform, std::move(openers));
+    auto launcher = std::make_unique<LauncherFrame>(platform, calculators);
     launcher->showMaximized();
     return launcher;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frmMDI.h"
+#include "shell/LauncherFrame.h"
 
 #include <memory>
 
@@ -9,6 +9,7 @@ namespace velmora::shell {
 // Start-up: a second copy says so and ends; the first shows the launcher
 // (maximised, the welcome panel visible, no calculator open). Returns the
 // launcher, or null when this copy must end.
-std::unique_ptr<frmMDI> StartApplication(ui::Platform& platform, CalculatorOpeners openers);
+std::unique_ptr<LauncherFrame> StartApplication(ui::Platform& platform,
+                                                std::span<const kit::Calculator* const> calculators);
 
 } // namespace velmora::shell

@@ -1,9 +1,9 @@
-#include "Calculators.h"
-#include "CommandLine.h"
-#include "Fonts.h"
-#include "ProductInfo.h"
-#include "QtPlatform.h"
-#include "StartApplication.h"
+#include "shell/Calculators.h"
+#include "shell/CommandLine.h"
+#include "shell/StartApplication.h"
+#include "ui/Fonts.h"
+#include "ui/ProductInfo.h"
+#include "ui/QtPlatform.h"
 
 #include <QApplication>
 
@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
     velmora::ui::installFontSubstitutes();
 
     velmora::ui::QtPlatform platform;
-    const auto launcher = velmora::shell::StartApplication(platform, velmora::shell::calculatorEntryWindows());
+    const auto launcher = velmora::shell::StartApplication(platform, velmora::shell::calculators());
     if (!launcher)
         return 0;
     return QApplication::exec();

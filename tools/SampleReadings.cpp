@@ -1,145 +1,47 @@
-#include "SampleReadings.h"
+#include "tools/SampleReadings.h"
 
-#include "frmAbout.h"
-#include "frmChineseZodiacCompatibilityDisplay.h"
-#include "frmChineseZodiacCompatibilityMain.h"
-#include "frmChineseZodiacCompatibilitySave.h"
-#include "frmCompleteReading.h"
-#include "frmEgyptianAstrologyCompatibilityDisplay.h"
-#include "frmEgyptianAstrologyCompatibilityMain.h"
-#include "frmJapaneseAstrologyCompatibilityDisplay.h"
-#include "frmJapaneseAstrologyCompatibilityMain.h"
-#include "frmMDI.h"
-#include "frmZodiacCompatibilityDisplay.h"
-#include "frmZodiacCompatibilityMain.h"
-#include "frmZodiacCompatibilitySave.h"
+#include "kit/Calculator.h"
+#include "kit/CalculatorWindow.h"
+#include "shell/AboutBox.h"
+#include "shell/LauncherFrame.h"
+#include "ui/Text.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPalette>
 #include <QStyleFactory>
-#include <QTabBar>
 #include <QTabWidget>
 
 namespace velmora::tools {
 namespace {
 
 template <class T>
-T* child(QWidget& window, const QByteArray& name)
+T* child(QWidget& window, std::string_view name)
 {
-    return window.findChild<T*>(QLatin1String(name));
+    return window.findChild<T*>(ui::toQString(name));
 }
 
-// Types into a name box and picks list entries, by control name.
-void fill(QWidget& window, std::initializer_list<std::pair<const char*, const char*>> entries)
-{
-    for (const auto& [name, value] : entries) {
-        if (auto* box = child<QLineEdit>(window, name))
-            box->setText(QLatin1String(value));
-        else
-            child<QComboBox>(window, name)->setCurrentText(QLatin1String(value));
-    }
-}
-
-void show(const WindowVisitor& visit, const char* name, QWidget& window)
+void show(const WindowVisitor& visit, const QString& name, QWidget& window)
 {
     QApplication::processEvents();
-    visit(QLatin1String(name), window);
+    visit(name, window);
 }
 
-void westernReading(shell::frmMDI& launcher, const WindowVisitor& visit)
+QString viewName(const kit::Calculator& calculator, std::string_view view)
 {
-    using namespace western;
-    launcher.OpenCalculator(3);
-    auto& entry = launcher.instance<frmZodiacCompatibilityMain>();
-    fill(entry, {{"txtNameM", "Anna Lindqvist"}, {"cboMonthM", "March"}, {"cboDateM", "5"}, {"cboYearM", "1980"},
-                 {"txtNameF", "Tomas Brandt"}, {"cboMonthF", "August"}, {"cboDateF", "2"}, {"cboYearF", "1978"}});
-    show(visit, "western-entry", entry);
-    entry.cmdSunSign_Click();
-    auto& result = launcher.instance<frmZodiacCompatibilityDisplay>();
-    auto* tabs = child<QTabBar>(result, "TS");
-    const char* const tabNames[] = {"western-result-compatibility", "western-result-user", "western-result-partner"};
-    for (int tab = 0; tab < 3; ++tab) {
-        tabs->setCurrentIndex(tab);
-        show(visit, tabNames[tab], result);
+    return ui::toQString(calculator.key) + QLatin1Char('-') + ui::toQString(view);
+}
+
+// The calculator's window that opening it brought on screen.
+kit::CalculatorWindow* firstWindowOnScreen(const shell::LauncherFrame& launcher, const kit::Calculator& calculator)
+{
+    for (const std::string_view name : calculator.windows) {
+        if (kit::CalculatorWindow* window = launcher.findWindow(name); window && window->isOnScreen())
+            return window;
     }
-    tabs->setCurrentIndex(0);
-    result.cmdSave_Click();
-    show(visit, "western-report", launcher.instance<frmZodiacCompatibilitySave>());
-    launcher.CloseCalculatorWindows();
-}
-
-void chineseReading(shell::frmMDI& launcher, const WindowVisitor& visit)
-{
-    using namespace chinese;
-    launcher.OpenCalculator(0);
-    auto& entry = launcher.instance<frmChineseZodiacCompatibilityMain>();
-    fill(entry, {{"txtMaleName", "Mei Lin Chen"}, {"CboMaleDate", "15"}, {"cboMaleMonth", "January"},
-                 {"cboMaleYear", "1980"}, {"txtFemaleName", "David Okafor"}, {"cboFemaleDate", "20"},
-                 {"cboFemaleMonth", "February"}, {"cboFemaleYear", "1985"}});
-    show(visit, "chinese-entry", entry);
-    entry.cmdProceed_Click();
-    auto& result = launcher.instance<frmChineseZodiacCompatibilityDisplay>();
-    auto* tabs = child<QTabWidget>(result, "SSTab");
-    const char* const tabNames[] = {"chinese-result-compatibility", "chinese-result-user", "chinese-result-partner"};
-    for (int tab = 0; tab < 3; ++tab) {
-        tabs->setCurrentIndex(tab);
-        show(visit, tabNames[tab], result);
-    }
-    tabs->setCurrentIndex(0);
-    result.cmdPrint_Click();
-    show(visit, "chinese-report", launcher.instance<frmChineseZodiacCompatibilitySave>());
-    launcher.CloseCalculatorWindows();
-}
-
-void egyptianReading(shell::frmMDI& launcher, const WindowVisitor& visit)
-{
-    using namespace egyptian;
-    launcher.OpenCalculator(1);
-    auto& entry = launcher.instance<frmEgyptianAstrologyCompatibilityMain>();
-    fill(entry, {{"txtName", "NADIA FARES"}, {"cmbDate", "15"}, {"cmbMonth", "May"}, {"cmbYear", "1984"},
-                 {"txtPartnerName", "OMAR HADDAD"}, {"cmbPartnerDate", "20"}, {"cmbPartnerMonth", "October"},
-                 {"cmbPartnerYear", "1981"}});
-    show(visit, "egyptian-entry", entry);
-    entry.Command1_Click();
-    auto& result = launcher.instance<frmEgyptianAstrologyCompatibilityDisplay>();
-    auto* tabs = child<QTabWidget>(result, "tabSelect");
-    const char* const tabNames[] = {"egyptian-result-user", "egyptian-result-partner", "egyptian-result-compatibility"};
-    for (int tab = 0; tab < 3; ++tab) {
-        tabs->setCurrentIndex(tab);
-        show(visit, tabNames[tab], result);
-    }
-    launcher.CloseCalculatorWindows();
-}
-
-void japaneseReading(shell::frmMDI& launcher, const WindowVisitor& visit)
-{
-    using namespace bloodtype;
-    launcher.OpenCalculator(2);
-    auto& entry = launcher.instance<frmJapaneseAstrologyCompatibilityMain>();
-    fill(entry, {{"txtName", "HANA MORI"}, {"cboSex", "Female"}, {"cboBloodType", "B-"},
-                 {"txtPartnerName", "KENJI ARAI"}, {"cboPartnerBloodType", "AB+"}});
-    show(visit, "japanese-entry", entry);
-    entry.cmdProceed_Click();
-    auto& result = launcher.instance<frmJapaneseAstrologyCompatibilityDisplay>();
-    show(visit, "japanese-result-compatibility", result);
-    child<QTabBar>(result, "SSTab1")->setCurrentIndex(0);
-    show(visit, "japanese-result-personality", result);
-    launcher.CloseCalculatorWindows();
-}
-
-void completeReading(shell::frmMDI& launcher, const WindowVisitor& visit)
-{
-    launcher.mnuCompleteReading_Click();
-    auto& window = launcher.instance<complete::frmCompleteReading>();
-    fill(window, {{"txtName", "Anna Lindqvist"}, {"cboDay", "5"}, {"cboMonth", "March"}, {"cboYear", "1980"},
-                  {"cboBloodType", "A+"}, {"txtPartnerName", "Tomas Brandt"}, {"cboPartnerDay", "2"},
-                  {"cboPartnerMonth", "August"}, {"cboPartnerYear", "1978"}, {"cboPartnerBloodType", "O-"}});
-    show(visit, "complete-entry", window);
-    window.cmdRead_Click();
-    show(visit, "complete-reading", window);
-    launcher.CloseCalculatorWindows();
+    return nullptr;
 }
 
 QPalette darkPalette()
@@ -175,17 +77,49 @@ void useDarkDesktop()
     QApplication::setPalette(darkPalette());
 }
 
-void showEveryWindow(shell::frmMDI& launcher, const WindowVisitor& visit)
+QWidget& enterSample(shell::LauncherFrame& launcher, const kit::Calculator& calculator)
 {
-    show(visit, "launcher", launcher);
-    westernReading(launcher, visit);
-    chineseReading(launcher, visit);
-    egyptianReading(launcher, visit);
-    japaneseReading(launcher, visit);
-    completeReading(launcher, visit);
-    shell::frmAbout about(launcher.platform(), &launcher);
+    launcher.open(calculator);
+    QWidget& window = *firstWindowOnScreen(launcher, calculator);
+    for (const kit::SampleEntry& entry : calculator.sample.entries) {
+        if (auto* box = child<QLineEdit>(window, entry.control))
+            box->setText(ui::toQString(entry.value));
+        else
+            child<QComboBox>(window, entry.control)->setCurrentText(ui::toQString(entry.value));
+    }
+    return window;
+}
+
+void showSampleReading(shell::LauncherFrame& launcher, const kit::Calculator& calculator, const WindowVisitor& visit)
+{
+    const kit::SampleReading& sample = calculator.sample;
+    QWidget& entry = enterSample(launcher, calculator);
+    show(visit, viewName(calculator, "entry"), entry);
+    child<QAbstractButton>(entry, sample.computeButton)->click();
+    QWidget& result = sample.resultWindow.empty() ? entry : *launcher.findWindow(sample.resultWindow);
+    auto* tabs = sample.tabs.empty() ? nullptr : child<QTabWidget>(result, sample.tabs);
+    for (const kit::SampleView& view : sample.views) {
+        if (tabs)
+            tabs->setCurrentIndex(view.tab);
+        show(visit, viewName(calculator, view.name), result);
+    }
+    if (!sample.reportButton.empty()) {
+        if (tabs)
+            tabs->setCurrentIndex(sample.views.front().tab);
+        child<QAbstractButton>(result, sample.reportButton)->click();
+        show(visit, viewName(calculator, "report"), *launcher.findWindow(sample.reportWindow));
+    }
+    launcher.CloseCalculatorWindows();
+}
+
+void showEveryWindow(shell::LauncherFrame& launcher, const WindowVisitor& visit)
+{
+    show(visit, QStringLiteral("launcher"), launcher);
+    for (const kit::Calculator* calculator : launcher.calculators())
+        showSampleReading(launcher, *calculator, visit);
+    shell::AboutBox about(launcher.platform(), &launcher);
     about.show();
-    show(visit, "about", about);
+    show(visit, QStringLiteral("about"), about);
 }
 
 } // namespace velmora::tools

@@ -1,11 +1,11 @@
 // Renders the suite's windows offscreen to PNG files, so they can be looked
 // at without a display: velmora-snapshot [options] <folder>, on a screen of
 // a chosen size, scale factor and palette.
-#include "Calculators.h"
-#include "Fonts.h"
-#include "QtPlatform.h"
-#include "SampleReadings.h"
-#include "frmMDI.h"
+#include "shell/Calculators.h"
+#include "shell/LauncherFrame.h"
+#include "tools/SampleReadings.h"
+#include "ui/Fonts.h"
+#include "ui/QtPlatform.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -158,7 +158,7 @@ int main(int argc, char* argv[])
     Snapshots shots{QDir(options->folder)};
     velmora::ui::QtPlatform platform;
 
-    velmora::shell::frmMDI launcher(platform, velmora::shell::calculatorEntryWindows());
+    velmora::shell::LauncherFrame launcher(platform, velmora::shell::calculators());
     if (options->maximised)
         launcher.showMaximized();
     else

@@ -1,4 +1,4 @@
-#include "Contrast.h"
+#include "ui/Contrast.h"
 
 #include <QColor>
 

@@ -1,8 +1,8 @@
-#include "Controls.h"
+#include "ui/Controls.h"
 
-#include "LinkLabel.h"
-#include "Twips.h"
-#include "WrappingButton.h"
+#include "ui/LinkLabel.h"
+#include "ui/Twips.h"
+#include "ui/WrappingButton.h"
 
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -72,6 +72,13 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int lef
 {
     auto* label = place(new QLabel(text, parent), name, left, top, width, height);
     label->setWordWrap(width > 0 && height > 0);
+    return label;
+}
+
+QLabel* addValueLabel(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    QLabel* label = addLabel(parent, name, QString(), left, top, width, height);
+    label->setTextFormat(Qt::PlainText);
     return label;
 }
 

@@ -20,6 +20,9 @@ class LinkLabel;
 // to its content.
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width = 0,
                  int height = 0);
+// A label that shows a value (a name as typed, a looked-up text): plain
+// text, never read as markup.
+QLabel* addValueLabel(QWidget* parent, const char* name, int left, int top, int width, int height);
 LinkLabel* addLinkLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
                         int height);
 QLineEdit* addTextBox(QWidget* parent, const char* name, int left, int top, int width, int height);

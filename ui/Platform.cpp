@@ -1,6 +1,6 @@
-#include "Platform.h"
+#include "ui/Platform.h"
 
-#include "RtfWriter.h"
+#include "ui/RtfWriter.h"
 
 #include <QDir>
 #include <QPrinter>

@@ -1,4 +1,4 @@
-#include "Printing.h"
+#include "ui/Printing.h"
 
 #include <QTextCursor>
 #include <QTextDocumentFragment>

@@ -1,7 +1,7 @@
-#include "QtPlatform.h"
+#include "ui/QtPlatform.h"
 
-#include "Printing.h"
-#include "Twips.h"
+#include "ui/Printing.h"
+#include "ui/Twips.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>

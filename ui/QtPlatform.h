@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Platform.h"
-#include "SingleInstance.h"
+#include "ui/Platform.h"
+#include "ui/SingleInstance.h"
 
 namespace velmora::ui {
 

@@ -1,7 +1,7 @@
-#include "RichTextBox.h"
+#include "ui/RichTextBox.h"
 
-#include "Fonts.h"
-#include "Platform.h"
+#include "ui/Fonts.h"
+#include "ui/Platform.h"
 
 #include <QMouseEvent>
 #include <QTextCursor>

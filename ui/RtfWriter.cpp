@@ -1,8 +1,7 @@
-#include "RtfWriter.h"
+#include "ui/RtfWriter.h"
 
-#include "Fonts.h"
-
-#include "Windows1252.h"
+#include "ui/Fonts.h"
+#include "ui/Windows1252.h"
 
 #include <QColor>
 #include <QStringList>

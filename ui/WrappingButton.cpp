@@ -1,4 +1,4 @@
-#include "WrappingButton.h"
+#include "ui/WrappingButton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

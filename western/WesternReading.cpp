@@ -1,9 +1,7 @@
-#include "WesternReading.h"
+#include "western/WesternReading.h"
 
 namespace velmora::western {
 namespace {
-
-namespace mzc = modZodiacCompatibility;
 
 // The name's characters: pairs of surrogates joined, a surrogate without its
 // partner kept as the replacement character, as the name boxes do.
@@ -32,17 +30,18 @@ std::u32string characters(std::string_view ascii)
     return {ascii.begin(), ascii.end()};
 }
 
-// The sign of the date as the entry lists give it: a month name and a day.
-std::string_view sunSign(std::chrono::year_month_day date)
+// A birth date as the entry lists hold it: the month's name, the day's and
+// the year's numbers.
+std::array<std::u32string, 3> dateFields(std::chrono::year_month_day date)
 {
-    const DateTexts texts = dateTexts(date);
-    return mzc::GetSunSign(texts.month, texts.day);
+    return {characters(kit::monthName(date.month())), characters(std::to_string(static_cast<unsigned>(date.day()))),
+            characters(std::to_string(static_cast<int>(date.year())))};
 }
 
-mzc::SignProfile profileOf(std::string_view sign)
+SignProfile profileOf(std::string_view sign)
 {
-    const mzc::SignProfile* profile = mzc::FindSignProfile(sign);
-    return profile ? *profile : mzc::SignProfile{};
+    const SignProfile* profile = FindSignProfile(sign);
+    return profile ? *profile : SignProfile{};
 }
 
 } // namespace
@@ -54,28 +53,21 @@ WesternReadingRecord CalculateWesternReading(const kit::BirthDetails& user, cons
     reading.UserBirthDate = user.birthDate;
     reading.PartnerName = partner.name;
     reading.PartnerBirthDate = partner.birthDate;
-    reading.UserSign = sunSign(user.birthDate);
-    reading.PartnerSign = sunSign(partner.birthDate);
+    reading.UserSign = GetSunSign(user.birthDate);
+    reading.PartnerSign = GetSunSign(partner.birthDate);
     reading.UserProfile = profileOf(reading.UserSign);
     reading.PartnerProfile = profileOf(reading.PartnerSign);
-    if (const mzc::PairResult* pair = mzc::FindPairResult(reading.UserSign, reading.PartnerSign))
+    if (const PairResult* pair = FindPairResult(reading.UserSign, reading.PartnerSign))
         reading.Pair = *pair;
     return reading;
 }
 
-DateTexts dateTexts(std::chrono::year_month_day date)
+ReadingLines SavedReadingLines(const WesternReadingRecord& reading)
 {
-    return {kit::monthName(date.month()), std::to_string(static_cast<unsigned>(date.day())),
-            std::to_string(static_cast<int>(date.year()))};
-}
-
-modCheckForUniqueUser::ReadingLines SavedReadingLines(const WesternReadingRecord& reading)
-{
-    const DateTexts user = dateTexts(reading.UserBirthDate);
-    const DateTexts partner = dateTexts(reading.PartnerBirthDate);
-    return {charactersOf(reading.UserName),    characters(user.month),    characters(user.day),
-            characters(user.year),             charactersOf(reading.PartnerName), characters(partner.month),
-            characters(partner.day),           characters(partner.year)};
+    const auto [userMonth, userDay, userYear] = dateFields(reading.UserBirthDate);
+    const auto [partnerMonth, partnerDay, partnerYear] = dateFields(reading.PartnerBirthDate);
+    return {charactersOf(reading.UserName), userMonth, userDay, userYear,
+            charactersOf(reading.PartnerName), partnerMonth, partnerDay, partnerYear};
 }
 
 } // namespace velmora::western

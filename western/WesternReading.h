@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BirthDate.h"
-#include "modCheckForUniqueUser.h"
-#include "modZodiacCompatibility.h"
+#include "kit/BirthDate.h"
+#include "western/Lookups.h"
+#include "western/SavedReadingFile.h"
 
 #include <chrono>
 #include <string>
@@ -21,24 +21,16 @@ struct WesternReadingRecord {
     std::chrono::year_month_day PartnerBirthDate;
     std::string_view UserSign;
     std::string_view PartnerSign;
-    modZodiacCompatibility::SignProfile UserProfile{};
-    modZodiacCompatibility::SignProfile PartnerProfile{};
-    modZodiacCompatibility::PairResult Pair{};
+    SignProfile UserProfile{};
+    SignProfile PartnerProfile{};
+    PairResult Pair{};
 };
 
 // Both sun signs, both profiles and the pair's reading for two people.
 WesternReadingRecord CalculateWesternReading(const kit::BirthDetails& user, const kit::BirthDetails& partner);
 
-// A birth date as the entry lists show it: "July", "4", "1950".
-struct DateTexts {
-    std::string_view month;
-    std::string day;
-    std::string year;
-};
-DateTexts dateTexts(std::chrono::year_month_day date);
-
 // The eight entries of the reading in the order the saved-reading file holds
 // them: each person's name, month, day and year, the user first.
-modCheckForUniqueUser::ReadingLines SavedReadingLines(const WesternReadingRecord& reading);
+ReadingLines SavedReadingLines(const WesternReadingRecord& reading);
 
 } // namespace velmora::western

@@ -14,7 +14,7 @@ struct GroupTexts {
 };
 
 inline constexpr std::array<GroupTexts, 4> kGroupTexts = {{
-#include "group_texts.inc"
+#include "content/bloodtype/group_texts.inc"
 }};
 
 } // namespace velmora::content::bloodtype

@@ -31,16 +31,16 @@ struct PairDescription {
 };
 
 inline constexpr std::array<AnimalTexts, 12> kAnimalTexts = {{
-#include "animal_texts.inc"
+#include "content/chinese/animal_texts.inc"
 }};
 
 inline constexpr std::array<ElementText, 5> kElementTexts = {{
-#include "element_texts.inc"
+#include "content/chinese/element_texts.inc"
 }};
 
 inline constexpr std::array<PairDescription, 144> kPairDescriptions = {{
-#include "pair_descriptions_1.inc"
-#include "pair_descriptions_2.inc"
+#include "content/chinese/pair_descriptions_1.inc"
+#include "content/chinese/pair_descriptions_2.inc"
 }};
 
 } // namespace velmora::content::chinese

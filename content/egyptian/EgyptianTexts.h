@@ -14,7 +14,7 @@ struct SignTexts {
 };
 
 inline constexpr std::array<SignTexts, 12> kSignTexts = {{
-#include "sign_texts.inc"
+#include "content/egyptian/sign_texts.inc"
 }};
 
 } // namespace velmora::content::egyptian

@@ -28,14 +28,14 @@ struct PairText {
 };
 
 inline constexpr std::array<SignTexts, 12> kSignTexts = {{
-#include "sign_texts.inc"
+#include "content/western/sign_texts.inc"
 }};
 
 inline constexpr std::array<PairText, 78> kPairTexts = {{
-#include "pair_texts_1.inc"
-#include "pair_texts_2.inc"
-#include "pair_texts_3.inc"
-#include "pair_texts_4.inc"
+#include "content/western/pair_texts_1.inc"
+#include "content/western/pair_texts_2.inc"
+#include "content/western/pair_texts_3.inc"
+#include "content/western/pair_texts_4.inc"
 }};
 
 } // namespace velmora::content::western

@@ -1,14 +1,11 @@
-#include "NameKeyFilter.h"
-#include "modJapaneseCompatibility.h"
+#include "bloodtype/Lookups.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <ostream>
 #include <string>
-
-namespace mjc = velmora::bloodtype::modJapaneseCompatibility;
-using mjc::BloodGroup;
+using velmora::bloodtype::BloodGroup;
 
 namespace {
 
@@ -30,18 +27,18 @@ std::size_t count(std::string_view text, std::string_view part)
 
 TEST(BloodGroup, IsTheBloodTypeWithoutItsRhSign)
 {
-    ASSERT_EQ(mjc::kBloodTypes.front(), "A+");
-    ASSERT_EQ(mjc::kBloodTypes.back(), "O-");
+    ASSERT_EQ(velmora::bloodtype::kBloodTypes.front(), "A+");
+    ASSERT_EQ(velmora::bloodtype::kBloodTypes.back(), "O-");
     for (int position = 0; position < 8; ++position) {
-        const std::string_view text = mjc::kBloodTypes[static_cast<std::size_t>(position)];
+        const std::string_view text = velmora::bloodtype::kBloodTypes[static_cast<std::size_t>(position)];
         SCOPED_TRACE(std::string(text));
         EXPECT_EQ(text.back(), position % 2 == 0 ? '+' : '-');
-        const std::optional<BloodGroup> group = mjc::GetBloodGroup(position);
+        const std::optional<BloodGroup> group = velmora::bloodtype::GetBloodGroup(position);
         ASSERT_TRUE(group.has_value());
         EXPECT_EQ(groupName(*group), text.substr(0, text.size() - 1));
     }
     for (const int outside : {-1, 8, 1000})
-        EXPECT_FALSE(mjc::GetBloodGroup(outside).has_value()) << outside;
+        EXPECT_FALSE(velmora::bloodtype::GetBloodGroup(outside).has_value()) << outside;
 }
 
 // The pair rating as a table of groups, the user's down and the partner's
@@ -59,20 +56,20 @@ TEST(MatchLabel, AgreesWithTheGroupTableForEveryOrderedPair)
     }};
     for (int user = 0; user < 8; ++user) {
         for (int partner = 0; partner < 8; ++partner) {
-            SCOPED_TRACE(std::string(mjc::kBloodTypes[static_cast<std::size_t>(user)]) + " with "
-                         + std::string(mjc::kBloodTypes[static_cast<std::size_t>(partner)]));
+            SCOPED_TRACE(std::string(velmora::bloodtype::kBloodTypes[static_cast<std::size_t>(user)]) + " with "
+                         + std::string(velmora::bloodtype::kBloodTypes[static_cast<std::size_t>(partner)]));
             const char expected =
-                kTable[static_cast<std::size_t>(*mjc::GetBloodGroup(user))][static_cast<std::size_t>(*mjc::GetBloodGroup(partner))];
-            EXPECT_EQ(mjc::GetMatchLabel(user, partner), expected == E ? "An Excellent Match" : "An Average Match");
-            EXPECT_EQ(mjc::GetMatchLabel(user, partner), mjc::GetMatchLabel(partner, user));
+                kTable[static_cast<std::size_t>(*velmora::bloodtype::GetBloodGroup(user))][static_cast<std::size_t>(*velmora::bloodtype::GetBloodGroup(partner))];
+            EXPECT_EQ(velmora::bloodtype::GetMatchLabel(user, partner), expected == E ? "An Excellent Match" : "An Average Match");
+            EXPECT_EQ(velmora::bloodtype::GetMatchLabel(user, partner), velmora::bloodtype::GetMatchLabel(partner, user));
         }
     }
 }
 
 TEST(MatchLabel, IsEmptyForAPositionOutsideTheList)
 {
-    EXPECT_EQ(mjc::GetMatchLabel(-1, 0), "");
-    EXPECT_EQ(mjc::GetMatchLabel(4, 8), "");
+    EXPECT_EQ(velmora::bloodtype::GetMatchLabel(-1, 0), "");
+    EXPECT_EQ(velmora::bloodtype::GetMatchLabel(4, 8), "");
 }
 
 struct ProfileShape {
@@ -91,7 +88,7 @@ class PersonalityProfile : public ::testing::TestWithParam<ProfileShape> {};
 TEST_P(PersonalityProfile, HasItsNameAndTextsOfTheirShape)
 {
     const ProfileShape& shape = GetParam();
-    const mjc::PersonalityProfile profile = mjc::GetPersonalityProfile(shape.group);
+    const velmora::bloodtype::PersonalityProfile profile = velmora::bloodtype::GetPersonalityProfile(shape.group);
     EXPECT_EQ(profile.JapaneseName, shape.japaneseName);
 
     EXPECT_EQ(count(profile.Keywords, ","), 4u) << profile.Keywords;
@@ -121,21 +118,5 @@ INSTANTIATE_TEST_SUITE_P(Groups, PersonalityProfile,
 TEST(PersonalityProfileLookup, IsEmptyForAValueThatIsNoGroup)
 {
     for (const int value : {-1, 4, 100})
-        EXPECT_EQ(mjc::GetPersonalityProfile(static_cast<BloodGroup>(value)), mjc::PersonalityProfile{}) << value;
-}
-
-TEST(NameKeyFilter, KeepsLettersAsCapitalsPassesThreeKeysAndRefusesTheRest)
-{
-    struct Case {
-        int typed;
-        int kept;
-    };
-    constexpr Case kCases[] = {
-        {'a', 'A'}, {'z', 'Z'}, {'q', 'Q'}, {'A', 'A'}, {'Z', 'Z'},         // letters
-        {8, 8},     {13, 13},   {32, 32},                                     // backspace, Enter, blank
-        {'@', 0},   {'[', 0},   {'`', 0},   {'{', 0},   {'0', 0}, {'9', 0}, // next to the letters, digits
-        {'-', 0},   {'\'', 0},  {9, 0},     {27, 0},    {127, 0}, {0xE9, 0}, // hyphen, apostrophe, Tab, Esc, DEL, é
-    };
-    for (const Case& c : kCases)
-        EXPECT_EQ(velmora::bloodtype::FilterNameKey(c.typed), c.kept) << c.typed;
+        EXPECT_EQ(velmora::bloodtype::GetPersonalityProfile(static_cast<BloodGroup>(value)), velmora::bloodtype::PersonalityProfile{}) << value;
 }

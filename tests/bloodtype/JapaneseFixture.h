@@ -1,9 +1,10 @@
 #pragma once
 
-#include "CalculatorFixture.h"
-#include "Twips.h"
-#include "frmJapaneseAstrologyCompatibilityDisplay.h"
-#include "frmJapaneseAstrologyCompatibilityMain.h"
+#include "bloodtype/Calculator.h"
+#include "bloodtype/EntryWindow.h"
+#include "bloodtype/ResultWindow.h"
+#include "tests/support/CalculatorFixture.h"
+#include "ui/Twips.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -27,17 +28,17 @@ struct EnteredPerson {
 
 // The launcher with the Japanese entry window open, as a user finds it after
 // clicking "Japanese Astrology Compatibility".
-class JapaneseFixture : public CalculatorFixture<Calculator::Japanese, bloodtype::frmJapaneseAstrologyCompatibilityMain,
-                                                  bloodtype::frmJapaneseAstrologyCompatibilityDisplay> {
+class JapaneseFixture : public CalculatorFixture<bloodtype::kCalculator, bloodtype::EntryWindow,
+                                                  bloodtype::ResultWindow> {
 protected:
-    using Entry = bloodtype::frmJapaneseAstrologyCompatibilityMain;
-    using Result = bloodtype::frmJapaneseAstrologyCompatibilityDisplay;
+    using Entry = bloodtype::EntryWindow;
+    using Result = bloodtype::ResultWindow;
 
-    QLineEdit* box(const QByteArray& name) const { return child<QLineEdit>(entry(), QLatin1String(name)); }
-    QComboBox* list(const QByteArray& name) const { return child<QComboBox>(entry(), QLatin1String(name)); }
+    QLineEdit* box(const QByteArray& name) const { return control<QLineEdit>(entry(), QLatin1String(name)); }
+    QComboBox* list(const QByteArray& name) const { return control<QComboBox>(entry(), QLatin1String(name)); }
     QString shown(const char* label) const
     {
-        const QLabel* value = child<QLabel>(result(), QLatin1String(label));
+        const QLabel* value = control<QLabel>(result(), QLatin1String(label));
         return value ? value->text() : QStringLiteral("<missing>");
     }
 
@@ -55,7 +56,7 @@ protected:
     void find(const EnteredPerson& user, const EnteredPerson& partner)
     {
         enter(user, partner);
-        QTest::mouseClick(child<QPushButton>(entry(), QStringLiteral("cmdProceed")), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(entry(), QStringLiteral("cmdProceed")), Qt::LeftButton);
     }
 
     // The window's frame sits at the top of the window area, centred in it.

@@ -1,13 +1,12 @@
-#include "JapaneseReading.h"
+#include "bloodtype/JapaneseReading.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
 
-namespace bt = velmora::bloodtype;
-namespace mjc = bt::modJapaneseCompatibility;
-using mjc::BloodGroup;
+using namespace velmora;
+using bloodtype::BloodGroup;
 
 namespace {
 
@@ -29,7 +28,7 @@ void PrintTo(const ReadingCase& c, std::ostream* out)
     *out << c.label;
 }
 
-bt::JapanesePerson person(std::u16string name, int bloodType, bt::Sex sex = bt::Sex::Male)
+velmora::bloodtype::JapanesePerson person(std::u16string name, int bloodType, velmora::bloodtype::Sex sex = velmora::bloodtype::Sex::Male)
 {
     return {std::move(name), sex, bloodType};
 }
@@ -43,8 +42,8 @@ class JapaneseReading : public ::testing::TestWithParam<ReadingCase> {};
 TEST_P(JapaneseReading, HoldsBothPeopleAndTheirMatch)
 {
     const ReadingCase& c = GetParam();
-    const bt::JapaneseReadingRecord reading =
-        bt::CalculateJapaneseReading(person(u"HANA", c.user), person(u"KENJI", c.partner));
+    const velmora::bloodtype::JapaneseReadingRecord reading =
+        velmora::bloodtype::CalculateJapaneseReading(person(u"HANA", c.user), person(u"KENJI", c.partner));
     EXPECT_EQ(reading.UserName, u"HANA");
     EXPECT_EQ(reading.PartnerName, u"KENJI");
     EXPECT_EQ(reading.UserBloodType, c.userBloodType);
@@ -53,8 +52,8 @@ TEST_P(JapaneseReading, HoldsBothPeopleAndTheirMatch)
     EXPECT_EQ(reading.PartnerGroup, c.partnerGroup);
     EXPECT_EQ(reading.UserProfile.JapaneseName, c.userType);
     EXPECT_EQ(reading.PartnerProfile.JapaneseName, c.partnerType);
-    EXPECT_EQ(reading.UserProfile, mjc::GetPersonalityProfile(c.userGroup));
-    EXPECT_EQ(reading.PartnerProfile, mjc::GetPersonalityProfile(c.partnerGroup));
+    EXPECT_EQ(reading.UserProfile, bloodtype::GetPersonalityProfile(c.userGroup));
+    EXPECT_EQ(reading.PartnerProfile, bloodtype::GetPersonalityProfile(c.partnerGroup));
     EXPECT_EQ(reading.MatchLabel, c.match);
 }
 
@@ -80,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(JapaneseReadingNames, AreKeptAsTyped)
 {
     for (const std::u16string& name : {std::u16string(u"  "), std::u16string(u" <b>ZO\u00CB</b> & R&B \U0001F338")}) {
-        const bt::JapaneseReadingRecord reading = bt::CalculateJapaneseReading(person(name, 2), person(name + u"X", 3));
+        const velmora::bloodtype::JapaneseReadingRecord reading = velmora::bloodtype::CalculateJapaneseReading(person(name, 2), person(name + u"X", 3));
         EXPECT_EQ(reading.UserName, name);
         EXPECT_EQ(reading.PartnerName, name + u"X");
     }
@@ -88,12 +87,12 @@ TEST(JapaneseReadingNames, AreKeptAsTyped)
 
 TEST(JapaneseReadingSex, TakesNoPart)
 {
-    const bt::JapaneseReadingRecord asMen =
-        bt::CalculateJapaneseReading(person(u"ANNA", 5, bt::Sex::Male), person(u"TOM", 6, bt::Sex::Male));
-    for (const auto& [userSex, partnerSex] : {std::pair{bt::Sex::Female, bt::Sex::Male},
-                                              std::pair{bt::Sex::Male, bt::Sex::Female},
-                                              std::pair{bt::Sex::Female, bt::Sex::Female}}) {
-        EXPECT_EQ(bt::CalculateJapaneseReading(person(u"ANNA", 5, userSex), person(u"TOM", 6, partnerSex)), asMen);
+    const velmora::bloodtype::JapaneseReadingRecord asMen =
+        velmora::bloodtype::CalculateJapaneseReading(person(u"ANNA", 5, velmora::bloodtype::Sex::Male), person(u"TOM", 6, velmora::bloodtype::Sex::Male));
+    for (const auto& [userSex, partnerSex] : {std::pair{velmora::bloodtype::Sex::Female, velmora::bloodtype::Sex::Male},
+                                              std::pair{velmora::bloodtype::Sex::Male, velmora::bloodtype::Sex::Female},
+                                              std::pair{velmora::bloodtype::Sex::Female, velmora::bloodtype::Sex::Female}}) {
+        EXPECT_EQ(velmora::bloodtype::CalculateJapaneseReading(person(u"ANNA", 5, userSex), person(u"TOM", 6, partnerSex)), asMen);
     }
 }
 
@@ -103,11 +102,11 @@ TEST(JapaneseReadingPosition, OutsideTheListLeavesThatPersonEmpty)
 {
     for (const int outside : {-1, 8}) {
         SCOPED_TRACE(outside);
-        const bt::JapaneseReadingRecord reading =
-            bt::CalculateJapaneseReading(person(u"ANNA", outside), person(u"TOM", 2));
+        const velmora::bloodtype::JapaneseReadingRecord reading =
+            velmora::bloodtype::CalculateJapaneseReading(person(u"ANNA", outside), person(u"TOM", 2));
         EXPECT_EQ(reading.UserBloodType, "");
         EXPECT_FALSE(reading.UserGroup.has_value());
-        EXPECT_EQ(reading.UserProfile, mjc::PersonalityProfile{});
+        EXPECT_EQ(reading.UserProfile, bloodtype::PersonalityProfile{});
         EXPECT_EQ(reading.MatchLabel, "");
         EXPECT_EQ(reading.PartnerBloodType, "B+");
         EXPECT_EQ(reading.PartnerProfile.JapaneseName, "The Hunter");

@@ -1,16 +1,19 @@
-#include "JapaneseFixture.h"
+#include "tests/bloodtype/JapaneseFixture.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QTabBar>
+#include <QTabWidget>
+
+using velmora::testing::control;
 
 using namespace velmora;
 using velmora::testing::EnteredPerson;
 
 class JapaneseResult : public velmora::testing::JapaneseFixture {
 protected:
-    QTabBar* tabs() const { return child<QTabBar>(result(), QStringLiteral("SSTab1")); }
+    QTabWidget* tabs() const { return control<QTabWidget>(result(), QStringLiteral("SSTab1")); }
     QList<QMdiSubWindow*> framesOnScreen()
     {
         QList<QMdiSubWindow*> shown;
@@ -30,14 +33,14 @@ TEST_F(JapaneseResult, OpensOnTheCompatibilityTab)
     EXPECT_EQ(tabs()->tabText(0), "Personality Characteristics");
     EXPECT_EQ(tabs()->tabText(1), "Compatibility Characteristics");
     EXPECT_EQ(tabs()->currentIndex(), 1);
-    EXPECT_TRUE(child<QGroupBox>(result(), QStringLiteral("fraCompatibility"))->isVisible());
-    EXPECT_EQ(child<QGroupBox>(result(), QStringLiteral("fraCompatibility"))->title(),
+    EXPECT_TRUE(control<QGroupBox>(result(), QStringLiteral("fraCompatibility"))->isVisible());
+    EXPECT_EQ(control<QGroupBox>(result(), QStringLiteral("fraCompatibility"))->title(),
               "Velmora Japanese Astrology Compatibility Results");
-    EXPECT_FALSE(child<QGroupBox>(result(), QStringLiteral("fraUser"))->isVisible());
+    EXPECT_FALSE(control<QGroupBox>(result(), QStringLiteral("fraUser"))->isVisible());
 
-    QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(0).center());
-    EXPECT_TRUE(child<QGroupBox>(result(), QStringLiteral("fraUser"))->isVisible());
-    EXPECT_TRUE(child<QGroupBox>(result(), QStringLiteral("fraPartner"))->isVisible());
+    QTest::mouseClick(tabs()->tabBar(), Qt::LeftButton, {}, tabs()->tabBar()->tabRect(0).center());
+    EXPECT_TRUE(control<QGroupBox>(result(), QStringLiteral("fraUser"))->isVisible());
+    EXPECT_TRUE(control<QGroupBox>(result(), QStringLiteral("fraPartner"))->isVisible());
 }
 
 TEST_F(JapaneseResult, BackShowsTheEntriesAsTheyWereAndASecondFindReplacesEveryValue)
@@ -45,7 +48,7 @@ TEST_F(JapaneseResult, BackShowsTheEntriesAsTheyWereAndASecondFindReplacesEveryV
     find({"ANNA", "Female", "AB-"}, {"TOM", "Male", "O-"});
     const QPointer<Result> first = result();
     tabs()->setCurrentIndex(0);
-    QTest::mouseClick(child<QPushButton>(result(), QStringLiteral("cmdBack")), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(result(), QStringLiteral("cmdBack")), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull()) << "Back closes the result window";
     ASSERT_TRUE(onScreen(entry()));
@@ -67,13 +70,13 @@ TEST_F(JapaneseResult, BackShowsTheEntriesAsTheyWereAndASecondFindReplacesEveryV
     EXPECT_EQ(shown("lblJapaneseName"), "The Hunter");
     EXPECT_EQ(shown("lblPartnerJapaneseName"), "The Farmer");
     EXPECT_EQ(shown("lblCompatibilityWithPartners"), "An Average Match");
-    EXPECT_EQ(child<QGroupBox>(result(), QStringLiteral("fraUser"))->title(), "BO's Characteristics");
+    EXPECT_EQ(control<QGroupBox>(result(), QStringLiteral("fraUser"))->title(), "BO's Characteristics");
 }
 
 TEST_F(JapaneseResult, ExitLeavesTheWelcomePanelAndTheEntryWindowHiddenWithItsFields)
 {
     find({"ANNA", "Male", "B-"}, {"TOM", "Male", "A+"});
-    QTest::mouseClick(child<QPushButton>(result(), QStringLiteral("cmdExit")), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(result(), QStringLiteral("cmdExit")), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(result(), nullptr);
     EXPECT_TRUE(frame.isWelcomePanelVisible());
@@ -95,7 +98,7 @@ TEST_F(JapaneseResult, EnterAndEscCloseItUnlessBackHasTheFocus)
         entry()->showWindow();
     }
     find({"ANNA", "Male", "B-"}, {"TOM", "Male", "A+"});
-    auto* back = child<QPushButton>(result(), QStringLiteral("cmdBack"));
+    auto* back = control<QPushButton>(result(), QStringLiteral("cmdBack"));
     back->setFocus();
     QTest::keyClick(back, Qt::Key_Return);
     QApplication::processEvents();
@@ -110,15 +113,15 @@ TEST_F(JapaneseResult, TheFileMenuGoesBackAndExits)
     for (const QAction* item : result()->menuBarActions().first()->menu()->actions())
         items.append(item->text());
     EXPECT_EQ(items, QStringList({"&Back", "E&xit"}));
-    EXPECT_EQ(child<QAction>(result(), QStringLiteral("mnuUpdate"))->text(), "&Check for Software Update");
+    EXPECT_EQ(control<QAction>(result(), QStringLiteral("mnuUpdate"))->text(), "&Check for Software Update");
 
-    child<QAction>(result(), QStringLiteral("mnuFileBack"))->trigger();
+    control<QAction>(result(), QStringLiteral("mnuFileBack"))->trigger();
     QApplication::processEvents();
     EXPECT_TRUE(onScreen(entry()));
     EXPECT_EQ(result(), nullptr);
 
     find({"ANNA", "Male", "A+"}, {"TOM", "Male", "A+"});
-    child<QAction>(result(), QStringLiteral("mnuExit"))->trigger();
+    control<QAction>(result(), QStringLiteral("mnuExit"))->trigger();
     QApplication::processEvents();
     EXPECT_EQ(result(), nullptr);
     EXPECT_TRUE(frame.isWelcomePanelVisible());
@@ -131,8 +134,8 @@ TEST_F(JapaneseResult, OfferLabelsSitSideBySideInBothWindows)
     for (kit::CalculatorWindow* window : {static_cast<kit::CalculatorWindow*>(entry()),
                                             static_cast<kit::CalculatorWindow*>(result())}) {
         SCOPED_TRACE(window->objectName().toStdString());
-        const QLabel* full = child<QLabel>(window, QStringLiteral("lblFullBrand"));
-        const QLabel* cobrand = child<QLabel>(window, QStringLiteral("lblCobrand"));
+        const QLabel* full = control<QLabel>(window, QStringLiteral("lblFullBrand"));
+        const QLabel* cobrand = control<QLabel>(window, QStringLiteral("lblCobrand"));
         ASSERT_TRUE(full && cobrand);
         EXPECT_FALSE(full->isHidden());
         EXPECT_FALSE(cobrand->isHidden());
@@ -151,7 +154,7 @@ TEST_F(JapaneseResult, EveryCharacteristicsParagraphShowsWhole)
         find({"ANNA", "Male", bloodType}, {"TOM", "Male", bloodType});
         for (const char* name : {"lblCharacteristics", "lblPartnerCharacteristics", "lblKeywords",
                                  "lblPartnerKeywords", "lblFamousPersonalities"}) {
-            const QLabel* label = child<QLabel>(result(), QLatin1String(name));
+            const QLabel* label = control<QLabel>(result(), QLatin1String(name));
             ASSERT_NE(label, nullptr) << name;
             const int visibleHeight =
                 std::min(label->y() + label->height(), label->parentWidget()->height()) - label->y();
@@ -168,10 +171,10 @@ TEST_F(JapaneseResult, NamesShowAsTheyWereEntered)
 {
     const QString name = QStringLiteral("<b>A</b>&B \u00D6");
     find({name, "Male", "A+"}, {"TOM", "Male", "A+"});
-    const QLabel* shownName = child<QLabel>(result(), QStringLiteral("lblYourName"));
+    const QLabel* shownName = control<QLabel>(result(), QStringLiteral("lblYourName"));
     EXPECT_EQ(shownName->text(), name);
     EXPECT_EQ(shownName->textFormat(), Qt::PlainText);
-    const QGroupBox* user = child<QGroupBox>(result(), QStringLiteral("fraUser"));
+    const QGroupBox* user = control<QGroupBox>(result(), QStringLiteral("fraUser"));
     EXPECT_EQ(user->title(), QStringLiteral("<b>A</b>&&B \u00D6's Characteristics"));
     EXPECT_TRUE(QKeySequence::mnemonic(user->title()).isEmpty());
 }

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "CalculatorFixture.h"
-#include "frmChineseZodiacCompatibilityDisplay.h"
-#include "frmChineseZodiacCompatibilityMain.h"
-#include "frmChineseZodiacCompatibilitySave.h"
+#include "chinese/Calculator.h"
+#include "chinese/EntryWindow.h"
+#include "chinese/ReportWindow.h"
+#include "chinese/ResultWindow.h"
+#include "tests/support/CalculatorFixture.h"
+#include "tests/support/Person.h"
 
 #include <QComboBox>
 #include <QTabWidget>
@@ -15,20 +17,11 @@ namespace velmora::testing {
 
 // The launcher with the Chinese calculator opened from it, on the recording
 // platform. Controls are found by name.
-class ChineseWindows : public CalculatorFixture<Calculator::Chinese, chinese::frmChineseZodiacCompatibilityMain,
-                                                 chinese::frmChineseZodiacCompatibilityDisplay> {
+class ChineseWindows : public CalculatorFixture<chinese::kCalculator, chinese::EntryWindow, chinese::ResultWindow> {
 protected:
-    using Main = chinese::frmChineseZodiacCompatibilityMain;
-    using Display = chinese::frmChineseZodiacCompatibilityDisplay;
-    using Save = chinese::frmChineseZodiacCompatibilitySave;
-
-    template <class T = QWidget>
-    T* control(QWidget* in, const char* name)
-    {
-        T* found = in ? in->findChild<T*>(QLatin1String(name)) : nullptr;
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
+    using Main = chinese::EntryWindow;
+    using Display = chinese::ResultWindow;
+    using Save = chinese::ReportWindow;
 
     // Turns to each person's page, which is made and filled when first
     // shown, and back to the compatibility page.
@@ -39,33 +32,21 @@ protected:
             tabs->setCurrentIndex(page);
     }
 
-    static void select(QComboBox* list, const QString& text)
+    // Types a name and picks a birth date for the user or the partner.
+    void enter(bool user, const Person& person)
     {
-        const int index = list->findText(text);
-        ASSERT_GE(index, 0) << text.toStdString();
-        list->setCurrentIndex(index);
+        testing::enter(entry(),
+                       user ? PersonInputs{"txtMaleName", "CboMaleDate", "cboMaleMonth", "cboMaleYear"}
+                            : PersonInputs{"txtFemaleName", "cboFemaleDate", "cboFemaleMonth", "cboFemaleYear"},
+                       person);
     }
 
-    // Types a name and picks a birth date ("5", "March", "1980") for the user
-    // or the partner.
-    void enter(bool user, const QString& name, const QString& day, const QString& month, const QString& year)
+    // Enters both people and proceeds; the result window, or null when none
+    // opened.
+    Display* proceed(const Person& user, const Person& partner)
     {
-        Main* main = entry();
-        control<QLineEdit>(main, user ? "txtMaleName" : "txtFemaleName")->setText(name);
-        select(control<QComboBox>(main, user ? "CboMaleDate" : "cboFemaleDate"), day);
-        select(control<QComboBox>(main, user ? "cboMaleMonth" : "cboFemaleMonth"), month);
-        select(control<QComboBox>(main, user ? "cboMaleYear" : "cboFemaleYear"), year);
-    }
-
-    // Enters both people ("5 March 1980") and proceeds; the result window, or
-    // null when none opened.
-    Display* proceed(const QString& userName, const QString& userDate, const QString& partnerName,
-                     const QString& partnerDate)
-    {
-        const QStringList u = userDate.split(QLatin1Char(' '));
-        const QStringList p = partnerDate.split(QLatin1Char(' '));
-        enter(true, userName, u[0], u[1], u[2]);
-        enter(false, partnerName, p[0], p[1], p[2]);
+        enter(true, user);
+        enter(false, partner);
         entry()->cmdProceed_Click();
         return result();
     }

@@ -1,11 +1,11 @@
-#include "ChineseFixture.h"
-#include "ChineseReading.h"
-#include "LinkLabel.h"
-#include "Pictures.h"
-#include "RichTextBox.h"
-#include "Text.h"
-#include "Twips.h"
-#include "modHelp.h"
+#include "chinese/ChineseReading.h"
+#include "kit/Pictures.h"
+#include "kit/WebPages.h"
+#include "tests/chinese/ChineseFixture.h"
+#include "ui/LinkLabel.h"
+#include "ui/RichTextBox.h"
+#include "ui/Text.h"
+#include "ui/Twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,7 +15,10 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+using velmora::testing::control;
+
 using namespace velmora;
+using namespace std::chrono;
 using velmora::testing::ChineseWindows;
 
 namespace {
@@ -101,10 +104,8 @@ TEST_F(ChineseEntry, TabRunsThroughTheUserThenThePartnerToProceedAndInputsAreNam
 
 struct ValidationCase {
     const char* what;
-    const char* userName;
-    const char* userDate;
-    const char* partnerName;
-    const char* partnerDate;
+    velmora::testing::Person user;
+    velmora::testing::Person partner;
     const char* message; // empty: the entries pass
     const char* focus;   // where a name message puts the focus
 };
@@ -114,10 +115,8 @@ class ChineseValidation : public ChineseWindows, public ::testing::WithParamInte
 TEST_P(ChineseValidation, ShowsOnlyTheFirstProblemAndChangesNothing)
 {
     const ValidationCase& c = GetParam();
-    const QStringList u = QString::fromUtf8(c.userDate).split(' ');
-    const QStringList p = QString::fromUtf8(c.partnerDate).split(' ');
-    enter(true, QString::fromUtf8(c.userName), u[0], u[1], u[2]);
-    enter(false, QString::fromUtf8(c.partnerName), p[0], p[1], p[2]);
+    enter(true, c.user);
+    enter(false, c.partner);
     control(find<Main>(), "cmdProceed")->setFocus();
 
     const bool valid = entry()->ValidateEntries();
@@ -131,43 +130,40 @@ TEST_P(ChineseValidation, ShowsOnlyTheFirstProblemAndChangesNothing)
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, QString::fromUtf8(c.message));
     EXPECT_EQ(platform.messages[0].icon, ui::MessageIcon::Information);
-    EXPECT_EQ(platform.messages[0].caption, "Velmora Suite");
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(c.focus));
 
     entry()->cmdProceed_Click();
     EXPECT_EQ(find<Display>(), nullptr) << "nothing is calculated";
-    EXPECT_EQ(control<QLineEdit>(find<Main>(), "txtMaleName")->text(), QString::fromUtf8(c.userName));
+    EXPECT_EQ(control<QLineEdit>(find<Main>(), "txtMaleName")->text(), c.user.name);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, ChineseValidation,
     ::testing::Values(
-        ValidationCase{"BothNamesEmpty", "", "1 January 1936", "", "1 January 1936", "Please enter your Name",
+        ValidationCase{"BothNamesEmpty", {"", 1936y / January / 1}, {"", 1936y / January / 1}, "Please enter your Name",
                        "txtMaleName"},
-        ValidationCase{"PartnerNameEmpty", "Ann", "30 February 2001", "", "1 January 1936",
+        ValidationCase{"PartnerNameEmpty", {"Ann", 2001y / February / 30}, {"", 1936y / January / 1},
                        "Please Enter Youe Partner's Name", "txtFemaleName"},
-        ValidationCase{"BlankNamesPass", "   ", "1 January 1936", " ", "1 January 1936", "", ""},
-        ValidationCase{"ThirtyFirstApril", "Ann", "31 April 1990", "Bo", "1 January 1936",
+        ValidationCase{"BlankNamesPass", {"   ", 1936y / January / 1}, {" ", 1936y / January / 1}, "", ""},
+        ValidationCase{"ThirtyFirstApril", {"Ann", 1990y / April / 31}, {"Bo", 1936y / January / 1},
                        "Please Enter Your Correct Date Or Month !", "cmdProceed"},
-        ValidationCase{"BothDatesWrong", "Ann", "31 June 1990", "Bo", "31 February 1990",
+        ValidationCase{"BothDatesWrong", {"Ann", 1990y / June / 31}, {"Bo", 1990y / February / 31},
                        "Please Enter Your Correct Date Or Month !", "cmdProceed"},
-        ValidationCase{"PartnerFebruary", "Ann", "31 May 1990", "Bo", "29 February 2019",
+        ValidationCase{"PartnerFebruary", {"Ann", 1990y / May / 31}, {"Bo", 2019y / February / 29},
                        "Please Enter Your Partner's Correct Date Or Month!", "cmdProceed"},
-        ValidationCase{"PartnerThirtyFirstNovember", "Ann", "28 February 2019", "Bo", "31 November 1999",
+        ValidationCase{"PartnerThirtyFirstNovember", {"Ann", 2019y / February / 28}, {"Bo", 1999y / November / 31},
                        "Please Enter Your Partner's Correct Date Or Month !", "cmdProceed"}),
     [](const ::testing::TestParamInfo<ValidationCase>& info) { return std::string(info.param.what); });
 
 TEST_F(ChineseEntry, ProceedFillsTheResultWindowAndTakesTheEntryWindowsPlace)
 {
-    Display* result = proceed(QStringLiteral("  Ann Lee "), QStringLiteral("15 January 1980"),
-                              QStringLiteral("Bo"), QStringLiteral("20 February 1985"));
+    Display* result = proceed({QStringLiteral("  Ann Lee "), 1980y / January / 15}, {QStringLiteral("Bo"), 1985y / February / 20});
     ASSERT_NE(result, nullptr);
     EXPECT_TRUE(onScreen(result));
     EXPECT_FALSE(onScreen(find<Main>()));
     EXPECT_NE(find<Main>(), nullptr) << "the entry window is hidden, not closed";
     EXPECT_FALSE(frame.isWelcomePanelVisible());
 
-    using namespace std::chrono;
     const chinese::ChineseReadingRecord& reading = result->reading();
     EXPECT_EQ(reading.UserName, u"Ann Lee");
     EXPECT_EQ(reading.UserDate, 1980y / January / 15d);
@@ -186,7 +182,7 @@ TEST_F(ChineseEntry, ProceedFillsTheResultWindowAndTakesTheEntryWindowsPlace)
     EXPECT_EQ(control<QLabel>(result, "lblChineseRating")->text(), " A Poor Match");
     EXPECT_EQ(control<QLabel>(result, "lblMatchingDescription")->text(), "Compatibility Of Goat With  Ox :-");
     EXPECT_EQ(control<ui::RichTextBox>(result, "txtMatchingDescription")->toPlainText(),
-              ui::toQString(chinese::modchinesezodiac::GetMatchingDescription("Goat", "Ox")).replace("\r\n", "\n"));
+              ui::toQString(chinese::GetMatchingDescription("Goat", "Ox")).replace("\r\n", "\n"));
 
     EXPECT_EQ(control<QLabel>(result, "YourPicture")->pixmap().toImage(), animalPicture("Goat")) << "keyed Cancer";
     EXPECT_EQ(control<QLabel>(result, "YourPartnerPicture")->pixmap().toImage(), animalPicture("Ox"))
@@ -195,8 +191,7 @@ TEST_F(ChineseEntry, ProceedFillsTheResultWindowAndTakesTheEntryWindowsPlace)
 
 TEST_F(ChineseEntry, ANameOfBlanksIsShownEmpty)
 {
-    Display* result = proceed(QStringLiteral("   "), QStringLiteral("5 May 1976"), QStringLiteral("Bo"),
-                              QStringLiteral("1 March 1988"));
+    Display* result = proceed({QStringLiteral("   "), 1976y / May / 5}, {QStringLiteral("Bo"), 1988y / March / 1});
     ASSERT_NE(result, nullptr);
     showBothPeople(result);
     EXPECT_EQ(control<QGroupBox>(result, "Framale")->title(), "");
@@ -208,8 +203,7 @@ TEST_F(ChineseEntry, ANameOfBlanksIsShownEmpty)
 
 TEST_F(ChineseEntry, BackShowsTheEntriesAsLeftAndProceedAgainRefillsEverything)
 {
-    ASSERT_NE(proceed(QStringLiteral("Ann"), QStringLiteral("15 January 1980"), QStringLiteral("Bo"),
-                      QStringLiteral("20 February 1985")),
+    ASSERT_NE(proceed({QStringLiteral("Ann"), 1980y / January / 15}, {QStringLiteral("Bo"), 1985y / February / 20}),
               nullptr);
     control<QTabWidget>(find<Display>(), "SSTab")->setCurrentIndex(2);
     QTest::mouseClick(control<QPushButton>(find<Display>(), "cmdBack"), Qt::LeftButton);
@@ -225,7 +219,7 @@ TEST_F(ChineseEntry, BackShowsTheEntriesAsLeftAndProceedAgainRefillsEverything)
     EXPECT_EQ(control<QComboBox>(main, "cboMaleYear")->currentText(), "1980");
     EXPECT_EQ(control<QComboBox>(main, "cboFemaleMonth")->currentText(), "February");
 
-    enter(false, QStringLiteral("Cy"), QStringLiteral("7"), QStringLiteral("February"), QStringLiteral("2008"));
+    enter(false, {QStringLiteral("Cy"), 2008y / February / 7});
     QTest::mouseClick(control<QPushButton>(main, "cmdProceed"), Qt::LeftButton);
     Display* again = find<Display>();
     ASSERT_NE(again, nullptr);
@@ -240,8 +234,7 @@ TEST_F(ChineseEntry, BackShowsTheEntriesAsLeftAndProceedAgainRefillsEverything)
 
 TEST_F(ChineseEntry, ClosingAWindowShowsTheWelcomePanelAndLeavesTheOthersAsTheyAre)
 {
-    ASSERT_NE(proceed(QStringLiteral("Ann"), QStringLiteral("1 June 1990"), QStringLiteral("Bo"),
-                      QStringLiteral("1 June 1991")),
+    ASSERT_NE(proceed({QStringLiteral("Ann"), 1990y / June / 1}, {QStringLiteral("Bo"), 1991y / June / 1}),
               nullptr);
     QTest::mouseClick(control<QPushButton>(find<Display>(), "cmdExit"), Qt::LeftButton);
     QApplication::processEvents();
@@ -251,7 +244,7 @@ TEST_F(ChineseEntry, ClosingAWindowShowsTheWelcomePanelAndLeavesTheOthersAsTheyA
     EXPECT_FALSE(onScreen(find<Main>()));
 
     frame.OpenCalculator(0);
-    find<Main>()->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+    control<QAction>(find<Main>(), QStringLiteral("mnuExit"))->trigger();
     QApplication::processEvents();
     EXPECT_EQ(find<Main>(), nullptr);
     EXPECT_TRUE(frame.isWelcomePanelVisible());
@@ -265,8 +258,7 @@ TEST_F(ChineseEntry, MenusOfferTheWindowsOwnCommands)
     EXPECT_TRUE(menuTexts(entryBar[1]->menu()).contains("Check for Software &Update"));
     EXPECT_FALSE(entryBar[2]->isEnabled());
 
-    ASSERT_NE(proceed(QStringLiteral("Ann"), QStringLiteral("1 June 1990"), QStringLiteral("Bo"),
-                      QStringLiteral("1 June 1991")),
+    ASSERT_NE(proceed({QStringLiteral("Ann"), 1990y / June / 1}, {QStringLiteral("Bo"), 1991y / June / 1}),
               nullptr);
     const QList<QAction*> resultBar = find<Display>()->menuBarActions();
     ASSERT_EQ(resultBar.size(), 3);

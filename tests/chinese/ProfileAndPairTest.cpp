@@ -1,4 +1,4 @@
-#include "modchinesezodiac.h"
+#include "chinese/Lookups.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,6 @@
 #include <set>
 #include <string>
 #include <vector>
-
-namespace mcz = velmora::chinese::modchinesezodiac;
 
 namespace {
 
@@ -25,39 +23,39 @@ std::vector<std::string_view> split(std::string_view text, std::string_view sepa
 
 bool isAnimal(std::string_view name)
 {
-    return std::find(mcz::kAnimals.begin(), mcz::kAnimals.end(), name) != mcz::kAnimals.end();
+    return std::find(velmora::chinese::kAnimals.begin(), velmora::chinese::kAnimals.end(), name) != velmora::chinese::kAnimals.end();
 }
 
 } // namespace
 
 TEST(AnimalProfile, KeepsTheShortFieldsExactly)
 {
-    const mcz::AnimalProfile rat = mcz::GetAnimalProfile("Rat");
-    EXPECT_EQ(rat[mcz::RulingPlanet], "Jupiter");
-    EXPECT_EQ(rat[mcz::WesternZodiacSign], "Sagittarius");
-    EXPECT_EQ(rat[mcz::LuckyNumbers], "1, 4, 5, 10, 11, 14, 41, 45, 51, and 54");
-    EXPECT_EQ(mcz::GetAnimalProfile("Goat")[mcz::GemStone], "Emerald");
-    EXPECT_EQ(mcz::GetAnimalProfile("Monkey")[mcz::GemStone], "Emerald");
-    EXPECT_EQ(mcz::GetAnimalProfile("Dog")[mcz::FavourableMonth], "October");
-    EXPECT_EQ(mcz::GetAnimalProfile("Pig")[mcz::FavourableMonth], "October");
-    const mcz::AnimalProfile snake = mcz::GetAnimalProfile("Snake");
-    EXPECT_EQ(snake[mcz::Energy], "Yin (Positive Energy)");
-    EXPECT_EQ(snake[mcz::LeastCompatibleSign], "Tiger, Pig");
-    EXPECT_EQ(mcz::GetAnimalProfile("Rooster")[mcz::MostCompatibleSigns], "Ox, Dragon, Snake");
+    const velmora::chinese::AnimalProfile rat = velmora::chinese::GetAnimalProfile("Rat");
+    EXPECT_EQ(rat[velmora::chinese::RulingPlanet], "Jupiter");
+    EXPECT_EQ(rat[velmora::chinese::WesternZodiacSign], "Sagittarius");
+    EXPECT_EQ(rat[velmora::chinese::LuckyNumbers], "1, 4, 5, 10, 11, 14, 41, 45, 51, and 54");
+    EXPECT_EQ(velmora::chinese::GetAnimalProfile("Goat")[velmora::chinese::GemStone], "Emerald");
+    EXPECT_EQ(velmora::chinese::GetAnimalProfile("Monkey")[velmora::chinese::GemStone], "Emerald");
+    EXPECT_EQ(velmora::chinese::GetAnimalProfile("Dog")[velmora::chinese::FavourableMonth], "October");
+    EXPECT_EQ(velmora::chinese::GetAnimalProfile("Pig")[velmora::chinese::FavourableMonth], "October");
+    const velmora::chinese::AnimalProfile snake = velmora::chinese::GetAnimalProfile("Snake");
+    EXPECT_EQ(snake[velmora::chinese::Energy], "Yin (Positive Energy)");
+    EXPECT_EQ(snake[velmora::chinese::LeastCompatibleSign], "Tiger, Pig");
+    EXPECT_EQ(velmora::chinese::GetAnimalProfile("Rooster")[velmora::chinese::MostCompatibleSigns], "Ox, Dragon, Snake");
 }
 
 TEST(AnimalProfile, EveryProfileHasAllFieldsInTheirShapes)
 {
     std::set<std::string_view> westernSigns;
-    for (const std::string_view animal : mcz::kAnimals) {
+    for (const std::string_view animal : velmora::chinese::kAnimals) {
         SCOPED_TRACE(std::string(animal));
-        const mcz::AnimalProfile profile = mcz::GetAnimalProfile(animal);
+        const velmora::chinese::AnimalProfile profile = velmora::chinese::GetAnimalProfile(animal);
         for (const std::string_view field : profile) {
             EXPECT_FALSE(field.empty());
             EXPECT_EQ(field.find_first_of("\r\n{}%"), std::string_view::npos) << field;
         }
-        const auto most = split(profile[mcz::MostCompatibleSigns], ", ");
-        const auto least = split(profile[mcz::LeastCompatibleSign], ", ");
+        const auto most = split(profile[velmora::chinese::MostCompatibleSigns], ", ");
+        const auto least = split(profile[velmora::chinese::LeastCompatibleSign], ", ");
         EXPECT_TRUE(most.size() >= 1 && most.size() <= 3);
         EXPECT_TRUE(least.size() >= 1 && least.size() <= 2);
         for (const auto& list : {most, least}) {
@@ -65,9 +63,9 @@ TEST(AnimalProfile, EveryProfileHasAllFieldsInTheirShapes)
                 EXPECT_TRUE(isAnimal(name)) << name;
             }
         }
-        EXPECT_NE(profile[mcz::LuckyNumbers].find(" and "), std::string_view::npos);
-        EXPECT_EQ(profile[mcz::LuckyNumbers].find_first_not_of("0123456789, and"), std::string_view::npos);
-        westernSigns.insert(profile[mcz::WesternZodiacSign]);
+        EXPECT_NE(profile[velmora::chinese::LuckyNumbers].find(" and "), std::string_view::npos);
+        EXPECT_EQ(profile[velmora::chinese::LuckyNumbers].find_first_not_of("0123456789, and"), std::string_view::npos);
+        westernSigns.insert(profile[velmora::chinese::WesternZodiacSign]);
     }
     EXPECT_EQ(westernSigns.size(), 12u) << "each animal has its own Western sign";
 }
@@ -75,7 +73,7 @@ TEST(AnimalProfile, EveryProfileHasAllFieldsInTheirShapes)
 TEST(AnimalProfile, NamesAreExactAndCaseSensitive)
 {
     for (const char* name : {"rat", "RAT", "Rat ", "", "Cat"}) {
-        const mcz::AnimalProfile profile = mcz::GetAnimalProfile(name);
+        const velmora::chinese::AnimalProfile profile = velmora::chinese::GetAnimalProfile(name);
         EXPECT_TRUE(std::all_of(profile.begin(), profile.end(), [](std::string_view f) { return f.empty(); }))
             << name;
     }
@@ -84,31 +82,31 @@ TEST(AnimalProfile, NamesAreExactAndCaseSensitive)
 TEST(ElementDescription, EveryElementHasItsOwnReadingAndOtherNamesNone)
 {
     std::set<std::string_view> readings;
-    for (const std::string_view element : mcz::kElements) {
-        const std::string_view reading = mcz::GetElementDescription(element);
+    for (const std::string_view element : velmora::chinese::kElements) {
+        const std::string_view reading = velmora::chinese::GetElementDescription(element);
         EXPECT_FALSE(reading.empty()) << element;
         readings.insert(reading);
     }
     EXPECT_EQ(readings.size(), 5u);
-    EXPECT_EQ(mcz::GetElementDescription("metal"), "");
-    EXPECT_EQ(mcz::GetElementDescription("Air"), "");
+    EXPECT_EQ(velmora::chinese::GetElementDescription("metal"), "");
+    EXPECT_EQ(velmora::chinese::GetElementDescription("Air"), "");
 }
 
 TEST(CompatibilityNumber, IsTheSameInBothOrdersAndRunsFromTwoToTen)
 {
     std::set<int> seen;
-    for (const std::string_view user : mcz::kAnimals) {
-        for (const std::string_view partner : mcz::kAnimals) {
-            const int number = mcz::GetCompatibilityNumber(user, partner);
-            EXPECT_EQ(number, mcz::GetCompatibilityNumber(partner, user)) << user << " " << partner;
+    for (const std::string_view user : velmora::chinese::kAnimals) {
+        for (const std::string_view partner : velmora::chinese::kAnimals) {
+            const int number = velmora::chinese::GetCompatibilityNumber(user, partner);
+            EXPECT_EQ(number, velmora::chinese::GetCompatibilityNumber(partner, user)) << user << " " << partner;
             EXPECT_GE(number, 2);
             EXPECT_LE(number, 10);
             seen.insert(number);
         }
     }
     EXPECT_EQ(seen.size(), 9u) << "every number from 2 to 10 occurs";
-    EXPECT_EQ(mcz::GetCompatibilityNumber("Rat", "rat"), 0);
-    EXPECT_EQ(mcz::GetCompatibilityNumber("Cat", "Rat"), 0);
+    EXPECT_EQ(velmora::chinese::GetCompatibilityNumber("Rat", "rat"), 0);
+    EXPECT_EQ(velmora::chinese::GetCompatibilityNumber("Cat", "Rat"), 0);
 }
 
 struct PairCase {
@@ -124,9 +122,9 @@ class PairRating : public ::testing::TestWithParam<PairCase> {};
 TEST_P(PairRating, GivesTheNumberPercentageAndRating)
 {
     const PairCase& c = GetParam();
-    const int number = mcz::GetCompatibilityNumber(c.user, c.partner);
+    const int number = velmora::chinese::GetCompatibilityNumber(c.user, c.partner);
     EXPECT_EQ(number, c.number);
-    const mcz::CompatibilityRating rating = mcz::GetCompatibilityRating(number);
+    const velmora::chinese::CompatibilityRating rating = velmora::chinese::GetCompatibilityRating(number);
     EXPECT_EQ(rating.percentage, c.percentage);
     EXPECT_EQ(rating.rating, c.rating);
 }
@@ -149,20 +147,20 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CompatibilityRating, NumbersOutsideTheScaleHaveNone)
 {
     for (const int number : {-1, 0, 1, 11, 100}) {
-        EXPECT_EQ(mcz::GetCompatibilityRating(number).percentage, "") << number;
-        EXPECT_EQ(mcz::GetCompatibilityRating(number).rating, "") << number;
+        EXPECT_EQ(velmora::chinese::GetCompatibilityRating(number).percentage, "") << number;
+        EXPECT_EQ(velmora::chinese::GetCompatibilityRating(number).rating, "") << number;
     }
 }
 
 TEST(MatchingDescription, KeysWriteRabbitAndRoosterInTheirKeyForm)
 {
-    EXPECT_EQ(mcz::KeyForm("Rabbit"), "AnimalOne");
-    EXPECT_EQ(mcz::KeyForm("Rooster"), "AnimalTwo");
-    EXPECT_EQ(mcz::KeyForm("Dog"), "Dog");
+    EXPECT_EQ(velmora::chinese::KeyForm("Rabbit"), "AnimalOne");
+    EXPECT_EQ(velmora::chinese::KeyForm("Rooster"), "AnimalTwo");
+    EXPECT_EQ(velmora::chinese::KeyForm("Dog"), "Dog");
 
-    const auto& table = mcz::PairDescriptionTable();
+    const auto& table = velmora::chinese::PairDescriptionTable();
     std::set<std::string_view> keys;
-    for (const mcz::PairDescriptionEntry& entry : table)
+    for (const velmora::chinese::PairDescriptionEntry& entry : table)
         keys.insert(entry.key);
     EXPECT_EQ(keys.size(), table.size()) << "keys are unique";
     for (const char* key : {"Dog_Rat", "Dog_AnimalOne", "AnimalTwo_AnimalTwo", "AnimalOne_AnimalTwo"}) {
@@ -172,26 +170,26 @@ TEST(MatchingDescription, KeysWriteRabbitAndRoosterInTheirKeyForm)
     const auto byKey = [&table](std::string_view key) {
         return std::find_if(table.begin(), table.end(), [key](const auto& e) { return e.key == key; })->description;
     };
-    EXPECT_EQ(mcz::GetMatchingDescription("Rooster", "Rooster"), byKey("AnimalTwo_AnimalTwo"));
-    EXPECT_EQ(mcz::GetMatchingDescription("Dog", "Rabbit"), byKey("Dog_AnimalOne"));
-    EXPECT_EQ(mcz::GetMatchingDescription("Rabbit", "Rooster"), byKey("AnimalOne_AnimalTwo"));
+    EXPECT_EQ(velmora::chinese::GetMatchingDescription("Rooster", "Rooster"), byKey("AnimalTwo_AnimalTwo"));
+    EXPECT_EQ(velmora::chinese::GetMatchingDescription("Dog", "Rabbit"), byKey("Dog_AnimalOne"));
+    EXPECT_EQ(velmora::chinese::GetMatchingDescription("Rabbit", "Rooster"), byKey("AnimalOne_AnimalTwo"));
     // A name already in key form makes the same key.
-    EXPECT_EQ(mcz::GetMatchingDescription("AnimalOne", "AnimalTwo"), byKey("AnimalOne_AnimalTwo"));
-    EXPECT_EQ(mcz::GetMatchingDescription("Dog_AnimalOne", ""), "");
+    EXPECT_EQ(velmora::chinese::GetMatchingDescription("AnimalOne", "AnimalTwo"), byKey("AnimalOne_AnimalTwo"));
+    EXPECT_EQ(velmora::chinese::GetMatchingDescription("Dog_AnimalOne", ""), "");
 }
 
 TEST(MatchingDescription, EveryOrderedPairHasItsOwnText)
 {
     std::set<std::string_view> texts;
-    for (const std::string_view user : mcz::kAnimals) {
-        for (const std::string_view partner : mcz::kAnimals) {
-            const std::string_view text = mcz::GetMatchingDescription(user, partner);
+    for (const std::string_view user : velmora::chinese::kAnimals) {
+        for (const std::string_view partner : velmora::chinese::kAnimals) {
+            const std::string_view text = velmora::chinese::GetMatchingDescription(user, partner);
             EXPECT_FALSE(text.empty()) << user << " " << partner;
             texts.insert(text);
         }
     }
     EXPECT_EQ(texts.size(), 144u);
-    EXPECT_NE(mcz::GetMatchingDescription("Dragon", "Rat"), mcz::GetMatchingDescription("Rat", "Dragon"));
-    EXPECT_EQ(mcz::GetMatchingDescription("Rabbit", "rat"), "");
-    EXPECT_EQ(mcz::GetMatchingDescription("Cat", "Dog"), "");
+    EXPECT_NE(velmora::chinese::GetMatchingDescription("Dragon", "Rat"), velmora::chinese::GetMatchingDescription("Rat", "Dragon"));
+    EXPECT_EQ(velmora::chinese::GetMatchingDescription("Rabbit", "rat"), "");
+    EXPECT_EQ(velmora::chinese::GetMatchingDescription("Cat", "Dog"), "");
 }

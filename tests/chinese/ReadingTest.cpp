@@ -1,7 +1,7 @@
 // The Chinese reading as a whole: what Proceed hands to the result window
 // for two people, every text taken from the tables for the animals and
 // elements of their Chinese years.
-#include "ChineseReading.h"
+#include "chinese/ChineseReading.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,6 @@ namespace {
 
 using namespace std::chrono;
 using namespace velmora;
-namespace mcz = chinese::modchinesezodiac;
 
 struct ReadingCase {
     const char* what;
@@ -38,14 +37,14 @@ TEST_P(ChineseReadingOfTwoPeople, JoinsBothYearsProfilesAndThePairsRating)
     EXPECT_EQ(r.UserElement, c.userElement);
     EXPECT_EQ(r.PartnerAnimal, c.partnerAnimal);
     EXPECT_EQ(r.PartnerElement, c.partnerElement);
-    EXPECT_EQ(r.UserProfile, mcz::GetAnimalProfile(c.userAnimal));
-    EXPECT_EQ(r.PartnerProfile, mcz::GetAnimalProfile(c.partnerAnimal));
-    EXPECT_EQ(r.UserElementReading, mcz::GetElementDescription(c.userElement));
-    EXPECT_EQ(r.PartnerElementReading, mcz::GetElementDescription(c.partnerElement));
+    EXPECT_EQ(r.UserProfile, chinese::GetAnimalProfile(c.userAnimal));
+    EXPECT_EQ(r.PartnerProfile, chinese::GetAnimalProfile(c.partnerAnimal));
+    EXPECT_EQ(r.UserElementReading, chinese::GetElementDescription(c.userElement));
+    EXPECT_EQ(r.PartnerElementReading, chinese::GetElementDescription(c.partnerElement));
     EXPECT_EQ(r.CompatibilityNumber, c.number);
-    EXPECT_EQ(r.Percentage, mcz::GetCompatibilityRating(c.number).percentage);
-    EXPECT_EQ(r.Rating, mcz::GetCompatibilityRating(c.number).rating);
-    EXPECT_EQ(r.MatchingDescription, mcz::GetMatchingDescription(c.userAnimal, c.partnerAnimal));
+    EXPECT_EQ(r.Percentage, chinese::GetCompatibilityRating(c.number).percentage);
+    EXPECT_EQ(r.Rating, chinese::GetCompatibilityRating(c.number).rating);
+    EXPECT_EQ(r.MatchingDescription, chinese::GetMatchingDescription(c.userAnimal, c.partnerAnimal));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -54,9 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
         // The new year of 1985 fell on 20 February: the day before still
         // belongs to the Wood Rat of 1984.
         ReadingCase{"EveOfTheNewYear", 1985y / February / 19, 1985y / February / 20, "Rat", "Wood", "Ox", "Wood",
-                    mcz::GetCompatibilityNumber("Rat", "Ox")},
+                    chinese::GetCompatibilityNumber("Rat", "Ox")},
         ReadingCase{"FirstAndLastDaysOfTheTable", 1900y / January / 1, 2101y / January / 28, "Pig", "Earth",
-                    "Monkey", "Metal", mcz::GetCompatibilityNumber("Pig", "Monkey")},
+                    "Monkey", "Metal", chinese::GetCompatibilityNumber("Pig", "Monkey")},
         // A date the table does not cover gives empty texts and number 0,
         // never a failure.
         ReadingCase{"OutsideTheTable", 2101y / February / 1, 1980y / March / 5, "", "", "Monkey", "Metal", 0}),
@@ -68,8 +67,8 @@ TEST(ChineseReadingOfTwoPeople, ThePairIsOrderedTheUsersAnimalFirst)
         chinese::CalculateChineseReading({u"A", 1979y / March / 5}, {u"B", 1985y / March / 5});
     const chinese::ChineseReadingRecord oxGoat =
         chinese::CalculateChineseReading({u"A", 1985y / March / 5}, {u"B", 1979y / March / 5});
-    EXPECT_EQ(goatOx.MatchingDescription, mcz::GetMatchingDescription("Goat", "Ox"));
-    EXPECT_EQ(oxGoat.MatchingDescription, mcz::GetMatchingDescription("Ox", "Goat"));
+    EXPECT_EQ(goatOx.MatchingDescription, chinese::GetMatchingDescription("Goat", "Ox"));
+    EXPECT_EQ(oxGoat.MatchingDescription, chinese::GetMatchingDescription("Ox", "Goat"));
     EXPECT_NE(goatOx.MatchingDescription, oxGoat.MatchingDescription);
 }
 

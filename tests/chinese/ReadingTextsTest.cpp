@@ -1,4 +1,4 @@
-#include "modchinesezodiac.h"
+#include "chinese/Lookups.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-namespace mcz = velmora::chinese::modchinesezodiac;
 using namespace std::chrono;
 
 namespace {
@@ -73,22 +71,22 @@ constexpr std::string_view kBlankLine = "\r\n\r\n";
 
 TEST(AnimalTexts, TraitsAreParagraphsOfTheirLengthInTheSecondPerson)
 {
-    for (const std::string_view animal : mcz::kAnimals) {
+    for (const std::string_view animal : velmora::chinese::kAnimals) {
         SCOPED_TRACE(std::string(animal));
-        const mcz::AnimalProfile profile = mcz::GetAnimalProfile(animal);
-        const int positive = wordCount(profile[mcz::PositiveTraits]);
-        const int negative = wordCount(profile[mcz::NegativeTraits]);
+        const velmora::chinese::AnimalProfile profile = velmora::chinese::GetAnimalProfile(animal);
+        const int positive = wordCount(profile[velmora::chinese::PositiveTraits]);
+        const int negative = wordCount(profile[velmora::chinese::NegativeTraits]);
         EXPECT_TRUE(positive >= 110 && positive <= 180) << positive;
         EXPECT_TRUE(negative >= 70 && negative <= 135) << negative;
-        EXPECT_TRUE(speaksToTheReader(profile[mcz::PositiveTraits]));
-        EXPECT_TRUE(speaksToTheReader(profile[mcz::NegativeTraits]));
+        EXPECT_TRUE(speaksToTheReader(profile[velmora::chinese::PositiveTraits]));
+        EXPECT_TRUE(speaksToTheReader(profile[velmora::chinese::NegativeTraits]));
     }
 }
 
 TEST(ElementTexts, AreParagraphsOfTheirLengthInTheSecondPerson)
 {
-    for (const std::string_view element : mcz::kElements) {
-        const std::string_view reading = mcz::GetElementDescription(element);
+    for (const std::string_view element : velmora::chinese::kElements) {
+        const std::string_view reading = velmora::chinese::GetElementDescription(element);
         const int words = wordCount(reading);
         EXPECT_TRUE(words >= 50 && words <= 80) << element << ": " << words;
         EXPECT_TRUE(speaksToTheReader(reading)) << element;
@@ -139,8 +137,8 @@ TEST(AnimalTexts, FamousPersonsWereBornInAYearOfTheirAnimal)
         {"Stephen King", 1947y / September / 21},      {"Ewan McGregor", 1971y / March / 31},
         {"Ricky Martin", 1971y / December / 24},       {"Amy Winehouse", 1983y / September / 14},
     };
-    for (const std::string_view animal : mcz::kAnimals) {
-        const std::string_view list = mcz::GetAnimalProfile(animal)[mcz::FamousPersons];
+    for (const std::string_view animal : velmora::chinese::kAnimals) {
+        const std::string_view list = velmora::chinese::GetAnimalProfile(animal)[velmora::chinese::FamousPersons];
         int count = 0;
         for (std::size_t start = 0; start <= list.size(); ++count) {
             const std::size_t end = std::min(list.find(", ", start), list.size());
@@ -151,7 +149,7 @@ TEST(AnimalTexts, FamousPersonsWereBornInAYearOfTheirAnimal)
                 ADD_FAILURE() << animal << ": no birth date for \"" << person << "\"";
                 continue;
             }
-            EXPECT_EQ(mcz::FindYearAnimal(born->second), animal) << person;
+            EXPECT_EQ(velmora::chinese::FindYearAnimal(born->second), animal) << person;
         }
         EXPECT_TRUE(count >= 1 && count <= 8) << animal << ": " << count;
     }
@@ -159,10 +157,10 @@ TEST(AnimalTexts, FamousPersonsWereBornInAYearOfTheirAnimal)
 
 TEST(PairDescriptions, EachHasABodyABlankLineAndAClosingWithThePairsNumber)
 {
-    for (const std::string_view user : mcz::kAnimals) {
-        for (const std::string_view partner : mcz::kAnimals) {
+    for (const std::string_view user : velmora::chinese::kAnimals) {
+        for (const std::string_view partner : velmora::chinese::kAnimals) {
             SCOPED_TRACE(std::string(user) + " with " + std::string(partner));
-            const std::string_view text = mcz::GetMatchingDescription(user, partner);
+            const std::string_view text = velmora::chinese::GetMatchingDescription(user, partner);
             const bool joinedByABlank =
                 (user == "Goat" && partner == "Goat") || (user == "Tiger" && partner == "Rooster");
 
@@ -191,7 +189,7 @@ TEST(PairDescriptions, EachHasABodyABlankLineAndAClosingWithThePairsNumber)
 
             EXPECT_TRUE(closing.starts_with(kClosingStart)) << closing;
             EXPECT_TRUE(closing.ends_with(".")) << closing;
-            EXPECT_EQ(scoreOf(closing), mcz::GetCompatibilityNumber(user, partner)) << closing;
+            EXPECT_EQ(scoreOf(closing), velmora::chinese::GetCompatibilityNumber(user, partner)) << closing;
             if (user == partner) {
                 EXPECT_NE(closing.find("two " + plural(user)), std::string_view::npos) << closing;
             } else {

@@ -1,9 +1,9 @@
-#include "ChineseFixture.h"
-#include "ChineseReading.h"
-#include "RichTextBox.h"
-#include "Text.h"
-#include "WordProcessor.h"
-#include "modRTB.h"
+#include "chinese/ChineseReading.h"
+#include "tests/chinese/ChineseFixture.h"
+#include "tests/support/WordProcessor.h"
+#include "ui/LinkDetection.h"
+#include "ui/RichTextBox.h"
+#include "ui/Text.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -15,10 +15,12 @@
 
 #include <functional>
 
+using velmora::testing::control;
+
 using namespace velmora;
+using namespace std::chrono;
 using velmora::testing::ChineseWindows;
 using velmora::testing::readWithAbiWord;
-namespace mcz = velmora::chinese::modchinesezodiac;
 
 namespace {
 
@@ -30,7 +32,6 @@ QString captionOf(const QWidget* window, const QWidget* box)
     }
     return {};
 }
-
 
 struct TextRun {
     QString text;
@@ -56,8 +57,7 @@ class ChineseResultAndReport : public ChineseWindows {
 protected:
     ChineseResultAndReport()
     {
-        result = proceed(QStringLiteral("Ann"), QStringLiteral("15 January 1980"), QStringLiteral("Bo"),
-                         QStringLiteral("20 February 1985"));
+        result = proceed({QStringLiteral("Ann"), 1980y / January / 15}, {QStringLiteral("Bo"), 1985y / February / 20});
         EXPECT_NE(result, nullptr);
     }
 
@@ -84,21 +84,21 @@ TEST_F(ChineseResultAndReport, EachPersonsTabShowsTheProfileUnderItsCaptions)
     };
     const Box boxes[] = {
         {"txtMaleElementDescription", "txtFemaleelementDescription", "Element  Description", -1},
-        {"txtMaleRulingPlanet", "txtFemaleRulingPlanet", "Ruling Planets", mcz::RulingPlanet},
-        {"txtMalePositiveTraits", "txtFemalePositiveTraits", "Positive Traits", mcz::PositiveTraits},
-        {"txtMaleNegativeTraits", "txtFemaleNegativeTraits", "Negative Traits", mcz::NegativeTraits},
-        {"txtMaleMostCompatibleSign", "txtFemaleMostCompatibleSign", "Most Compatible Sign", mcz::MostCompatibleSigns},
+        {"txtMaleRulingPlanet", "txtFemaleRulingPlanet", "Ruling Planets", chinese::RulingPlanet},
+        {"txtMalePositiveTraits", "txtFemalePositiveTraits", "Positive Traits", chinese::PositiveTraits},
+        {"txtMaleNegativeTraits", "txtFemaleNegativeTraits", "Negative Traits", chinese::NegativeTraits},
+        {"txtMaleMostCompatibleSign", "txtFemaleMostCompatibleSign", "Most Compatible Sign", chinese::MostCompatibleSigns},
         {"txtMAleLeastCompatibleSign", "txtFemaleLeastCompitibleSign", "Least Compatible Sign",
-         mcz::LeastCompatibleSign},
-        {"txtMaleLuckycolour", "txtFemaleLuckycolour", "Lucky Colour", mcz::LuckyColour},
-        {"txtMaleGemStone", "txtFemaleGemStone", "Gem Stone", mcz::GemStone},
-        {"txtMaleEnergy", "txtFemaleEnergy", "Energy", mcz::Energy},
-        {"txtMaleLuckySeasons", "txtFemaleLuckySeasons", "Lucky Seasons", mcz::LuckySeasons},
-        {"txtMaleLuckyMonth", "txtFemaleLuckyMonth", "Lucky Month", mcz::FavourableMonth},
+         chinese::LeastCompatibleSign},
+        {"txtMaleLuckycolour", "txtFemaleLuckycolour", "Lucky Colour", chinese::LuckyColour},
+        {"txtMaleGemStone", "txtFemaleGemStone", "Gem Stone", chinese::GemStone},
+        {"txtMaleEnergy", "txtFemaleEnergy", "Energy", chinese::Energy},
+        {"txtMaleLuckySeasons", "txtFemaleLuckySeasons", "Lucky Seasons", chinese::LuckySeasons},
+        {"txtMaleLuckyMonth", "txtFemaleLuckyMonth", "Lucky Month", chinese::FavourableMonth},
         {"txtMaleFamousPersonBorn", "txtFemaleFamousPerson", "Famous Personalities Born Under This Sign",
-         mcz::FamousPersons},
-        {"txtMaleWesternZodiacSign", "txtFemaleWesternZodiacSign", "Western Zodiac Sign", mcz::WesternZodiacSign},
-        {"txtMaleLuckyNumber", "txtFemaleLuckyNumber", "Lucky Number", mcz::LuckyNumbers},
+         chinese::FamousPersons},
+        {"txtMaleWesternZodiacSign", "txtFemaleWesternZodiacSign", "Western Zodiac Sign", chinese::WesternZodiacSign},
+        {"txtMaleLuckyNumber", "txtFemaleLuckyNumber", "Lucky Number", chinese::LuckyNumbers},
     };
     const struct {
         bool user;
@@ -106,15 +106,15 @@ TEST_F(ChineseResultAndReport, EachPersonsTabShowsTheProfileUnderItsCaptions)
         const char* element;
     } people[] = {{true, "Goat", "Earth"}, {false, "Ox", "Wood"}};
     for (const auto& person : people) {
-        const mcz::AnimalProfile profile = mcz::GetAnimalProfile(person.animal);
+        const chinese::AnimalProfile profile = chinese::GetAnimalProfile(person.animal);
         for (const Box& box : boxes) {
-            const QWidget* control = this->control(result, person.user ? box.user : box.partner);
+            const QWidget* shown = control(result, QLatin1String(person.user ? box.user : box.partner));
             const std::string_view expected =
-                box.field < 0 ? mcz::GetElementDescription(person.element)
+                box.field < 0 ? chinese::GetElementDescription(person.element)
                               : profile[static_cast<std::size_t>(box.field)];
-            EXPECT_EQ(boxText(control), ui::toQString(expected)) << control->objectName().toStdString();
-            EXPECT_EQ(captionOf(result, control), box.caption) << control->objectName().toStdString();
-            EXPECT_EQ(control->accessibleName(), QString::fromUtf8(box.caption).simplified());
+            EXPECT_EQ(boxText(shown), ui::toQString(expected)) << shown->objectName().toStdString();
+            EXPECT_EQ(captionOf(result, shown), box.caption) << shown->objectName().toStdString();
+            EXPECT_EQ(shown->accessibleName(), QString::fromUtf8(box.caption).simplified());
         }
     }
     EXPECT_EQ(control<QLabel>(result, "lblMaleChinesesignCaption")->text(), "Chinese  Sign");
@@ -150,45 +150,45 @@ TEST_F(ChineseResultAndReport, TheReportListsEveryFieldInEachPersonsOrderWithABl
 
     const auto person = [](const QString& name, const QString& date, const char* animal, const char* element,
                            const QList<std::pair<const char*, std::size_t>>& fields) {
-        const mcz::AnimalProfile profile = mcz::GetAnimalProfile(animal);
+        const chinese::AnimalProfile profile = chinese::GetAnimalProfile(animal);
         QString text = QStringLiteral("Name: %1\n\nDate of Birth: %2\n\nSign: %3\n\nElement: %4: %5\n\n")
                            .arg(name, date, QLatin1String(animal), QLatin1String(element),
-                                ui::toQString(mcz::GetElementDescription(element)));
+                                ui::toQString(chinese::GetElementDescription(element)));
         for (const auto& [label, field] : fields)
             text += QLatin1String(label) + ui::toQString(profile[field]) + QStringLiteral("\n\n");
         return text;
     };
     const QString user = person(QStringLiteral("Ann"), QStringLiteral("15 January 1980"), "Goat", "Earth",
-                                {{"Ruling Planet: ", mcz::RulingPlanet},
-                                 {"Positive Traits: ", mcz::PositiveTraits},
-                                 {"Western Zodiac Sign: ", mcz::WesternZodiacSign},
-                                 {"Negative Traits: ", mcz::NegativeTraits},
-                                 {"Lucky Color: ", mcz::LuckyColour},
-                                 {"Lucky Number: ", mcz::LuckyNumbers},
-                                 {"GemStone: ", mcz::GemStone},
-                                 {"Energy: ", mcz::Energy},
-                                 {"Lucky Seasons: ", mcz::LuckySeasons},
-                                 {"Favourable Month: ", mcz::FavourableMonth},
-                                 {"Most Compatible Sign: ", mcz::MostCompatibleSigns},
-                                 {"Least Compatible Sign: ", mcz::LeastCompatibleSign},
-                                 {"Famous Persons of this Star Sign are: ", mcz::FamousPersons}});
+                                {{"Ruling Planet: ", chinese::RulingPlanet},
+                                 {"Positive Traits: ", chinese::PositiveTraits},
+                                 {"Western Zodiac Sign: ", chinese::WesternZodiacSign},
+                                 {"Negative Traits: ", chinese::NegativeTraits},
+                                 {"Lucky Color: ", chinese::LuckyColour},
+                                 {"Lucky Number: ", chinese::LuckyNumbers},
+                                 {"GemStone: ", chinese::GemStone},
+                                 {"Energy: ", chinese::Energy},
+                                 {"Lucky Seasons: ", chinese::LuckySeasons},
+                                 {"Favourable Month: ", chinese::FavourableMonth},
+                                 {"Most Compatible Sign: ", chinese::MostCompatibleSigns},
+                                 {"Least Compatible Sign: ", chinese::LeastCompatibleSign},
+                                 {"Famous Persons of this Star Sign are: ", chinese::FamousPersons}});
     const QString partner = person(QStringLiteral("Bo"), QStringLiteral("20 February 1985"), "Ox", "Wood",
-                                   {{"Ruling Planet: ", mcz::RulingPlanet},
-                                    {"Wester Zodiac Sign: ", mcz::WesternZodiacSign},
-                                    {"Positive Traits: ", mcz::PositiveTraits},
-                                    {"Negative Traits: ", mcz::NegativeTraits},
-                                    {"Lucky Color: ", mcz::LuckyColour},
-                                    {"Lucky Number: ", mcz::LuckyNumbers},
-                                    {"GemStone: ", mcz::GemStone},
-                                    {"Energy: ", mcz::Energy},
-                                    {"Lucky Seasons: ", mcz::LuckySeasons},
-                                    {"Favourable Month: ", mcz::FavourableMonth},
-                                    {"Most Compatible Sign: ", mcz::MostCompatibleSigns},
-                                    {"Least Compatible Sign: ", mcz::LeastCompatibleSign},
-                                    {"Famous Persons of this Star Sign are: ", mcz::FamousPersons}});
+                                   {{"Ruling Planet: ", chinese::RulingPlanet},
+                                    {"Wester Zodiac Sign: ", chinese::WesternZodiacSign},
+                                    {"Positive Traits: ", chinese::PositiveTraits},
+                                    {"Negative Traits: ", chinese::NegativeTraits},
+                                    {"Lucky Color: ", chinese::LuckyColour},
+                                    {"Lucky Number: ", chinese::LuckyNumbers},
+                                    {"GemStone: ", chinese::GemStone},
+                                    {"Energy: ", chinese::Energy},
+                                    {"Lucky Seasons: ", chinese::LuckySeasons},
+                                    {"Favourable Month: ", chinese::FavourableMonth},
+                                    {"Most Compatible Sign: ", chinese::MostCompatibleSigns},
+                                    {"Least Compatible Sign: ", chinese::LeastCompatibleSign},
+                                    {"Famous Persons of this Star Sign are: ", chinese::FamousPersons}});
     const QString pair = QStringLiteral("Chinese Compatibility Number: 2\n\nChinese Compatibility  Percentage: 20%\n\n"
                                         "Rating:  A Poor Match\n\nMatching Description : ")
-                         + ui::toQString(mcz::GetMatchingDescription("Goat", "Ox")).replace("\r\n", "\n")
+                         + ui::toQString(chinese::GetMatchingDescription("Goat", "Ox")).replace("\r\n", "\n")
                          + QStringLiteral("\n\n");
     EXPECT_EQ(reportView(report)->toPlainText(), user + partner + pair);
 
@@ -210,18 +210,17 @@ TEST_F(ChineseResultAndReport, AReportOpenedAfterANewCalculationShowsTheNewReadi
 {
     ASSERT_NE(openReport(), nullptr);
     // A Rat (1984) and a Dragon (1988) instead of the Goat and the Ox.
-    result = proceed(QStringLiteral("Cy"), QStringLiteral("5 March 1984"), QStringLiteral("Di"),
-                     QStringLiteral("5 March 1988"));
+    result = proceed({QStringLiteral("Cy"), 1984y / March / 5}, {QStringLiteral("Di"), 1988y / March / 5});
     ASSERT_NE(result, nullptr);
     Save* report = openReport();
     ASSERT_NE(report, nullptr);
 
-    const mcz::CompatibilityRating rating = mcz::GetCompatibilityRating(mcz::GetCompatibilityNumber("Rat", "Dragon"));
+    const chinese::CompatibilityRating rating = chinese::GetCompatibilityRating(chinese::GetCompatibilityNumber("Rat", "Dragon"));
     const QString text = reportView(report)->toPlainText();
     EXPECT_TRUE(text.startsWith(QStringLiteral("Name: Cy\n\nDate of Birth: 5 March 1984\n\nSign: Rat\n\n")));
     EXPECT_TRUE(text.endsWith(QStringLiteral("Rating: %1\n\nMatching Description : %2\n\n")
                                   .arg(ui::toQString(rating.rating),
-                                       ui::toQString(mcz::GetMatchingDescription("Rat", "Dragon"))
+                                       ui::toQString(chinese::GetMatchingDescription("Rat", "Dragon"))
                                            .replace(QStringLiteral("\r\n"), QStringLiteral("\n")))))
         << text.right(300).toStdString();
 }
@@ -230,7 +229,7 @@ TEST_F(ChineseResultAndReport, SaveWritesTheReportAsRichTextThatReadsBackExactly
 {
     const QString userName = QStringLiteral("{Ann} \\par Łukasz 李");
     const QString partnerName = QStringLiteral("Zoë }{ \\\\");
-    result = proceed(userName, QStringLiteral("29 February 2000"), partnerName, QStringLiteral("31 December 2019"));
+    result = proceed({userName, 2000y / February / 29}, {partnerName, 2019y / December / 31});
     ASSERT_NE(result, nullptr);
     Save* report = openReport();
     ASSERT_NE(report, nullptr);
@@ -295,11 +294,11 @@ TEST_F(ChineseResultAndReport, TheReportWatchesLinksWhileOpenAndBringsTheResultB
 {
     Save* report = openReport();
     ASSERT_NE(report, nullptr);
-    EXPECT_EQ(ui::modRTB::WatchedRichEdit(), reportView(report));
+    EXPECT_EQ(ui::WatchedRichEdit(), reportView(report));
     result->hideWindow();
     report->closeWindow();
     QApplication::processEvents();
-    EXPECT_EQ(ui::modRTB::WatchedRichEdit(), nullptr);
+    EXPECT_EQ(ui::WatchedRichEdit(), nullptr);
     EXPECT_EQ(find<Save>(), nullptr);
     EXPECT_TRUE(onScreen(find<Display>()));
     EXPECT_FALSE(frame.isWelcomePanelVisible());
@@ -310,7 +309,7 @@ TEST_F(ChineseResultAndReport, AReportLeftOpenNeitherRevivesAClosedResultNorShow
     ASSERT_NE(openReport(), nullptr);
     result->cmdBack_Click();
     QApplication::processEvents();
-    enter(false, QStringLiteral("Cy"), QStringLiteral("7"), QStringLiteral("February"), QStringLiteral("2008"));
+    enter(false, {QStringLiteral("Cy"), 2008y / February / 7});
     entry()->cmdProceed_Click();
     result = find<Display>();
     ASSERT_NE(result, nullptr);
@@ -331,10 +330,10 @@ TEST_F(ChineseResultAndReport, AReportLeftOpenNeitherRevivesAClosedResultNorShow
 TEST_F(ChineseResultAndReport, EveryOneLineBoxShowsItsWholeValueForEveryAnimal)
 {
     ASSERT_NE(result, nullptr);
-    for (const std::string_view animal : mcz::kAnimals) {
+    for (const std::string_view animal : chinese::kAnimals) {
         chinese::ChineseReadingRecord reading;
         reading.UserAnimal = animal;
-        reading.UserProfile = mcz::GetAnimalProfile(animal);
+        reading.UserProfile = chinese::GetAnimalProfile(animal);
         result->ShowReading(reading);
         for (const QLineEdit* box : result->findChildren<QLineEdit*>()) {
             if (!box->objectName().startsWith(QLatin1String("txtMale"), Qt::CaseInsensitive))

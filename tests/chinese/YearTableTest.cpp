@@ -1,4 +1,4 @@
-#include "modchinesezodiac.h"
+#include "chinese/Lookups.h"
 
 #include <gtest/gtest.h>
 #include <unicode/calendar.h>
@@ -9,8 +9,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-
-namespace mcz = velmora::chinese::modchinesezodiac;
 using namespace std::chrono;
 
 namespace {
@@ -97,7 +95,7 @@ TEST(NewYearTable, EveryNewYearDayAndTheTableEndAgreeWithIcu)
 {
     IcuChineseCalendar icu;
     ASSERT_TRUE(icu.ok());
-    const auto& table = mcz::NewYearTable;
+    const auto& table = velmora::chinese::NewYearTable;
     // The first row starts inside the Chinese year 1899, not on its new year.
     EXPECT_EQ(icu.chineseYearOf(sys_days(table.front().firstDay)), 1899);
     for (std::size_t k = 1; k < table.size(); ++k) {
@@ -118,11 +116,11 @@ TEST(NewYearTable, EveryNewYearDayAndTheTableEndAgreeWithIcu)
 
 TEST(NewYearTable, CoversEveryDayFromNineteenHundredOnceWithTheCycleAndTheElementsOfTheYears)
 {
-    const auto& table = mcz::NewYearTable;
+    const auto& table = velmora::chinese::NewYearTable;
     EXPECT_EQ(table.front().firstDay, 1900y / January / 1);
     EXPECT_EQ(table.back().lastDay, 2101y / January / 28);
     for (std::size_t k = 0; k < table.size(); ++k) {
-        const mcz::NewYearRow& row = table[k];
+        const velmora::chinese::NewYearRow& row = table[k];
         const int year = 1899 + static_cast<int>(k);
         SCOPED_TRACE(year);
         EXPECT_EQ(static_cast<int>(row.firstDay.year()), k == 0 ? 1900 : year);
@@ -133,7 +131,7 @@ TEST(NewYearTable, CoversEveryDayFromNineteenHundredOnceWithTheCycleAndTheElemen
             EXPECT_GE(sys_days(row.firstDay), sys_days(row.firstDay.year() / January / 21));
             EXPECT_LE(sys_days(row.firstDay), sys_days(row.firstDay.year() / February / 20));
         }
-        EXPECT_EQ(row.animal, mcz::kAnimals[(k + 11) % 12]) << "1899 is a Pig year";
+        EXPECT_EQ(row.animal, velmora::chinese::kAnimals[(k + 11) % 12]) << "1899 is a Pig year";
         static constexpr const char* kByLastDigit[] = {"Metal", "Metal", "Water", "Water", "Wood",
                                                       "Wood",  "Fire",  "Fire",  "Earth", "Earth"};
         EXPECT_EQ(row.element, kByLastDigit[year % 10]);
@@ -142,10 +140,10 @@ TEST(NewYearTable, CoversEveryDayFromNineteenHundredOnceWithTheCycleAndTheElemen
 
 TEST(NewYearTable, BothLookupsFindEveryRowByItsFirstAndLastDay)
 {
-    for (const mcz::NewYearRow& row : mcz::NewYearTable) {
+    for (const velmora::chinese::NewYearRow& row : velmora::chinese::NewYearTable) {
         for (const year_month_day day : {row.firstDay, row.lastDay}) {
-            EXPECT_EQ(mcz::FindYearAnimal(day), row.animal) << show(day);
-            EXPECT_EQ(mcz::FindYearElement(day), row.element) << show(day);
+            EXPECT_EQ(velmora::chinese::FindYearAnimal(day), row.animal) << show(day);
+            EXPECT_EQ(velmora::chinese::FindYearElement(day), row.element) << show(day);
         }
     }
 }
@@ -161,8 +159,8 @@ class YearLookup : public ::testing::TestWithParam<YearCase> {};
 TEST_P(YearLookup, NamesTheChineseYearOfTheDate)
 {
     const YearCase& c = GetParam();
-    EXPECT_EQ(mcz::FindYearAnimal(c.date), c.animal) << show(c.date);
-    EXPECT_EQ(mcz::FindYearElement(c.date), c.element) << show(c.date);
+    EXPECT_EQ(velmora::chinese::FindYearAnimal(c.date), c.animal) << show(c.date);
+    EXPECT_EQ(velmora::chinese::FindYearElement(c.date), c.element) << show(c.date);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,4 +1,4 @@
-#include "CompleteReading.h"
+#include "complete/CompleteReading.h"
 
 #include <gtest/gtest.h>
 
@@ -80,12 +80,12 @@ TEST(CompleteReading, SectionsHoldSignsDescriptionsAndShortFacts)
     EXPECT_TRUE(sections[2].pairDescription.empty());
     EXPECT_TRUE(sections[3].pairDescription.empty());
     const std::string_view paragraphs[] = {
-        reading.Western.UserProfile.PositiveTraits, reading.Chinese.UserProfile[velmora::chinese::modchinesezodiac::PositiveTraits],
+        reading.Western.UserProfile.PositiveTraits, reading.Chinese.UserProfile[velmora::chinese::PositiveTraits],
         reading.Egyptian.User.Profile.Description, reading.Egyptian.User.Profile.Characteristics,
         reading.Japanese.UserProfile.Characteristics};
     for (const SystemSection& section : sections) {
         EXPECT_FALSE(section.user.facts.empty()) << section.heading;
-        for (const Fact& fact : section.user.facts) {
+        for (const velmora::kit::Fact& fact : section.user.facts) {
             EXPECT_FALSE(fact.caption.empty());
             EXPECT_FALSE(fact.value.empty()) << section.heading << ": " << fact.caption;
             EXPECT_FALSE(fact.caption.ends_with(":-")) << fact.caption;
@@ -93,10 +93,4 @@ TEST(CompleteReading, SectionsHoldSignsDescriptionsAndShortFacts)
                 EXPECT_NE(fact.value, paragraph) << section.heading << ": " << fact.caption;
         }
     }
-}
-
-TEST(CompleteReading, DateTextIsTheWesternWindowsForm)
-{
-    EXPECT_EQ(DateText(1980y / March / 5), "March 5, 1980");
-    EXPECT_EQ(DateText(2050y / December / 31), "December 31, 2050");
 }

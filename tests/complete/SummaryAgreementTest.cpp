@@ -1,18 +1,19 @@
 // The complete reading's summary says what each calculator's own result
 // window says for the same two people.
-#include "Calculators.h"
-#include "CompleteReading.h"
-#include "RecordingPlatform.h"
-#include "Text.h"
-#include "frmChineseZodiacCompatibilityDisplay.h"
-#include "frmChineseZodiacCompatibilityMain.h"
-#include "frmEgyptianAstrologyCompatibilityDisplay.h"
-#include "frmEgyptianAstrologyCompatibilityMain.h"
-#include "frmJapaneseAstrologyCompatibilityDisplay.h"
-#include "frmJapaneseAstrologyCompatibilityMain.h"
-#include "frmMDI.h"
-#include "frmZodiacCompatibilityDisplay.h"
-#include "frmZodiacCompatibilityMain.h"
+#include "bloodtype/EntryWindow.h"
+#include "bloodtype/ResultWindow.h"
+#include "chinese/EntryWindow.h"
+#include "chinese/ResultWindow.h"
+#include "complete/CompleteReading.h"
+#include "egyptian/EntryWindow.h"
+#include "egyptian/ResultWindow.h"
+#include "shell/Calculators.h"
+#include "shell/LauncherFrame.h"
+#include "tests/support/Controls.h"
+#include "tests/support/RecordingPlatform.h"
+#include "ui/Text.h"
+#include "western/EntryWindow.h"
+#include "western/ResultWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,12 +22,12 @@
 #include <QTabBar>
 #include <gtest/gtest.h>
 
+using velmora::testing::control;
+
 using namespace velmora;
 using namespace std::chrono;
 
 namespace {
-
-namespace mjc = bloodtype::modJapaneseCompatibility;
 
 struct Person {
     year_month_day date;
@@ -62,7 +63,7 @@ void turnEveryPage(QWidget& window)
 
 QString text(QWidget& window, const char* label)
 {
-    const auto* value = window.findChild<QLabel*>(QLatin1String(label));
+    const auto* value = control<QLabel>(&window, QLatin1String(label));
     return value ? value->text() : QStringLiteral("<missing %1>").arg(QLatin1String(label));
 }
 
@@ -99,9 +100,9 @@ protected:
         frame.OpenCalculator(calculator);
         auto& window = frame.instance<W>();
         for (const auto& [name, value] : entries) {
-            if (auto* box = window.template findChild<QLineEdit*>(QLatin1String(name)))
+            if (auto* box = control<QLineEdit>(&window, QLatin1String(name)))
                 box->setText(value);
-            else if (auto* list = window.template findChild<QComboBox*>(QLatin1String(name)))
+            else if (auto* list = control<QComboBox>(&window, QLatin1String(name)))
                 list->setCurrentText(value);
             else
                 ADD_FAILURE() << "no control " << name;
@@ -113,12 +114,12 @@ protected:
     {
         const Person& u = pair.user;
         const Person& p = pair.partner;
-        open<western::frmZodiacCompatibilityMain>(
+        open<western::EntryWindow>(
             3, {{"txtNameM", "Anna"}, {"cboMonthM", month(u.date)}, {"cboDateM", day(u.date)},
                 {"cboYearM", year(u.date)}, {"txtNameF", "Tom"}, {"cboMonthF", month(p.date)},
                 {"cboDateF", day(p.date)}, {"cboYearF", year(p.date)}})
             .cmdSunSign_Click();
-        auto& shown = frame.instance<western::frmZodiacCompatibilityDisplay>();
+        auto& shown = frame.instance<western::ResultWindow>();
         turnEveryPage(shown);
         return {"Western Zodiac", str(text(shown, "lblSunSignM")), str(text(shown, "lblSunSignF")),
                 {str(text(shown, "lblMatchComment")), str(text(shown, "lblMatchPercentage"))}};
@@ -128,12 +129,12 @@ protected:
     {
         const Person& u = pair.user;
         const Person& p = pair.partner;
-        open<chinese::frmChineseZodiacCompatibilityMain>(
+        open<chinese::EntryWindow>(
             0, {{"txtMaleName", "Anna"}, {"CboMaleDate", day(u.date)}, {"cboMaleMonth", month(u.date)},
                 {"cboMaleYear", year(u.date)}, {"txtFemaleName", "Tom"}, {"cboFemaleDate", day(p.date)},
                 {"cboFemaleMonth", month(p.date)}, {"cboFemaleYear", year(p.date)}})
             .cmdProceed_Click();
-        auto& shown = frame.instance<chinese::frmChineseZodiacCompatibilityDisplay>();
+        auto& shown = frame.instance<chinese::ResultWindow>();
         turnEveryPage(shown);
         return {"Chinese Zodiac",
                 str(text(shown, "lblMaleChineseElements") + ' ' + text(shown, "lblMaleChinesesign")),
@@ -150,12 +151,12 @@ protected:
     };
     EgyptianShown egyptianWindow(const Person& u, const Person& p)
     {
-        open<egyptian::frmEgyptianAstrologyCompatibilityMain>(
+        open<egyptian::EntryWindow>(
             1, {{"txtName", "Anna"}, {"cmbDate", day(u.date)}, {"cmbMonth", month(u.date)}, {"cmbYear", year(u.date)},
                 {"txtPartnerName", "Tom"}, {"cmbPartnerDate", day(p.date)}, {"cmbPartnerMonth", month(p.date)},
                 {"cmbPartnerYear", year(p.date)}})
             .Command1_Click();
-        auto& shown = frame.instance<egyptian::frmEgyptianAstrologyCompatibilityDisplay>();
+        auto& shown = frame.instance<egyptian::ResultWindow>();
         return {text(shown, "lblYourEgyptianSign"), text(shown, "lblYourPartnerEgyptianSign"),
                 text(shown, "lblCompatibility")};
     }
@@ -175,23 +176,23 @@ protected:
         const auto typeName = [](int position) {
             return position == complete::kNoBloodType
                        ? std::string(complete::kBloodTypeNotKnown)
-                       : std::string(mjc::kBloodTypes[static_cast<std::size_t>(position)]);
+                       : std::string(bloodtype::kBloodTypes[static_cast<std::size_t>(position)]);
         };
         complete::SummaryRow row{"Japanese Astrology", typeName(pair.user.bloodType),
                                  typeName(pair.partner.bloodType), {std::string(complete::kBloodTypesNotGiven)}};
         if (pair.user.bloodType == complete::kNoBloodType || pair.partner.bloodType == complete::kNoBloodType)
             return row;
-        open<bloodtype::frmJapaneseAstrologyCompatibilityMain>(
+        open<bloodtype::EntryWindow>(
             2, {{"txtName", "Anna"}, {"cboBloodType", ui::toQString(row.userSign)}, {"txtPartnerName", "Tom"},
                 {"cboPartnerBloodType", ui::toQString(row.partnerSign)}})
             .cmdProceed_Click();
-        auto& shown = frame.instance<bloodtype::frmJapaneseAstrologyCompatibilityDisplay>();
+        auto& shown = frame.instance<bloodtype::ResultWindow>();
         return {"Japanese Astrology", str(text(shown, "lblYourBloodType")), str(text(shown, "lblPartnerBloodType")),
                 {str(text(shown, "lblCompatibilityWithPartners"))}};
     }
 
     velmora::testing::RecordingPlatform platform;
-    shell::frmMDI frame{platform, shell::calculatorEntryWindows()};
+    shell::LauncherFrame frame{platform, shell::calculators()};
 };
 
 } // namespace

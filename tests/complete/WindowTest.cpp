@@ -1,9 +1,12 @@
-#include "Calculators.h"
-#include "RecordingPlatform.h"
-#include "RichTextBox.h"
-#include "WordProcessor.h"
-#include "frmCompleteReading.h"
-#include "frmMDI.h"
+#include "complete/Calculator.h"
+#include "complete/ReadingWindow.h"
+#include "shell/Calculators.h"
+#include "shell/LauncherFrame.h"
+#include "tests/support/CalculatorFixture.h"
+#include "tests/support/Controls.h"
+#include "tests/support/RecordingPlatform.h"
+#include "tests/support/WordProcessor.h"
+#include "ui/RichTextBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,11 +21,13 @@
 #include <QTextCursor>
 #include <gtest/gtest.h>
 
+using velmora::testing::control;
+
 using namespace velmora;
 
 namespace {
 
-using Window = complete::frmCompleteReading;
+using Window = complete::ReadingWindow;
 
 // The text pdftotext reads out of a PDF file, or empty when it cannot.
 QString pdfText(const QByteArray& pdf)
@@ -41,58 +46,35 @@ QString pdfText(const QByteArray& pdf)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-class CompleteReadingWindow : public ::testing::Test {
+// The launcher with the complete reading opened from its File menu.
+class CompleteReadingWindow : public velmora::testing::CalculatorFixture<complete::kCalculator, Window, Window> {
 protected:
-    CompleteReadingWindow()
-    {
-        frame.showMaximized();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    }
-    ~CompleteReadingWindow() override
-    {
-        frame.CloseCalculatorWindows();
-        QApplication::processEvents();
-    }
-
-    QAction* launcherItem(const char* name) const
-    {
-        return frame.menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile")) != nullptr
-                   ? frame.findChild<QMenu*>(QStringLiteral("mnuFile"))->findChild<QAction*>(QLatin1String(name))
-                   : nullptr;
-    }
-
+    // File > Complete Reading... as a user picks it.
     Window& open()
     {
-        frame.mnuCompleteReading_Click();
+        control<QAction>(control<QMenu>(&frame, QStringLiteral("mnuFile")), QStringLiteral("mnuCompleteReading"))
+            ->trigger();
         QApplication::processEvents();
-        return frame.instance<Window>();
+        return *window();
     }
 
-    Window* window() const { return static_cast<Window*>(frame.findWindow(Window::kWindowName)); }
-
-    template <class T>
-    T* child(const char* name) const
-    {
-        return window()->findChild<T*>(QLatin1String(name));
-    }
+    Window* window() const { return entry(); }
 
     void enter(const QString& user, const QString& partner)
     {
-        child<QLineEdit>("txtName")->setText(user);
-        child<QComboBox>("cboDay")->setCurrentText(QStringLiteral("5"));
-        child<QComboBox>("cboMonth")->setCurrentText(QStringLiteral("March"));
-        child<QComboBox>("cboYear")->setCurrentText(QStringLiteral("1980"));
-        child<QComboBox>("cboBloodType")->setCurrentText(QStringLiteral("A+"));
-        child<QLineEdit>("txtPartnerName")->setText(partner);
-        child<QComboBox>("cboPartnerDay")->setCurrentText(QStringLiteral("2"));
-        child<QComboBox>("cboPartnerMonth")->setCurrentText(QStringLiteral("August"));
-        child<QComboBox>("cboPartnerYear")->setCurrentText(QStringLiteral("1978"));
+        control<QLineEdit>(window(), "txtName")->setText(user);
+        control<QComboBox>(window(), "cboDay")->setCurrentText(QStringLiteral("5"));
+        control<QComboBox>(window(), "cboMonth")->setCurrentText(QStringLiteral("March"));
+        control<QComboBox>(window(), "cboYear")->setCurrentText(QStringLiteral("1980"));
+        control<QComboBox>(window(), "cboBloodType")->setCurrentText(QStringLiteral("A+"));
+        control<QLineEdit>(window(), "txtPartnerName")->setText(partner);
+        control<QComboBox>(window(), "cboPartnerDay")->setCurrentText(QStringLiteral("2"));
+        control<QComboBox>(window(), "cboPartnerMonth")->setCurrentText(QStringLiteral("August"));
+        control<QComboBox>(window(), "cboPartnerYear")->setCurrentText(QStringLiteral("1978"));
     }
 
-    const ui::RichTextBox& view() const { return *child<ui::RichTextBox>("rtbReading"); }
+    const ui::RichTextBox& view() const { return *control<ui::RichTextBox>(window(), "rtbReading"); }
 
-    velmora::testing::RecordingPlatform platform;
-    shell::frmMDI frame{platform, shell::calculatorEntryWindows()};
 };
 
 } // namespace
@@ -102,7 +84,7 @@ protected:
 // calculators' closing closes it and brings the welcome panel back.
 TEST_F(CompleteReadingWindow, KeepsTheWindowContract)
 {
-    const QList<QAction*> items = frame.findChild<QMenu*>(QStringLiteral("mnuFile"))->actions();
+    const QList<QAction*> items = control<QMenu>(&frame, QStringLiteral("mnuFile"))->actions();
     ASSERT_GE(items.size(), 2);
     EXPECT_EQ(items.at(items.size() - 2)->text(), QStringLiteral("&Complete Reading..."));
     EXPECT_EQ(items.constLast()->objectName(), QStringLiteral("mnuExit"));
@@ -112,9 +94,9 @@ TEST_F(CompleteReadingWindow, KeepsTheWindowContract)
     QApplication::processEvents();
     ASSERT_NE(window(), nullptr);
     EXPECT_TRUE(window()->isOnScreen());
-    EXPECT_EQ(frame.findWindow(QStringLiteral("frmZodiacCompatibilityMain")), nullptr);
+    EXPECT_EQ(frame.findWindow("frmZodiacCompatibilityMain"), nullptr);
     EXPECT_FALSE(frame.isWelcomePanelVisible());
-    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>("txtName"));
+    EXPECT_EQ(QApplication::focusWidget(), control<QLineEdit>(window(), "txtName"));
     EXPECT_EQ(window()->windowTitle(), QStringLiteral("Velmora Complete Reading"));
 
     frame.CloseCalculatorWindows();
@@ -128,15 +110,15 @@ TEST_F(CompleteReadingWindow, KeepsTheWindowContract)
 TEST_F(CompleteReadingWindow, StartsWithItsListsFilledAndNothingToSave)
 {
     open();
-    const QComboBox* years = child<QComboBox>("cboPartnerYear");
+    const QComboBox* years = control<QComboBox>(window(), "cboPartnerYear");
     EXPECT_EQ(years->itemText(0), QStringLiteral("1900"));
     EXPECT_EQ(years->itemText(years->count() - 1), QStringLiteral("2050"));
-    const QComboBox* bloodTypes = child<QComboBox>("cboBloodType");
+    const QComboBox* bloodTypes = control<QComboBox>(window(), "cboBloodType");
     ASSERT_EQ(bloodTypes->count(), 9);
     EXPECT_EQ(bloodTypes->currentText(), QStringLiteral("Not known"));
     EXPECT_EQ(bloodTypes->itemText(8), QStringLiteral("O-"));
     for (const char* command : {"cmdPrint", "cmdSave", "cmdSaveRichText"})
-        EXPECT_FALSE(child<QPushButton>(command)->isEnabled()) << command;
+        EXPECT_FALSE(control<QPushButton>(window(), command)->isEnabled()) << command;
     EXPECT_FALSE(window()->menuBarActions().first()->menu()->actions().first()->isEnabled());
 }
 
@@ -159,12 +141,12 @@ TEST_F(CompleteReadingWindow, RefusesEntriesWithTheSuitesMessages)
     };
     for (const auto& c : cases) {
         platform.messages.clear();
-        child<QLineEdit>("txtName")->setText(c.user);
-        child<QLineEdit>("txtPartnerName")->setText(c.partner);
-        child<QComboBox>("cboMonth")->setCurrentText(QStringLiteral("April"));
-        child<QComboBox>("cboDay")->setCurrentText(QLatin1String(c.userDay));
-        child<QComboBox>("cboPartnerMonth")->setCurrentText(QStringLiteral("June"));
-        child<QComboBox>("cboPartnerDay")->setCurrentText(QLatin1String(c.partnerDay));
+        control<QLineEdit>(window(), "txtName")->setText(c.user);
+        control<QLineEdit>(window(), "txtPartnerName")->setText(c.partner);
+        control<QComboBox>(window(), "cboMonth")->setCurrentText(QStringLiteral("April"));
+        control<QComboBox>(window(), "cboDay")->setCurrentText(QLatin1String(c.userDay));
+        control<QComboBox>(window(), "cboPartnerMonth")->setCurrentText(QStringLiteral("June"));
+        control<QComboBox>(window(), "cboPartnerDay")->setCurrentText(QLatin1String(c.partnerDay));
         window()->cmdRead_Click();
         EXPECT_EQ(platform.messageTexts(), QStringList{QLatin1String(c.message)});
         EXPECT_FALSE(window()->reading().has_value());
@@ -203,7 +185,7 @@ TEST_F(CompleteReadingWindow, SavesRichTextThatAWordProcessorReads)
 {
     open();
     enter(QStringLiteral("Zoë Ångström"), QStringLiteral("Tom"));
-    child<QComboBox>("cboPartnerBloodType")->setCurrentText(QStringLiteral("O-"));
+    control<QComboBox>(window(), "cboPartnerBloodType")->setCurrentText(QStringLiteral("O-"));
     window()->cmdRead_Click();
     platform.fileDialogAnswers.push_back(QStringLiteral("/readings/ours.rtf"));
     window()->cmdSaveRichText_Click();
@@ -252,7 +234,7 @@ TEST_F(CompleteReadingWindow, PrintsTheSelectionOrTheWholeReading)
     platform.printDialogAnswers = {true, true};
     window()->cmdPrint_Click();
 
-    auto* view = child<ui::RichTextBox>("rtbReading");
+    auto* view = control<ui::RichTextBox>(window(), "rtbReading");
     QTextCursor selection = view->document()->find(QStringLiteral("Summary"));
     ASSERT_FALSE(selection.isNull());
     view->setTextCursor(selection);

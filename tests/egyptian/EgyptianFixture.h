@@ -1,9 +1,11 @@
 #pragma once
 
-#include "CalculatorFixture.h"
-#include "RichTextBox.h"
-#include "frmEgyptianAstrologyCompatibilityDisplay.h"
-#include "frmEgyptianAstrologyCompatibilityMain.h"
+#include "egyptian/Calculator.h"
+#include "egyptian/EntryWindow.h"
+#include "egyptian/ResultWindow.h"
+#include "tests/support/CalculatorFixture.h"
+#include "tests/support/Person.h"
+#include "ui/RichTextBox.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,28 +17,20 @@
 
 namespace velmora::testing {
 
-struct Person {
-    QString name;
-    QString day;
-    QString month;
-    QString year;
-};
-
 // The launcher with the Egyptian entry window open, as a user finds it after
 // clicking "Egyptian Astrology Compatibility".
 class EgyptianFixture
-    : public CalculatorFixture<Calculator::Egyptian, egyptian::frmEgyptianAstrologyCompatibilityMain,
-                               egyptian::frmEgyptianAstrologyCompatibilityDisplay> {
+    : public CalculatorFixture<egyptian::kCalculator, egyptian::EntryWindow, egyptian::ResultWindow> {
 protected:
     template <class T = QWidget>
     T* inEntry(const char* name)
     {
-        return child<T>(entry(), QLatin1String(name));
+        return control<T>(entry(), QLatin1String(name));
     }
     template <class T = QLabel>
     T* inResult(const char* name)
     {
-        return child<T>(result(), QLatin1String(name));
+        return control<T>(result(), QLatin1String(name));
     }
     QTabWidget* tabs() { return inResult<QTabWidget>("tabSelect"); }
     ui::RichTextBox* reading(const char* name) { return inResult<ui::RichTextBox>(name); }
@@ -45,10 +39,10 @@ protected:
     // for the partner, as the controls are named.
     void enter(const QString& who, const Person& person)
     {
-        entry()->findChild<QLineEdit*>(QStringLiteral("txt%1Name").arg(who))->setText(person.name);
-        entry()->findChild<QComboBox*>(QStringLiteral("cmb%1Date").arg(who))->setCurrentText(person.day);
-        entry()->findChild<QComboBox*>(QStringLiteral("cmb%1Month").arg(who))->setCurrentText(person.month);
-        entry()->findChild<QComboBox*>(QStringLiteral("cmb%1Year").arg(who))->setCurrentText(person.year);
+        testing::enter(entry(),
+                       {QStringLiteral("txt%1Name").arg(who), QStringLiteral("cmb%1Date").arg(who),
+                        QStringLiteral("cmb%1Month").arg(who), QStringLiteral("cmb%1Year").arg(who)},
+                       person);
     }
 
     // Enters both people and presses "Get My Egyptian Astrology Compatibility".

@@ -1,4 +1,4 @@
-#include "modegyptianCompatibility.h"
+#include "egyptian/Lookups.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,8 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-namespace mec = velmora::egyptian::modegyptianCompatibility;
-using mec::EgyptianSign;
-using enum mec::EgyptianSign;
+using velmora::egyptian::EgyptianSign;
+using enum velmora::egyptian::EgyptianSign;
 
 namespace {
 
@@ -18,7 +16,7 @@ constexpr EgyptianSign kAllSigns[] = {AmonRa,  Anubis, Bastet, Geb,     Horus, I
 
 bool compatible(EgyptianSign first, EgyptianSign second)
 {
-    return mec::EgyptianPairVerdict(first, second) == mec::kVeryCompatible;
+    return velmora::egyptian::EgyptianPairVerdict(first, second) == velmora::egyptian::kVeryCompatible;
 }
 
 using Pair = std::pair<EgyptianSign, EgyptianSign>;
@@ -34,37 +32,37 @@ TEST(EgyptianProfile, HoldsTheExactShortTexts)
 {
     struct Case {
         EgyptianSign sign;
-        std::string_view mec::EgyptianProfile::*field;
+        std::string_view velmora::egyptian::EgyptianProfile::*field;
         std::string_view text;
     };
     const Case cases[] = {
-        {AmonRa, &mec::EgyptianProfile::RulingDeity, "Amon-Ra"},
-        {AmonRa, &mec::EgyptianProfile::Keywords, "Generous, Fruitful and Helpful"},
-        {AmonRa, &mec::EgyptianProfile::ZodiacSign, "Taurus"},
-        {AmonRa, &mec::EgyptianProfile::Appearance,
+        {AmonRa, &velmora::egyptian::EgyptianProfile::RulingDeity, "Amon-Ra"},
+        {AmonRa, &velmora::egyptian::EgyptianProfile::Keywords, "Generous, Fruitful and Helpful"},
+        {AmonRa, &velmora::egyptian::EgyptianProfile::ZodiacSign, "Taurus"},
+        {AmonRa, &velmora::egyptian::EgyptianProfile::Appearance,
          "A man with blue skin wearing a crown having double feather plumes"},
-        {TheNile, &mec::EgyptianProfile::RulingDeity, "Nile"},
-        {TheNile, &mec::EgyptianProfile::Role, "The goddess of who saved the Nile"},
-        {Isis, &mec::EgyptianProfile::Role, "The goddess of Motherhood."},
-        {Horus, &mec::EgyptianProfile::CompatibleSigns, "Geb and Bastet"},
-        {Horus, &mec::EgyptianProfile::Appearance, "A man falcon headed man"},
-        {Sekhmet, &mec::EgyptianProfile::CompatibleSigns, "Geb and Bastet"},
-        {Mut, &mec::EgyptianProfile::Keywords, "Ironic"},
-        {Mut, &mec::EgyptianProfile::LuckyColorFemale, "Red carmine"},
-        {Seth, &mec::EgyptianProfile::SacredAnimal, "The legendary 'Seth' animal"},
-        {Thoth, &mec::EgyptianProfile::LuckyColorMale, "Rose"},
+        {TheNile, &velmora::egyptian::EgyptianProfile::RulingDeity, "Nile"},
+        {TheNile, &velmora::egyptian::EgyptianProfile::Role, "The goddess of who saved the Nile"},
+        {Isis, &velmora::egyptian::EgyptianProfile::Role, "The goddess of Motherhood."},
+        {Horus, &velmora::egyptian::EgyptianProfile::CompatibleSigns, "Geb and Bastet"},
+        {Horus, &velmora::egyptian::EgyptianProfile::Appearance, "A man falcon headed man"},
+        {Sekhmet, &velmora::egyptian::EgyptianProfile::CompatibleSigns, "Geb and Bastet"},
+        {Mut, &velmora::egyptian::EgyptianProfile::Keywords, "Ironic"},
+        {Mut, &velmora::egyptian::EgyptianProfile::LuckyColorFemale, "Red carmine"},
+        {Seth, &velmora::egyptian::EgyptianProfile::SacredAnimal, "The legendary 'Seth' animal"},
+        {Thoth, &velmora::egyptian::EgyptianProfile::LuckyColorMale, "Rose"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(mec::GetEgyptianProfile(c.sign).*c.field, c.text) << mec::DisplayName(c.sign);
+        EXPECT_EQ(velmora::egyptian::GetEgyptianProfile(c.sign).*c.field, c.text) << velmora::egyptian::DisplayName(c.sign);
 }
 
 TEST(EgyptianProfile, EverySignHasTwelveFieldsOfTheirShape)
 {
     std::set<std::string_view> zodiacSigns;
     for (EgyptianSign sign : kAllSigns) {
-        SCOPED_TRACE(std::string(mec::DisplayName(sign)));
-        const mec::EgyptianProfile profile = mec::GetEgyptianProfile(sign);
-        for (const mec::ReadingField& field : mec::kReadingFields) {
+        SCOPED_TRACE(std::string(velmora::egyptian::DisplayName(sign)));
+        const velmora::egyptian::EgyptianProfile profile = velmora::egyptian::GetEgyptianProfile(sign);
+        for (const velmora::egyptian::ReadingField& field : velmora::egyptian::kReadingFields) {
             EXPECT_FALSE((profile.*field.field).empty()) << field.label;
             EXPECT_EQ((profile.*field.field).find_first_of("\r\n"), std::string_view::npos) << field.label;
         }
@@ -73,7 +71,7 @@ TEST(EgyptianProfile, EverySignHasTwelveFieldsOfTheirShape)
     }
     EXPECT_EQ(zodiacSigns, (std::set<std::string_view>{"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra",
                                                        "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"}));
-    EXPECT_EQ(mec::GetEgyptianProfile(static_cast<EgyptianSign>(13)).RulingDeity, "");
+    EXPECT_EQ(velmora::egyptian::GetEgyptianProfile(static_cast<EgyptianSign>(13)).RulingDeity, "");
 }
 
 // The compatible-signs text names exactly the two signs the verdict accepts,
@@ -81,7 +79,7 @@ TEST(EgyptianProfile, EverySignHasTwelveFieldsOfTheirShape)
 TEST(EgyptianPairVerdict, FollowsTheSignsNamedInTheCompatibleSignsField)
 {
     const auto fieldName = [](EgyptianSign sign) {
-        return sign == AmonRa ? std::string("Amon-Ra") : std::string(mec::DisplayName(sign));
+        return sign == AmonRa ? std::string("Amon-Ra") : std::string(velmora::egyptian::DisplayName(sign));
     };
     for (EgyptianSign first : kAllSigns) {
         std::vector<EgyptianSign> accepted;
@@ -89,11 +87,11 @@ TEST(EgyptianPairVerdict, FollowsTheSignsNamedInTheCompatibleSignsField)
             if (compatible(first, second))
                 accepted.push_back(second);
         }
-        ASSERT_EQ(accepted.size(), 2u) << mec::DisplayName(first);
-        const std::string text(mec::GetEgyptianProfile(first).CompatibleSigns);
+        ASSERT_EQ(accepted.size(), 2u) << velmora::egyptian::DisplayName(first);
+        const std::string text(velmora::egyptian::GetEgyptianProfile(first).CompatibleSigns);
         EXPECT_TRUE(text == fieldName(accepted[0]) + " and " + fieldName(accepted[1])
                     || text == fieldName(accepted[1]) + " and " + fieldName(accepted[0]))
-            << mec::DisplayName(first) << ": " << text;
+            << velmora::egyptian::DisplayName(first) << ": " << text;
     }
 }
 
@@ -102,7 +100,7 @@ TEST(EgyptianPairVerdict, IsDirectedWithEightTwoWayAndEightOneWayPairs)
     std::set<Pair> twoWay;
     std::set<Pair> oneWay;
     for (EgyptianSign first : kAllSigns) {
-        EXPECT_FALSE(compatible(first, first)) << mec::DisplayName(first);
+        EXPECT_FALSE(compatible(first, first)) << velmora::egyptian::DisplayName(first);
         for (EgyptianSign second : kAllSigns) {
             if (!compatible(first, second))
                 continue;
@@ -121,14 +119,14 @@ TEST(EgyptianPairVerdict, IsDirectedWithEightTwoWayAndEightOneWayPairs)
 
 TEST(EgyptianPairVerdict, GivesOneOfTheTwoTextsForDatesOfEveryStretch)
 {
-    EXPECT_EQ(mec::EgyptianPairVerdict(AmonRa, Horus), "You both are very highly compatible");
-    EXPECT_EQ(mec::EgyptianPairVerdict(Horus, AmonRa), "You both are not very compatible");
-    EXPECT_EQ(mec::EgyptianPairVerdict(TheNile, AmonRa), mec::kVeryCompatible);
+    EXPECT_EQ(velmora::egyptian::EgyptianPairVerdict(AmonRa, Horus), "You both are very highly compatible");
+    EXPECT_EQ(velmora::egyptian::EgyptianPairVerdict(Horus, AmonRa), "You both are not very compatible");
+    EXPECT_EQ(velmora::egyptian::EgyptianPairVerdict(TheNile, AmonRa), velmora::egyptian::kVeryCompatible);
     // Bastet's and Isis's three stretches of the year, each by one date.
-    for (const auto& [month, day] : {std::pair{7, 20}, {9, 25}, {10, 10}, {3, 20}, {10, 20}, {12, 25}}) {
-        const std::optional<EgyptianSign> partner = mec::FindEgyptianSign(month, day);
+    for (const auto& [month, day] : {std::pair{7u, 20u}, {9u, 25u}, {10u, 10u}, {3u, 20u}, {10u, 20u}, {12u, 25u}}) {
+        const std::optional<EgyptianSign> partner = velmora::egyptian::FindEgyptianSign(std::chrono::year(1951) / month / day);
         ASSERT_TRUE(partner);
         EXPECT_TRUE(compatible(Anubis, *partner)) << day << "/" << month;
     }
-    EXPECT_EQ(mec::EgyptianPairVerdict(static_cast<EgyptianSign>(0), Horus), mec::kNotCompatible);
+    EXPECT_EQ(velmora::egyptian::EgyptianPairVerdict(static_cast<EgyptianSign>(0), Horus), velmora::egyptian::kNotCompatible);
 }

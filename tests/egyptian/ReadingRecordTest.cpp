@@ -1,10 +1,8 @@
-#include "EgyptianReading.h"
+#include "egyptian/EgyptianReading.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-
-namespace mec = velmora::egyptian::modegyptianCompatibility;
 using namespace std::chrono;
 using velmora::egyptian::CalculateEgyptianReading;
 using velmora::egyptian::EgyptianPersonReading;
@@ -50,12 +48,12 @@ TEST_P(EgyptianReadingTable, FindsBothSignsAndTheVerdictInEachDirection)
         EXPECT_EQ(person->SignName, sign);
         EXPECT_EQ(person->Sign.has_value(), !sign.empty());
         // The profile is the sign's own, or empty where there is no sign.
-        const mec::EgyptianProfile expected = person->Sign ? mec::GetEgyptianProfile(*person->Sign)
-                                                           : mec::EgyptianProfile{};
-        for (const mec::ReadingField& field : mec::kReadingFields)
+        const velmora::egyptian::EgyptianProfile expected = person->Sign ? velmora::egyptian::GetEgyptianProfile(*person->Sign)
+                                                           : velmora::egyptian::EgyptianProfile{};
+        for (const velmora::egyptian::ReadingField& field : velmora::egyptian::kReadingFields)
             EXPECT_EQ(person->Profile.*field.field, expected.*field.field) << field.label;
         if (person->Sign) {
-            EXPECT_EQ(mec::DisplayName(*person->Sign), sign);
+            EXPECT_EQ(velmora::egyptian::DisplayName(*person->Sign), sign);
         }
     }
     EXPECT_EQ(record.Verdict, c.verdict);

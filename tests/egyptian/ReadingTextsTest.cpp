@@ -1,5 +1,5 @@
-#include "egyptian/EgyptianTexts.h"
-#include "modegyptianCompatibility.h"
+#include "content/egyptian/EgyptianTexts.h"
+#include "egyptian/Lookups.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-namespace mec = velmora::egyptian::modegyptianCompatibility;
 namespace texts = velmora::content::egyptian;
 
 namespace {
@@ -51,12 +49,12 @@ std::vector<std::string> sentences(std::string_view text)
 
 TEST(ReadingTexts, OneRowPerSignInTheOrderOfTheSignNumbers)
 {
-    for (int number = 1; number <= mec::kSignCount; ++number) {
-        const auto sign = static_cast<mec::EgyptianSign>(number);
+    for (int number = 1; number <= velmora::egyptian::kSignCount; ++number) {
+        const auto sign = static_cast<velmora::egyptian::EgyptianSign>(number);
         const texts::SignTexts& row = texts::kSignTexts[static_cast<std::size_t>(number - 1)];
-        EXPECT_EQ(row.sign, mec::DisplayName(sign));
-        EXPECT_EQ(mec::GetEgyptianProfile(sign).Description, row.deityDescription);
-        EXPECT_EQ(mec::GetEgyptianProfile(sign).Characteristics, row.characteristics);
+        EXPECT_EQ(row.sign, velmora::egyptian::DisplayName(sign));
+        EXPECT_EQ(velmora::egyptian::GetEgyptianProfile(sign).Description, row.deityDescription);
+        EXPECT_EQ(velmora::egyptian::GetEgyptianProfile(sign).Characteristics, row.characteristics);
     }
 }
 

@@ -1,9 +1,10 @@
-#include "EgyptianFixture.h"
-#include "RichTextBox.h"
-#include "Text.h"
-#include "WordProcessor.h"
-#include "EgyptianReading.h"
-#include "modegyptianCompatibility.h"
+#include "egyptian/EgyptianReading.h"
+#include "egyptian/Lookups.h"
+#include "kit/Pictures.h"
+#include "tests/egyptian/EgyptianFixture.h"
+#include "tests/support/WordProcessor.h"
+#include "ui/RichTextBox.h"
+#include "ui/Text.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -12,15 +13,16 @@
 #include <QTabWidget>
 #include <QTextCursor>
 
+using velmora::testing::control;
+
 using namespace velmora;
-namespace mec = egyptian::modegyptianCompatibility;
+using namespace std::chrono;
 using velmora::testing::readWithAbiWord;
 
 namespace {
 
 const QColor kDarkRed(128, 0, 0);
 const QColor kDarkBlue(0, 0, 128);
-
 
 QTextCharFormat formatAt(const QTextEdit* view, const QString& text)
 {
@@ -33,7 +35,7 @@ QTextCharFormat formatAt(const QTextEdit* view, const QString& text)
 
 class EgyptianResult : public velmora::testing::EgyptianFixture {
 protected:
-    void calculateAmonRaAndHorus() { calculate({"ANN", "15", "January", "1970"}, {"BO", "25", "April", "1971"}); }
+    void calculateAmonRaAndHorus() { calculate({"ANN", 1970y / January / 15}, {"BO", 1971y / April / 25}); }
 
     void select(int from, int to)
     {
@@ -43,13 +45,13 @@ protected:
         reading("RTB")->setTextCursor(cursor);
     }
 
-    QPushButton* button(const char* name) { return result()->findChild<QPushButton*>(QLatin1String(name)); }
+    QPushButton* button(const char* name) { return control<QPushButton>(result(), QLatin1String(name)); }
 };
 
 TEST_F(EgyptianResult, WritesEachReadingLabelByLabelWithABlankLineBetween)
 {
     calculateAmonRaAndHorus();
-    const mec::EgyptianProfile amonRa = mec::GetEgyptianProfile(mec::EgyptianSign::AmonRa);
+    const egyptian::EgyptianProfile amonRa = egyptian::GetEgyptianProfile(egyptian::EgyptianSign::AmonRa);
     const QString expected =
         QStringLiteral("Your Egyptian Astrology Sign is :-Amon Ra\n\n"
                        "Ruling Deity :-Amon-Ra\n\n"
@@ -120,11 +122,11 @@ TEST_P(EgyptianPairings, ShowBothSignsAndTheUsersVerdict)
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, EgyptianPairings,
-    ::testing::Values(Pairing{"BastetTwice", {"ANN", "25", "September", "1960"}, {"BO", "10", "October", "1962"},
+    ::testing::Values(Pairing{"BastetTwice", {"ANN", 1960y / September / 25}, {"BO", 1962y / October / 10},
                               "Bastet", "Bastet", "You both are not very compatible"},
-                      Pairing{"AnubisWithIsis", {"ANN", "15", "May", "1960"}, {"BO", "20", "October", "1962"},
+                      Pairing{"AnubisWithIsis", {"ANN", 1960y / May / 15}, {"BO", 1962y / October / 20},
                               "Anubis", "Isis", "You both are very highly compatible"},
-                      Pairing{"HorusWithAmonRa", {"ANN", "25", "April", "1971"}, {"BO", "15", "January", "1970"},
+                      Pairing{"HorusWithAmonRa", {"ANN", 1971y / April / 25}, {"BO", 1970y / January / 15},
                               "Horus", "Amon Ra", "You both are not very compatible"}),
     [](const ::testing::TestParamInfo<Pairing>& info) { return std::string(info.param.name); });
 
@@ -180,7 +182,7 @@ TEST_F(EgyptianResult, BothReadingBoxesAreGuardedReadingViews)
 // caption is shown, not taken as a shortcut mark.
 TEST_F(EgyptianResult, ShowsNamesAsTyped)
 {
-    calculate({"<b>ANN</b>", "15", "January", "1970"}, {"R&B", "25", "April", "1971"});
+    calculate({"<b>ANN</b>", 1970y / January / 15}, {"R&B", 1971y / April / 25});
     ASSERT_NE(result(), nullptr);
     EXPECT_EQ(tabs()->tabText(0), "<b>ANN</b>'s Characteristics");
     EXPECT_EQ(tabs()->tabText(1), "R&&B's Characteristics");
@@ -196,7 +198,6 @@ TEST_F(EgyptianResult, ShowsNamesAsTyped)
 TEST_F(EgyptianResult, AReadingShownAgainReplacesTheOldOne)
 {
     calculateAmonRaAndHorus();
-    using namespace std::chrono;
     const egyptian::EgyptianReadingRecord bastets =
         egyptian::CalculateEgyptianReading({u"CY", 1960y / September / 25}, {u"DI", 1962y / October / 10});
     result()->ShowReading(bastets);
@@ -211,9 +212,9 @@ TEST_F(EgyptianResult, AReadingShownAgainReplacesTheOldOne)
     EXPECT_EQ(inResult("lblYourDateOfBirth")->text(), "25/September/1960");
     EXPECT_EQ(inResult("lblCompatibility")->text(), "You both are not very compatible");
     EXPECT_EQ(tabs()->tabText(1), "DI's Characteristics");
-    const QSize size = inResult("picGod")->size();
+    const QSize size = inResult("picGod")->contentsRect().size();
     EXPECT_EQ(inResult("picGod")->pixmap().toImage(),
-              egyptian::frmEgyptianAstrologyCompatibilityDisplay::IMGList(3, size).toImage());
+              kit::pictures::render(QStringLiteral(":/egyptian/signs/Bastet.svg"), size).toImage());
 }
 
 TEST_F(EgyptianResult, MenusKeepSaveAndPrintUnavailableAndOfferBack)
@@ -226,10 +227,10 @@ TEST_F(EgyptianResult, MenusKeepSaveAndPrintUnavailableAndOfferBack)
         file.append(item->objectName() + (item->isEnabled() ? QStringLiteral("=") : QStringLiteral(" off="))
                     + item->text());
     EXPECT_EQ(file, QStringList({"mnuSave off=&Save", "mnuPrint off=&Print", "mnuBack=&Back", "mnuExit=E&xit"}));
-    EXPECT_EQ(bar[1]->menu()->findChild<QAction*>(QStringLiteral("mnuUpdate"))->text(), "&Check for Software Update");
+    EXPECT_EQ(control<QAction>(bar[1]->menu(), QStringLiteral("mnuUpdate"))->text(), "&Check for Software Update");
     EXPECT_FALSE(bar[2]->isEnabled());
 
-    bar[0]->menu()->findChild<QAction*>(QStringLiteral("mnuBack"))->trigger();
+    control<QAction>(bar[0]->menu(), QStringLiteral("mnuBack"))->trigger();
     QApplication::processEvents();
     EXPECT_EQ(result(), nullptr);
     EXPECT_TRUE(onScreen(entry()));

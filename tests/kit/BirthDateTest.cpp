@@ -1,6 +1,6 @@
 // The date check every entry window makes, on list positions (month 0 =
 // January, day 0 = the 1st), by the Gregorian calendar.
-#include "BirthDate.h"
+#include "kit/BirthDate.h"
 
 #include <gtest/gtest.h>
 
@@ -48,3 +48,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<DateCase>& info) { return std::string(info.param.what); });
 
 } // namespace
+
+TEST(DateText, WritesADateInEachStyleWithoutLeadingZeros)
+{
+    using namespace std::chrono;
+    using velmora::kit::DateStyle;
+    using velmora::kit::DateText;
+    EXPECT_EQ(DateText(1950y / July / 4, DateStyle::MonthDayYear), "July 4, 1950");
+    EXPECT_EQ(DateText(1980y / March / 5, DateStyle::DayMonthYear), "5 March 1980");
+    EXPECT_EQ(DateText(2050y / December / 31, DateStyle::DayMonthYearSlashed), "31/December/2050");
+}

@@ -1,6 +1,6 @@
 // Pages of a reading made and filled when first shown, filled again after a
 // new reading only when shown again.
-#include "PagesOnDemand.h"
+#include "kit/PagesOnDemand.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
 // One person's entries, as every dated entry window takes them, and the
 // check of both people with its messages.
-#include "PersonEntry.h"
-#include "RecordingPlatform.h"
+#include "kit/PersonEntry.h"
+#include "tests/support/Controls.h"
+#include "tests/support/RecordingPlatform.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -9,6 +10,8 @@
 #include <QLineEdit>
 #include <QWidget>
 #include <gtest/gtest.h>
+
+using velmora::testing::control;
 
 using namespace velmora;
 using namespace std::chrono;
@@ -23,17 +26,27 @@ constexpr kit::PersonEntryLayout layout(bool isUser)
         {isUser ? "lblName" : "lblPartnerName", 0, 0, 600, 300},
         "&Name",
         {isUser ? "txtName" : "txtPartnerName", 700, 0, 2000, 300},
-        {isUser ? "lblDate" : "lblPartnerDate", 0, 400, 600, 300},
-        "Birth Day",
-        {{
-            {kit::DatePart::Month,
-             {isUser ? "cboMonth" : "cboPartnerMonth", 700, 400, 900, 300},
-             {isUser ? nullptr : "lblPartnerMonth", 700, 700, 900, 300},
-             "Month"},
-            {kit::DatePart::Day, {isUser ? "cboDay" : "cboPartnerDay", 1700, 400, 500, 300}, {}, nullptr},
-            {kit::DatePart::Year, {isUser ? "cboYear" : "cboPartnerYear", 2300, 400, 700, 300}, {}, nullptr},
-        }},
+        kit::BirthDateLayout{
+            {isUser ? "lblDate" : "lblPartnerDate", 0, 400, 600, 300},
+            "Birth Day",
+            {{
+                {kit::DatePart::Month,
+                 {isUser ? "cboMonth" : "cboPartnerMonth", 700, 400, 900, 300},
+                 {isUser ? nullptr : "lblPartnerMonth", 700, 700, 900, 300},
+                 "Month"},
+                {kit::DatePart::Day, {isUser ? "cboDay" : "cboPartnerDay", 1700, 400, 500, 300}, {}, nullptr},
+                {kit::DatePart::Year, {isUser ? "cboYear" : "cboPartnerYear", 2300, 400, 700, 300}, {}, nullptr},
+            }},
+        },
     };
+}
+
+constexpr kit::ChoiceLayout colourLayout(bool isUser)
+{
+    return {{isUser ? "lblColour" : "lblPartnerColour", 0, 800, 600, 300},
+            "&Colour",
+            {isUser ? "cboColour" : "cboPartnerColour", 700, 800, 900, 300},
+            "favourite colour"};
 }
 
 // The next control Tab moves to from `widget`.
@@ -49,6 +62,8 @@ class EntryOfTwoPeople : public ::testing::Test {
 protected:
     EntryOfTwoPeople()
     {
+        for (kit::PersonEntry* person : {&user, &partner})
+            person->addChoice(colourLayout(person == &user), {QStringLiteral("Red"), QStringLiteral("Blue")});
         user.fillDateLists(1900, 2050);
         partner.fillDateLists(1900, 2050, QStringLiteral("1950"));
     }
@@ -69,8 +84,8 @@ protected:
 
     velmora::testing::RecordingPlatform platform;
     QWidget window;
-    kit::PersonEntry user{&window, layout(true), kit::Person::User};
-    kit::PersonEntry partner{&window, layout(false), kit::Person::Partner};
+    kit::PersonEntry user{&window, layout(true), kit::Person::User, kit::NameForm::Trimmed};
+    kit::PersonEntry partner{&window, layout(false), kit::Person::Partner, kit::NameForm::AsTyped};
 };
 
 TEST_F(EntryOfTwoPeople, FillsTheListsWithTheirRangesAndDefaults)
@@ -96,29 +111,35 @@ TEST_F(EntryOfTwoPeople, NamesEveryInputForTheKeyboardAndScreenReaders)
     EXPECT_EQ(user.list(kit::DatePart::Day)->accessibleName(), "Your birth day of the month");
     EXPECT_EQ(partner.list(kit::DatePart::Month)->accessibleName(), "Your partner's birth month");
     EXPECT_EQ(partner.list(kit::DatePart::Year)->accessibleName(), "Your partner's birth year");
+    EXPECT_EQ(control<QComboBox>(&window, "cboPartnerColour")->accessibleName(), "Your partner's favourite colour");
     // Each caption's shortcut reaches its input: the date caption the first
     // list, a list's own caption that list.
-    EXPECT_EQ(window.findChild<QLabel*>("lblName")->buddy(), user.nameBox());
-    EXPECT_EQ(window.findChild<QLabel*>("lblDate")->buddy(), user.list(kit::DatePart::Month));
-    EXPECT_EQ(window.findChild<QLabel*>("lblPartnerMonth")->buddy(), partner.list(kit::DatePart::Month));
-    EXPECT_EQ(window.findChild<QLabel*>("lblPartnerDate")->buddy(), nullptr);
+    EXPECT_EQ(control<QLabel>(&window, "lblName")->buddy(), user.nameBox());
+    EXPECT_EQ(control<QLabel>(&window, "lblDate")->buddy(), user.list(kit::DatePart::Month));
+    EXPECT_EQ(control<QLabel>(&window, "lblPartnerMonth")->buddy(), partner.list(kit::DatePart::Month));
+    EXPECT_EQ(control<QLabel>(&window, "lblPartnerDate")->buddy(), nullptr);
+    EXPECT_EQ(control<QLabel>(&window, "lblColour")->buddy(), control<QComboBox>(&window, "cboColour"));
 }
 
-TEST_F(EntryOfTwoPeople, TabsThroughNameThenTheListsLeftToRight)
+TEST_F(EntryOfTwoPeople, TabsThroughNameThenTheListsLeftToRightThenTheChoices)
 {
     QWidget* last = partner.chainTabOrder(user.chainTabOrder(nullptr));
-    EXPECT_EQ(last, partner.list(kit::DatePart::Year));
+    EXPECT_EQ(last, control<QComboBox>(&window, "cboPartnerColour"));
+    ASSERT_EQ(user.inputs().size(), 5);
+    EXPECT_EQ(user.inputs()[3], user.list(kit::DatePart::Year));
     const QList<QWidget*> expected = user.inputs() + partner.inputs();
     for (qsizetype i = 1; i < expected.size(); ++i)
         EXPECT_EQ(nextOnTab(expected[i - 1]), expected[i]) << expected[i]->objectName().toStdString();
 }
 
-TEST_F(EntryOfTwoPeople, HandsOverTheTrimmedNameAndTheChosenDate)
+TEST_F(EntryOfTwoPeople, HandsOverTheNameInTheWindowsFormAndTheChosenDate)
 {
     enter(user, QStringLiteral("  Ann <b>&</b> Lee \t"), 2, 29, QStringLiteral("2000"));
+    enter(partner, QStringLiteral(" BO "), 12, 31, QStringLiteral("1950"));
     const kit::BirthDetails details = user.details();
     EXPECT_EQ(details.name, u"Ann <b>&</b> Lee");
     EXPECT_EQ(details.birthDate, 2000y / February / 29d);
+    EXPECT_EQ(partner.details().name, u" BO ");
 }
 
 TEST_F(EntryOfTwoPeople, ShowsEntriesReadBackOnlyWhereTheListsHaveThem)
@@ -163,7 +184,7 @@ TEST_P(CheckOfTwoPeople, TellsTheFirstProblemOnly)
     EXPECT_EQ(platform.messages[0].text, c.message);
     EXPECT_EQ(platform.messages[0].icon, c.icon);
     if (c.focus) {
-        EXPECT_TRUE(window.findChild<QWidget*>(c.focus)->hasFocus());
+        EXPECT_TRUE(control(&window, c.focus)->hasFocus());
     }
 }
 

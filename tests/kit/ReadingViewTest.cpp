@@ -1,9 +1,9 @@
 // What every rich-text reading view does with its reading: guards it from
 // copying, saves it as rich text and prints it, the selection if there is one.
-#include "ReadingView.h"
-#include "RecordingPlatform.h"
-#include "RichTextBox.h"
-#include "RtfWriter.h"
+#include "kit/ReadingView.h"
+#include "tests/support/RecordingPlatform.h"
+#include "ui/RichTextBox.h"
+#include "ui/RtfWriter.h"
 
 #include <QTest>
 #include <QTextCursor>

@@ -1,4 +1,4 @@
-#include "SiteTexts.h"
+#include "kit/SiteTexts.h"
 
 #include <QDir>
 #include <QProcess>

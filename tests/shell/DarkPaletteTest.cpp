@@ -3,13 +3,13 @@
 // a contrast of at least 4.5:1 against the background it is drawn on. The
 // test program sets the dark palette and the Fusion style for the whole
 // application, so it runs on its own.
-#include "Calculators.h"
-#include "CalculatorWindow.h"
-#include "Contrast.h"
-#include "RecordingPlatform.h"
-#include "SampleReadings.h"
-#include "frmAbout.h"
-#include "frmMDI.h"
+#include "kit/CalculatorWindow.h"
+#include "shell/AboutBox.h"
+#include "shell/Calculators.h"
+#include "shell/LauncherFrame.h"
+#include "tests/support/RecordingPlatform.h"
+#include "tools/SampleReadings.h"
+#include "ui/Contrast.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -214,7 +214,7 @@ protected:
     }
 
     velmora::testing::RecordingPlatform platform;
-    shell::frmMDI frame{platform, shell::calculatorEntryWindows()};
+    shell::LauncherFrame frame{platform, shell::calculators()};
     ContrastSurvey survey;
 };
 

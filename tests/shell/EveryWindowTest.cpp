@@ -1,13 +1,15 @@
 // What every window of the suite owes a keyboard, a screen reader and a small
 // screen, checked over all of them with a reading in each.
-#include "Calculators.h"
-#include "CalculatorWindow.h"
-#include "LinkLabel.h"
-#include "modHelp.h"
-#include "RecordingPlatform.h"
-#include "SampleReadings.h"
-#include "Text.h"
-#include "frmMDI.h"
+#include "kit/CalculatorWindow.h"
+#include "kit/WebPages.h"
+#include "shell/AboutBox.h"
+#include "shell/Calculators.h"
+#include "shell/LauncherFrame.h"
+#include "tests/support/Controls.h"
+#include "tests/support/RecordingPlatform.h"
+#include "tools/SampleReadings.h"
+#include "ui/LinkLabel.h"
+#include "ui/Text.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -26,6 +28,8 @@
 #include <QTest>
 #include <QTextEdit>
 #include <gtest/gtest.h>
+
+using velmora::testing::control;
 
 using namespace velmora;
 
@@ -70,6 +74,18 @@ QList<QWidget*> tabOrder(QWidget& window)
     return chain;
 }
 
+// Every link control of the suite: the launcher's, the About box's and every
+// calculator's.
+std::vector<kit::LinkControl> everyLinkControl()
+{
+    std::vector<kit::LinkControl> links(shell::LauncherFrame::kLinkControls.begin(),
+                                        shell::LauncherFrame::kLinkControls.end());
+    links.insert(links.end(), shell::AboutBox::kLinkControls.begin(), shell::AboutBox::kLinkControls.end());
+    for (const kit::Calculator* calculator : shell::calculators())
+        links.insert(links.end(), calculator->links.begin(), calculator->links.end());
+    return links;
+}
+
 class EveryWindow : public ::testing::Test {
 protected:
     EveryWindow()
@@ -87,7 +103,7 @@ protected:
     }
 
     velmora::testing::RecordingPlatform platform;
-    shell::frmMDI frame{platform, shell::calculatorEntryWindows()};
+    shell::LauncherFrame frame{platform, shell::calculators()};
 };
 
 TEST_F(EveryWindow, NamesEveryInputAndReadsEveryValueAndLinkToAScreenReader)
@@ -139,24 +155,25 @@ TEST_F(EveryWindow, HasEveryLinkControlListedForItAndEachOpensItsOwnPage)
 {
     QStringList faults;
     QSet<QString> windowsSeen;
+    const std::vector<kit::LinkControl> links = everyLinkControl();
     tools::showEveryWindow(frame, [&](const QString& view, QWidget& window) {
         windowsSeen << window.objectName();
-        for (const kit::modHelp::LinkControl& link : kit::modHelp::kLinkControls) {
+        for (const kit::LinkControl& link : links) {
             if (window.objectName() != ui::toQString(link.window))
                 continue;
             const QString where = view + QLatin1Char('/') + ui::toQString(link.control);
-            auto* label = window.findChild<ui::LinkLabel*>(ui::toQString(link.control));
+            auto* label = control<ui::LinkLabel>(&window, ui::toQString(link.control));
             if (!label) {
                 faults << where + QStringLiteral(": no such link label");
                 continue;
             }
             platform.openedAddresses.clear();
             label->click();
-            if (platform.openedAddresses != QStringList{ui::toQString(kit::modHelp::pageAddress(link.page))})
+            if (platform.openedAddresses != QStringList{ui::toQString(kit::pageAddress(link.page))})
                 faults << where + QStringLiteral(": opened ") + platform.openedAddresses.join(QLatin1Char(' '));
         }
     });
-    for (const kit::modHelp::LinkControl& link : kit::modHelp::kLinkControls)
+    for (const kit::LinkControl& link : links)
         if (!windowsSeen.contains(ui::toQString(link.window)))
             faults << ui::toQString(link.window) + QStringLiteral(": no such window");
     EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Launcher.h"
+#include "kit/WindowHost.h"
 
-#include <QLatin1String>
 #include <QStringList>
 
 #include <algorithm>
 #include <cstddef>
+#include <string_view>
 
 namespace velmora::testing {
 
@@ -30,10 +30,10 @@ inline QStringList& unloadLog()
 template <WindowName Name, Role R, class Display = void>
 class FakeWindow : public kit::CalculatorWindow {
 public:
-    static constexpr QLatin1String kWindowName{Name.value, static_cast<qsizetype>(sizeof(Name.value) - 1)};
+    static constexpr std::string_view kWindowName{Name.value, sizeof(Name.value) - 1};
 
-    explicit FakeWindow(kit::Launcher& launcher)
-        : CalculatorWindow(launcher, kWindowName, QStringLiteral("Fake"), 4000, 2000)
+    explicit FakeWindow(kit::WindowHost& host)
+        : CalculatorWindow(host, kWindowName, QStringLiteral("Fake"), 4000, 2000)
     {
         if constexpr (R == Role::Report)
             keepWelcomePanelOnClose();
@@ -44,7 +44,7 @@ protected:
     {
         unloadLog().append(objectName());
         if constexpr (R == Role::Report) {
-            if (kit::CalculatorWindow* display = launcher().findWindow(Display::kWindowName))
+            if (kit::CalculatorWindow* display = host().findWindow(Display::kWindowName))
                 display->showWindow();
         }
     }

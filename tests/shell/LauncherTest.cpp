@@ -1,7 +1,13 @@
-#include "FakeWindows.h"
-#include "RecordingPlatform.h"
-#include "Twips.h"
-#include "frmMDI.h"
+#include "bloodtype/Calculator.h"
+#include "chinese/Calculator.h"
+#include "complete/Calculator.h"
+#include "egyptian/Calculator.h"
+#include "shell/LauncherFrame.h"
+#include "tests/shell/FakeWindows.h"
+#include "tests/support/Controls.h"
+#include "tests/support/RecordingPlatform.h"
+#include "ui/Twips.h"
+#include "western/Calculator.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -30,19 +36,36 @@ using WesternDisplay = FakeWindow<"frmZodiacCompatibilityDisplay", Role::Result>
 using WesternMain = FakeWindow<"frmZodiacCompatibilityMain", Role::Entry>;
 using WesternSave = FakeWindow<"frmZodiacCompatibilitySave", Role::Report, WesternDisplay>;
 
+using CompleteReading = FakeWindow<"frmCompleteReading", Role::Entry>;
+
 template <class W>
-void openEntry(kit::Launcher& launcher)
+void openEntry(kit::WindowHost& host)
 {
-    launcher.instance<W>().showWindow();
+    host.instance<W>().showWindow();
 }
+
+// The suite's calculators as the launcher offers them, each opening a fake
+// window of its entry window's name.
+template <class Entry>
+kit::Calculator withFakeWindows(const kit::Calculator& calculator)
+{
+    kit::Calculator fake = calculator;
+    fake.open = openEntry<Entry>;
+    return fake;
+}
+
+const std::array<kit::Calculator, 5> kFakeCalculators = {
+    withFakeWindows<ChineseMain>(chinese::kCalculator), withFakeWindows<EgyptianMain>(egyptian::kCalculator),
+    withFakeWindows<JapaneseMain>(bloodtype::kCalculator), withFakeWindows<WesternMain>(western::kCalculator),
+    withFakeWindows<CompleteReading>(complete::kCalculator)};
+const std::array<const kit::Calculator*, 5> kFakeCalculatorList = {
+    &kFakeCalculators[0], &kFakeCalculators[1], &kFakeCalculators[2], &kFakeCalculators[3], &kFakeCalculators[4]};
 
 } // namespace
 
 class LauncherFrame : public ::testing::Test {
 protected:
-    LauncherFrame()
-        : frame(platform, {openEntry<ChineseMain>, openEntry<EgyptianMain>, openEntry<JapaneseMain>,
-                           openEntry<WesternMain>})
+    LauncherFrame() : frame(platform, kFakeCalculatorList)
     {
         frame.showMaximized();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
@@ -50,25 +73,25 @@ protected:
     }
 
     template <class T = QWidget>
-    T* child(const QString& name)
+    T* control(const QString& name)
     {
-        return frame.findChild<T*>(name);
+        return velmora::testing::control<T>(&frame, name);
     }
 
-    QLabel* caption(int index) { return child<QLabel>(QStringLiteral("lblCaption(%1)").arg(index)); }
-    int twipsLeft(const QString& name) { return ui::pixelsToTwips(child(name)->x()); }
+    QLabel* caption(int index) { return control<QLabel>(QStringLiteral("lblCaption(%1)").arg(index)); }
+    int twipsLeft(const QString& name) { return ui::pixelsToTwips(control(name)->x()); }
 
     QList<QMdiSubWindow*> framesOnScreen()
     {
         QList<QMdiSubWindow*> shown;
-        for (QMdiSubWindow* sub : child<QMdiArea>(QStringLiteral("mdiArea"))->subWindowList())
+        for (QMdiSubWindow* sub : control<QMdiArea>(QStringLiteral("mdiArea"))->subWindowList())
             if (sub->isVisible())
                 shown.append(sub);
         return shown;
     }
 
     velmora::testing::RecordingPlatform platform;
-    shell::frmMDI frame;
+    shell::LauncherFrame frame;
 };
 
 TEST_F(LauncherFrame, OpensWithItsBandsAndTheWelcomePanel)
@@ -84,8 +107,8 @@ TEST_F(LauncherFrame, OpensWithItsBandsAndTheWelcomePanel)
     const std::pair<const char*, int> bands[] = {{"Picture6", 560}, {"Picture1", 900}, {"picMain", 8640},
                                                  {"PicCoBrand", 735}};
     for (const auto& [name, height] : bands)
-        EXPECT_EQ(child(QLatin1String(name))->height(), ui::twipsToPixels(height)) << name;
-    EXPECT_EQ(child<QPushButton>(QStringLiteral("cmdSelectOption(3)"))->text(), "Zodiac Compatibility");
+        EXPECT_EQ(control(QLatin1String(name))->height(), ui::twipsToPixels(height)) << name;
+    EXPECT_EQ(control<QPushButton>(QStringLiteral("cmdSelectOption(3)"))->text(), "Zodiac Compatibility");
     EXPECT_EQ(caption(5)->text(), "Japanese Astrology Compatibility");
 }
 
@@ -94,11 +117,11 @@ TEST_F(LauncherFrame, OnAShortScreenTheWelcomePanelGivesUpHeightFirstDownToItsLa
     frame.showNormal();
     frame.resize(1280, 650);
     QApplication::processEvents();
-    const QWidget* panel = child(QStringLiteral("picMain"));
+    const QWidget* panel = control(QStringLiteral("picMain"));
     EXPECT_LT(panel->height(), ui::twipsToPixels(8640));
     EXPECT_GE(panel->height(), caption(6)->geometry().bottom());
-    EXPECT_EQ(child(QStringLiteral("PicCoBrand"))->height(), ui::twipsToPixels(735));
-    const QWidget* exit = child(QStringLiteral("cmdMdiExit"));
+    EXPECT_EQ(control(QStringLiteral("PicCoBrand"))->height(), ui::twipsToPixels(735));
+    const QWidget* exit = control(QStringLiteral("cmdMdiExit"));
     EXPECT_TRUE(frame.rect().contains(QRect(exit->mapTo(&frame, QPoint(0, 0)), exit->size())));
 }
 
@@ -113,11 +136,11 @@ TEST_F(LauncherFrame, CentresItsControlsOnItsOwnWidthAsItIsResized)
             EXPECT_NEAR(widget->x(), (widget->parentWidget()->width() - widget->width()) / 2, 1)
                 << widget->objectName().toStdString();
         };
-        expectCentred(child(QStringLiteral("lblOrbenlyBanner")));
-        expectCentred(child(QStringLiteral("picButtonContainer")));
+        expectCentred(control(QStringLiteral("lblOrbenlyBanner")));
+        expectCentred(control(QStringLiteral("picButtonContainer")));
         for (int i = 0; i < 7; ++i)
             expectCentred(caption(i));
-        const QWidget* exit = child(QStringLiteral("cmdMdiExit"));
+        const QWidget* exit = control(QStringLiteral("cmdMdiExit"));
         EXPECT_NEAR(exit->x(), exit->parentWidget()->width() - exit->width() - ui::twipsToPixels(120), 1);
     }
 }
@@ -141,14 +164,14 @@ TEST_F(LauncherFrame, UnderlinesLinkLabelsOnHoverAndClearsThemOverThePanel)
     EXPECT_FALSE(caption(1)->font().underline());
     EXPECT_TRUE(caption(4)->font().underline()) << "a heading label leaves the underline as it was";
 
-    QTest::mouseMove(child(QStringLiteral("picMain")), QPoint(3, 3));
+    QTest::mouseMove(control(QStringLiteral("picMain")), QPoint(3, 3));
     for (int i = 0; i < 7; ++i)
         EXPECT_FALSE(caption(i)->font().underline()) << i;
 }
 
 TEST_F(LauncherFrame, AButtonOrLinkOpensItsCalculatorFreshAtTheTopCentre)
 {
-    QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdSelectOption(3)")), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(QStringLiteral("cmdSelectOption(3)")), Qt::LeftButton);
     const QPointer<kit::CalculatorWindow> first = frame.findWindow(WesternMain::kWindowName);
     ASSERT_TRUE(first);
     EXPECT_FALSE(frame.isWelcomePanelVisible());
@@ -182,6 +205,7 @@ TEST_F(LauncherFrame, ClosesAllCalculatorWindowsInItsFixedOrder)
     frame.instance<WesternDisplay>();
     frame.instance<WesternMain>();
     frame.instance<WesternSave>();
+    frame.instance<CompleteReading>();
 
     frame.CloseCalculatorWindows();
 
@@ -191,10 +215,10 @@ TEST_F(LauncherFrame, ClosesAllCalculatorWindowsInItsFixedOrder)
         "frmChineseZodiacCompatibilitySave", "frmEgyptianAstrologyCompatibilityDisplay",
         "frmEgyptianAstrologyCompatibilityMain", "frmJapaneseAstrologyCompatibilityDisplay",
         "frmJapaneseAstrologyCompatibilityMain", "frmZodiacCompatibilityDisplay", "frmZodiacCompatibilityMain",
-        "frmZodiacCompatibilitySave"};
+        "frmZodiacCompatibilitySave", "frmCompleteReading"};
     EXPECT_EQ(unloadLog(), expected);
     for (const QString& name : expected)
-        EXPECT_EQ(frame.findWindow(name), nullptr) << name.toStdString();
+        EXPECT_EQ(frame.findWindow(name.toStdString()), nullptr) << name.toStdString();
 }
 
 TEST_F(LauncherFrame, AHeadingLabelOnlyClosesCalculatorWindows)
@@ -211,19 +235,11 @@ TEST_F(LauncherFrame, AHeadingLabelOnlyClosesCalculatorWindows)
     EXPECT_TRUE(frame.isWelcomePanelVisible());
 }
 
-TEST_F(LauncherFrame, ACalculatorNotInTheSuiteOnlyClosesWindows)
-{
-    shell::frmMDI bare(platform, {});
-    bare.instance<WesternMain>().showWindow();
-    bare.OpenCalculator(3);
-    EXPECT_EQ(bare.findWindow(WesternMain::kWindowName), nullptr);
-}
-
 TEST_F(LauncherFrame, ExitClosesTheFrameAndEveryWindowInIt)
 {
     frame.OpenCalculator(0);
     frame.instance<ChineseSave>().showWindow();
-    QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdMdiExit")), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(QStringLiteral("cmdMdiExit")), Qt::LeftButton);
     EXPECT_FALSE(frame.isVisible());
     EXPECT_TRUE(unloadLog().contains(QStringLiteral("frmChineseZodiacCompatibilityMain")));
     EXPECT_TRUE(unloadLog().contains(QStringLiteral("frmChineseZodiacCompatibilitySave")));
@@ -232,9 +248,9 @@ TEST_F(LauncherFrame, ExitClosesTheFrameAndEveryWindowInIt)
 
 TEST_F(LauncherFrame, BannerAndOfferLabelsOpenTheirPages)
 {
-    QTest::mouseClick(child(QStringLiteral("lblOrbenlyBanner")), Qt::LeftButton);
-    QTest::mouseClick(child(QStringLiteral("Picture6")), Qt::LeftButton, {}, QPoint(2, 2));
-    QTest::mouseClick(child(QStringLiteral("Label7")), Qt::LeftButton);
+    QTest::mouseClick(control(QStringLiteral("lblOrbenlyBanner")), Qt::LeftButton);
+    QTest::mouseClick(control(QStringLiteral("Picture6")), Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(control(QStringLiteral("Label7")), Qt::LeftButton);
     EXPECT_EQ(platform.openedAddresses,
               QStringList({"https://velmora.example/suite/ssd.php?page=home-page",
                            "https://velmora.example/suite/ssd.php?page=home-page",

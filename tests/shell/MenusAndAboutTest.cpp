@@ -1,9 +1,11 @@
-#include "CommonMenus.h"
-#include "FakeWindows.h"
-#include "RecordingPlatform.h"
-#include "frmAbout.h"
-#include "frmMDI.h"
-#include "modHelp.h"
+#include "kit/CommonMenus.h"
+#include "kit/WebPages.h"
+#include "shell/AboutBox.h"
+#include "shell/Calculators.h"
+#include "shell/LauncherFrame.h"
+#include "tests/shell/FakeWindows.h"
+#include "tests/support/Controls.h"
+#include "tests/support/RecordingPlatform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,8 +17,10 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+using velmora::testing::control;
+
 using namespace velmora;
-using kit::modHelp::PageKey;
+using kit::PageKey;
 
 namespace {
 
@@ -39,12 +43,12 @@ QAction* item(const QList<QAction*>& bar, const QString& menu, const QString& na
 // A window with a File menu of its own, as every entry and result window has.
 class MenuWindow : public velmora::testing::FakeWindow<"frmZodiacCompatibilityMain", velmora::testing::Role::Entry> {
 public:
-    explicit MenuWindow(kit::Launcher& launcher)
-        : FakeWindow(launcher)
+    explicit MenuWindow(kit::WindowHost& host)
+        : FakeWindow(host)
     {
         auto* file = new QMenu(QStringLiteral("&File"), this);
         file->addAction(QStringLiteral("E&xit"));
-        setMenuBar(file, kit::UpdateItemWording::CheckFirst);
+        setMenuBar(file, {.updateWording = kit::UpdateItemWording::CheckFirst});
     }
 };
 
@@ -58,7 +62,7 @@ protected:
     QList<QAction*> bar() const { return frame.menuBar()->actions(); }
 
     velmora::testing::RecordingPlatform platform;
-    shell::frmMDI frame{platform, {}};
+    shell::LauncherFrame frame{platform, shell::calculators()};
 };
 
 TEST_F(Menus, TheFrameShowsFileHelpAndAnUnavailableMakeMoneyItem)
@@ -117,29 +121,26 @@ TEST_F(Menus, AboutIsModalAndClosesWithEscape)
 class AboutBox : public ::testing::Test {
 protected:
     AboutBox() { about.show(); }
-    template <class T = QWidget>
-    T* child(const char* name) { return about.findChild<T*>(QLatin1String(name)); }
-
     velmora::testing::RecordingPlatform platform;
-    shell::frmAbout about{platform};
+    shell::AboutBox about{platform};
 };
 
 TEST_F(AboutBox, ShowsTheProductAndItsOffer)
 {
     EXPECT_EQ(about.windowTitle(), "Velmora Suite v1.30");
     EXPECT_TRUE(about.isModal());
-    EXPECT_EQ(child<QLabel>("Label2")->text(), "Velmora Suite v1.30");
-    EXPECT_EQ(child<QLabel>("Label3")->text(),
+    EXPECT_EQ(control<QLabel>(&about, "Label2")->text(), "Velmora Suite v1.30");
+    EXPECT_EQ(control<QLabel>(&about, "Label3")->text(),
               "Home Business Opportunity. Start your own Internet business and make money online. Get this "
               "software fully branded for your website. ");
-    EXPECT_EQ(child<QLabel>("lblCoBrand")->text(), "Click here for more details.");
-    EXPECT_TRUE(child<QPushButton>("cmdOK")->isDefault());
+    EXPECT_EQ(control<QLabel>(&about, "lblCoBrand")->text(), "Click here for more details.");
+    EXPECT_TRUE(control<QPushButton>(&about, "cmdOK")->isDefault());
 }
 
 TEST_F(AboutBox, ItsLinksOpenPagesAndLeaveItOpen)
 {
-    QTest::mouseClick(child("lblHomePage"), Qt::LeftButton);
-    QTest::mouseClick(child("lblCoBrand"), Qt::LeftButton);
+    QTest::mouseClick(control(&about, "lblHomePage"), Qt::LeftButton);
+    QTest::mouseClick(control(&about, "lblCoBrand"), Qt::LeftButton);
     EXPECT_EQ(platform.openedAddresses,
               QStringList({"https://velmora.example/suite/ssd.php?page=home-page",
                            "https://velmora.example/suite/ssd.php?page=fully-branded"}));
@@ -155,5 +156,5 @@ TEST_F(AboutBox, EnterPressesOK)
 
 TEST(WebPages, AnAddressIsTheSitesPagePrefixAndTheKey)
 {
-    EXPECT_EQ(kit::modHelp::pageAddress(PageKey::CoBrand), "https://velmora.example/suite/ssd.php?page=co-brand");
+    EXPECT_EQ(kit::pageAddress(PageKey::CoBrand), "https://velmora.example/suite/ssd.php?page=co-brand");
 }

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "Calculators.h"
-#include "CalculatorWindow.h"
-#include "RecordingPlatform.h"
-#include "frmMDI.h"
+#include "kit/Calculator.h"
+#include "kit/CalculatorWindow.h"
+#include "shell/Calculators.h"
+#include "shell/LauncherFrame.h"
+#include "tests/support/Controls.h"
+#include "tests/support/RecordingPlatform.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -14,20 +16,17 @@
 
 namespace velmora::testing {
 
-// The launcher's calculator buttons, left to right.
-enum class Calculator { Chinese = 0, Egyptian = 1, Japanese = 2, Western = 3 };
-
-// The launcher on the recording platform with one calculator opened from its
-// button, as a user finds it; `Entry` and `Result` are the calculator's entry
-// and result windows. Controls are found by name.
-template <Calculator Opened, class Entry, class Result>
+// The launcher on the recording platform with one calculator opened as a
+// user opens it; `Entry` and `Result` are the calculator's entry and result
+// windows. Controls are found by name, with testing::control.
+template <const kit::Calculator& Opened, class Entry, class Result>
 class CalculatorFixture : public ::testing::Test {
 protected:
     CalculatorFixture()
     {
         frame.showMaximized();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
-        frame.OpenCalculator(static_cast<int>(Opened));
+        frame.open(Opened);
     }
     ~CalculatorFixture() override
     {
@@ -44,12 +43,6 @@ protected:
     Entry* entry() const { return find<Entry>(); }
     Result* result() const { return find<Result>(); }
 
-    template <class T = QWidget>
-    static T* child(QWidget* window, const QString& name)
-    {
-        return window ? window->findChild<T*>(name) : nullptr;
-    }
-
     // The text a read-only box of one line or several shows.
     static QString boxText(const QWidget* box)
     {
@@ -65,7 +58,7 @@ protected:
     static bool onScreen(const kit::CalculatorWindow* window) { return window && window->isOnScreen(); }
 
     RecordingPlatform platform;
-    shell::frmMDI frame{platform, shell::calculatorEntryWindows()};
+    shell::LauncherFrame frame{platform, shell::calculators()};
 };
 
 } // namespace velmora::testing

@@ -1,8 +1,8 @@
-#include "RecordingPlatform.h"
+#include "tests/support/RecordingPlatform.h"
 
-#include "Printing.h"
-#include "QtPlatform.h"
-#include "Twips.h"
+#include "ui/Printing.h"
+#include "ui/QtPlatform.h"
+#include "ui/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Platform.h"
+#include "ui/Platform.h"
 
 #include <QByteArray>
 #include <QMap>

@@ -1,4 +1,4 @@
-#include "WordProcessor.h"
+#include "tests/support/WordProcessor.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,7 +1,7 @@
 // The suite's one typeface: Verdana where the machine has it, otherwise the
 // first stand-in it has, asked for by its own name so that font matching
 // never searches; saved documents still name Verdana.
-#include "Fonts.h"
+#include "ui/Fonts.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

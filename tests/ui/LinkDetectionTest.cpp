@@ -1,6 +1,6 @@
-#include "RecordingPlatform.h"
-#include "RichTextBox.h"
-#include "modRTB.h"
+#include "tests/support/RecordingPlatform.h"
+#include "ui/LinkDetection.h"
+#include "ui/RichTextBox.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -9,7 +9,6 @@
 
 using velmora::testing::RecordingPlatform;
 using velmora::ui::RichTextBox;
-namespace modRTB = velmora::ui::modRTB;
 
 namespace {
 
@@ -27,7 +26,7 @@ protected:
         }
         view.appendRun(QStringLiteral("Element: Fire\r\n") + kCredit + QStringLiteral("\r\nQuality: Cardinal"));
     }
-    ~LinkDetection() override { modRTB::DisableLinkDetection(); }
+    ~LinkDetection() override { velmora::ui::DisableLinkDetection(); }
 
     // The middle of the character at `offset` characters into `text`.
     static QPoint pointAt(RichTextBox& box, const QString& text, int offset)
@@ -53,7 +52,7 @@ protected:
 
 TEST_F(LinkDetection, ALeftClickOnAnAddressOpensItOnceAndTheViewStillSeesTheClick)
 {
-    modRTB::EnableLinkDetection(view, owner, platform);
+    velmora::ui::EnableLinkDetection(view, owner, platform);
     QSignalSpy presses(&view, &RichTextBox::mouseDown);
 
     click(view, pointAt(view, QStringLiteral("velmora.example"), 3));
@@ -66,7 +65,7 @@ TEST_F(LinkDetection, ALeftClickOnAnAddressOpensItOnceAndTheViewStillSeesTheClic
 
 TEST_F(LinkDetection, EnterWithTheCaretInOrJustAfterAnAddressOpensItAndLeavesTheReadingAsItWas)
 {
-    modRTB::EnableLinkDetection(view, owner, platform);
+    velmora::ui::EnableLinkDetection(view, owner, platform);
     const QString before = view.toPlainText();
     const int start = static_cast<int>(before.indexOf(QStringLiteral("https://")));
     const int end = start + static_cast<int>(QStringLiteral("https://velmora.example/suite/").size());
@@ -91,7 +90,7 @@ TEST_F(LinkDetection, EnterWithTheCaretInOrJustAfterAnAddressOpensItAndLeavesThe
 
 TEST_F(LinkDetection, MovesRightClicksAndClicksBesideLinksOpenNothing)
 {
-    modRTB::EnableLinkDetection(view, owner, platform);
+    velmora::ui::EnableLinkDetection(view, owner, platform);
     const QPoint onLink = pointAt(view, QStringLiteral("velmora.example"), 3);
     QTest::mouseMove(view.viewport(), onLink);
     click(view, onLink, Qt::RightButton);
@@ -102,7 +101,7 @@ TEST_F(LinkDetection, MovesRightClicksAndClicksBesideLinksOpenNothing)
 
 TEST_F(LinkDetection, AddressesAddedLaterBecomeLinksToo)
 {
-    modRTB::EnableLinkDetection(view, owner, platform);
+    velmora::ui::EnableLinkDetection(view, owner, platform);
     view.appendRun(QStringLiteral("\r\nSee www.velmora.example for more."));
     click(view, pointAt(view, QStringLiteral("www.velmora"), 5));
     EXPECT_EQ(platform.openedAddresses, QStringList{QStringLiteral("www.velmora.example")});
@@ -112,19 +111,19 @@ TEST_F(LinkDetection, AnOverlongAddressIsCutToTheBuffer)
 {
     const QString address = QStringLiteral("https://velmora.example/") + QString(2000, QLatin1Char('a'));
     other.appendRun(address);
-    modRTB::EnableLinkDetection(other, owner, platform);
+    velmora::ui::EnableLinkDetection(other, owner, platform);
     click(other, pointAt(other, QStringLiteral("velmora"), 2));
     ASSERT_EQ(platform.openedAddresses.size(), 1);
-    EXPECT_EQ(platform.openedAddresses.first(), address.left(modRTB::kLinkBufferLength));
+    EXPECT_EQ(platform.openedAddresses.first(), address.left(velmora::ui::kLinkBufferLength));
 }
 
 TEST_F(LinkDetection, DetachingRestoresTheViewAndIsHarmlessTwice)
 {
-    modRTB::EnableLinkDetection(view, owner, platform);
+    velmora::ui::EnableLinkDetection(view, owner, platform);
     EXPECT_FALSE(view.extraSelections().isEmpty());
-    modRTB::DisableLinkDetection();
-    modRTB::DisableLinkDetection();
-    EXPECT_EQ(modRTB::WatchedRichEdit(), nullptr);
+    velmora::ui::DisableLinkDetection();
+    velmora::ui::DisableLinkDetection();
+    EXPECT_EQ(velmora::ui::WatchedRichEdit(), nullptr);
     EXPECT_TRUE(view.extraSelections().isEmpty());
     click(view, pointAt(view, QStringLiteral("velmora.example"), 3));
     EXPECT_TRUE(platform.openedAddresses.isEmpty());
@@ -133,9 +132,9 @@ TEST_F(LinkDetection, DetachingRestoresTheViewAndIsHarmlessTwice)
 TEST_F(LinkDetection, ASecondAttachReleasesTheFirstView)
 {
     other.appendRun(QStringLiteral("www.other.example"));
-    modRTB::EnableLinkDetection(view, owner, platform);
-    modRTB::EnableLinkDetection(other, owner, platform);
-    EXPECT_EQ(modRTB::WatchedRichEdit(), &other);
+    velmora::ui::EnableLinkDetection(view, owner, platform);
+    velmora::ui::EnableLinkDetection(other, owner, platform);
+    EXPECT_EQ(velmora::ui::WatchedRichEdit(), &other);
     EXPECT_TRUE(view.extraSelections().isEmpty());
 
     click(view, pointAt(view, QStringLiteral("velmora.example"), 3));
@@ -149,8 +148,8 @@ TEST(LinkDetectionLifetime, AViewDestroyedWhileAttachedIsLetGo)
     QWidget owner;
     auto view = std::make_unique<RichTextBox>();
     view->appendRun(QStringLiteral("www.velmora.example"));
-    modRTB::EnableLinkDetection(*view, owner, platform);
+    velmora::ui::EnableLinkDetection(*view, owner, platform);
     view.reset();
-    EXPECT_EQ(modRTB::WatchedRichEdit(), nullptr);
-    modRTB::DisableLinkDetection();
+    EXPECT_EQ(velmora::ui::WatchedRichEdit(), nullptr);
+    velmora::ui::DisableLinkDetection();
 }

@@ -1,5 +1,5 @@
-#include "Fonts.h"
-#include "LinkLabel.h"
+#include "ui/Fonts.h"
+#include "ui/LinkLabel.h"
 
 #include <QImage>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "Printing.h"
-#include "QtPlatform.h"
-#include "RichTextBox.h"
+#include "ui/Printing.h"
+#include "ui/QtPlatform.h"
+#include "ui/RichTextBox.h"
 
 #include <QPrinter>
 #include <QProcess>

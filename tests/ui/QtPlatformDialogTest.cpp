@@ -1,7 +1,8 @@
-#include "QtPlatform.h"
+#include "ui/QtPlatform.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -11,11 +12,12 @@ using velmora::ui::QtPlatform;
 
 namespace {
 
-// Acts on the file dialog once it is up, the way a user would.
-void whenDialogShows(const std::function<void(QFileDialog&)>& act)
+// Acts on the dialog once it is up, the way a user would.
+template <class Dialog = QFileDialog, class Act>
+void whenDialogShows(Act act)
 {
     QTimer::singleShot(0, [act] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
             act(*dialog);
     });
 }
@@ -57,4 +59,19 @@ TEST(QtPlatformDialogs, AddTheDefaultExtensionToANameTypedWithoutOne)
     EXPECT_EQ(filters, QStringList{"Zodiac Compatibility (*.zcm)"});
     ASSERT_TRUE(path.has_value());
     EXPECT_EQ(*path, dir.filePath(QStringLiteral("pair.zcm")));
+}
+
+TEST(QtPlatformMessages, CaptionEveryBoxWithTheProductName)
+{
+    QString caption;
+    QString text;
+    whenDialogShows<QMessageBox>([&](QMessageBox& box) {
+        caption = box.windowTitle();
+        text = box.text();
+        box.accept();
+    });
+    QtPlatform platform;
+    platform.showMessage(nullptr, QStringLiteral("Please Enter Your Name"), velmora::ui::MessageIcon::Error);
+    EXPECT_EQ(caption, "Velmora Suite");
+    EXPECT_EQ(text, "Please Enter Your Name");
 }

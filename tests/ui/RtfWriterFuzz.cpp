@@ -1,8 +1,8 @@
 // libFuzzer target for the rich-text writer: any text (the input as UTF-8)
 // put in a document is written as 7-bit bytes with balanced braces, and the
 // small reader below gets every character of it back.
-#include "RtfWriter.h"
-#include "Windows1252.h"
+#include "ui/RtfWriter.h"
+#include "ui/Windows1252.h"
 
 #include <QGuiApplication>
 #include <QTextBlock>

@@ -1,6 +1,6 @@
-#include "RichTextBox.h"
-#include "RtfWriter.h"
-#include "WordProcessor.h"
+#include "tests/support/WordProcessor.h"
+#include "ui/RichTextBox.h"
+#include "ui/RtfWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Asks the single-instance lock the question a starting copy asks, from a
 // process of its own: "hold" takes the lock and keeps it until killed,
 // "check" prints "running" when another process holds it, else "first".
-#include "SingleInstance.h"
+#include "ui/SingleInstance.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

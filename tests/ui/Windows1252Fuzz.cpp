@@ -2,7 +2,7 @@
 // of 32-bit characters (any value) round-trips through the code page wherever
 // the page holds the character, and a character it does not hold is never
 // given a byte of another.
-#include "Windows1252.h"
+#include "ui/Windows1252.h"
 
 #include <cstdint>
 #include <cstdlib>

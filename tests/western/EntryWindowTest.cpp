@@ -1,9 +1,11 @@
-#include "WesternFixture.h"
-#include "modCheckForUniqueUser.h"
+#include "tests/western/WesternFixture.h"
+#include "western/SavedReadingFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+using velmora::testing::control;
 
 using namespace std::chrono;
 using namespace velmora;
@@ -11,8 +13,8 @@ using velmora::testing::Person;
 
 namespace {
 
-const Person kAnna{"Anna", "March", "5", "1980"};
-const Person kTom{"Tom", "July", "4", "1950"};
+const Person kAnna{"Anna", 1980y / March / 5};
+const Person kTom{"Tom", 1950y / July / 4};
 
 } // namespace
 
@@ -23,7 +25,7 @@ TEST_F(WesternEntry, OpensWithFilledListsAndEmptyNames)
     ASSERT_TRUE(onScreen(entry()));
     EXPECT_EQ(entry()->windowTitle(), "Velmora Zodiac Compatibility");
     for (const char suffix : {'M', 'F'}) {
-        const auto list = [&](const char* base) { return child<QComboBox>(entry(), base + QString(QLatin1Char(suffix))); };
+        const auto list = [&](const char* base) { return control<QComboBox>(entry(), base + QString(QLatin1Char(suffix))); };
         EXPECT_EQ(list("cboMonth")->count(), 12);
         EXPECT_EQ(list("cboMonth")->currentText(), "January");
         EXPECT_EQ(list("cboDate")->count(), 31);
@@ -32,9 +34,9 @@ TEST_F(WesternEntry, OpensWithFilledListsAndEmptyNames)
         EXPECT_EQ(list("cboYear")->currentText(), "1900");
         EXPECT_EQ(list("cboYear")->itemText(150), "2050");
         EXPECT_FALSE(list("cboMonth")->isEditable());
-        EXPECT_TRUE(child<QLineEdit>(entry(), QStringLiteral("txtName") + QLatin1Char(suffix))->text().isEmpty());
+        EXPECT_TRUE(control<QLineEdit>(entry(), QStringLiteral("txtName") + QLatin1Char(suffix))->text().isEmpty());
     }
-    EXPECT_EQ(child<QLineEdit>(entry(), QStringLiteral("txtNameF"))->accessibleName(), "Your partner's name");
+    EXPECT_EQ(control<QLineEdit>(entry(), QStringLiteral("txtNameF"))->accessibleName(), "Your partner's name");
 }
 
 struct Refusal {
@@ -53,9 +55,8 @@ TEST_P(WesternValidation, StopsAtTheFirstProblemWithItsMessage)
     calculate(r.user, r.partner);
     ASSERT_EQ(messages(), QStringList{QLatin1String(r.message)});
     EXPECT_EQ(platform.messages[0].icon, r.icon);
-    EXPECT_EQ(platform.messages[0].caption, "Velmora Suite");
     if (r.focus) {
-        EXPECT_EQ(entry()->focusWidget(), child(entry(), QLatin1String(r.focus)));
+        EXPECT_EQ(entry()->focusWidget(), control(entry(), QLatin1String(r.focus)));
     }
     EXPECT_TRUE(onScreen(entry()));
     EXPECT_EQ(result(), nullptr);
@@ -64,22 +65,22 @@ TEST_P(WesternValidation, StopsAtTheFirstProblemWithItsMessage)
 INSTANTIATE_TEST_SUITE_P(
     Refusals, WesternValidation,
     ::testing::Values(
-        Refusal{{"", "April", "31", "1901"}, {"", "April", "31", "1901"}, "Please Enter Your Name",
+        Refusal{{"", 1901y / April / 31}, {"", 1901y / April / 31}, "Please Enter Your Name",
                 ui::MessageIcon::Error, "txtNameM"},
-        Refusal{kAnna, {"", "March", "5", "1980"}, "Please Enter Your Partner's Name", ui::MessageIcon::Error,
+        Refusal{kAnna, {"", 1980y / March / 5}, "Please Enter Your Partner's Name", ui::MessageIcon::Error,
                 "txtNameF"},
-        Refusal{{"Anna", "February", "29", "1901"}, kTom, "Please Enter Your Correct Date Or Month!",
+        Refusal{{"Anna", 1901y / February / 29}, kTom, "Please Enter Your Correct Date Or Month!",
                 ui::MessageIcon::Information, nullptr},
-        Refusal{{"Anna", "April", "31", "1980"}, {"Tom", "June", "31", "1950"},
+        Refusal{{"Anna", 1980y / April / 31}, {"Tom", 1950y / June / 31},
                 "Please Enter Your Correct Date Or Month !", ui::MessageIcon::Information, nullptr},
-        Refusal{kAnna, {"Tom", "February", "29", "1951"}, "Please Enter Your Partner's Correct Date Or Month!",
+        Refusal{kAnna, {"Tom", 1951y / February / 29}, "Please Enter Your Partner's Correct Date Or Month!",
                 ui::MessageIcon::Information, nullptr},
-        Refusal{kAnna, {"Tom", "November", "31", "1950"}, "Please Enter Your Partner's Correct Date Or Month !",
+        Refusal{kAnna, {"Tom", 1950y / November / 31}, "Please Enter Your Partner's Correct Date Or Month !",
                 ui::MessageIcon::Information, nullptr}));
 
 TEST_F(WesternEntry, HandsTheTrimmedEntriesAndSignsToTheResultWindow)
 {
-    calculate({"   ", "July", "21", "1969"}, {"  Tom Brandt ", "December", "20", "2050"});
+    calculate({"   ", 1969y / July / 21}, {"  Tom Brandt ", 2050y / December / 20});
     ASSERT_TRUE(onScreen(result()));
     const western::WesternReadingRecord& reading = result()->reading();
     EXPECT_EQ(reading.UserName, u"");
@@ -94,15 +95,15 @@ TEST_F(WesternEntry, HandsTheTrimmedEntriesAndSignsToTheResultWindow)
 
 TEST_F(WesternEntry, BackShowsTheEntriesAsTheyWere)
 {
-    calculate({"Anna", "October", "31", "1999"}, kTom);
+    calculate({"Anna", 1999y / October / 31}, kTom);
     result()->cmdBack_Click();
     QApplication::processEvents();
     ASSERT_TRUE(onScreen(entry()));
     EXPECT_EQ(result(), nullptr);
     EXPECT_FALSE(frame.isWelcomePanelVisible());
-    EXPECT_EQ(child<QLineEdit>(entry(), QStringLiteral("txtNameM"))->text(), "Anna");
-    EXPECT_EQ(child<QComboBox>(entry(), QStringLiteral("cboDateM"))->currentText(), "31");
-    EXPECT_EQ(child<QComboBox>(entry(), QStringLiteral("cboYearF"))->currentText(), "1950");
+    EXPECT_EQ(control<QLineEdit>(entry(), QStringLiteral("txtNameM"))->text(), "Anna");
+    EXPECT_EQ(control<QComboBox>(entry(), QStringLiteral("cboDateM"))->currentText(), "31");
+    EXPECT_EQ(control<QComboBox>(entry(), QStringLiteral("cboYearF"))->currentText(), "1950");
 }
 
 TEST_F(WesternEntry, ClosingItShowsTheWelcomePanel)
@@ -133,7 +134,7 @@ protected:
 
 TEST_F(WesternOpen, AReopenedFileShowsTheSameReading)
 {
-    const std::string file = western::modCheckForUniqueUser::FormatReadingFile(
+    const std::string file = western::FormatReadingFile(
         {U"Łukasz Ærø", U"May", U"30", U"1977", U"Ivy  Lee", U"January", U"19", U"2001"});
     open(saveFile("pair.zcm", file));
     ASSERT_EQ(platform.fileDialogs.size(), 1u);
@@ -152,7 +153,7 @@ TEST_F(WesternOpen, AReopenedFileShowsTheSameReading)
 
 TEST_F(WesternOpen, RefusesNamesNotEndingInLowerCaseZcm)
 {
-    open(saveFile("PAIR.ZCM", western::modCheckForUniqueUser::FormatReadingFile({U"A", U"May", U"1", U"1977"})));
+    open(saveFile("PAIR.ZCM", western::FormatReadingFile({U"A", U"May", U"1", U"1977"})));
     EXPECT_EQ(messages(), QStringList{"Please Check The File."});
     EXPECT_EQ(platform.messages[0].icon, ui::MessageIcon::Error);
     EXPECT_EQ(result(), nullptr);
@@ -160,35 +161,34 @@ TEST_F(WesternOpen, RefusesNamesNotEndingInLowerCaseZcm)
 
 TEST_F(WesternOpen, RefusesFilesTooLargeOrMalformedWithoutTouchingTheEntries)
 {
-    namespace codec = western::modCheckForUniqueUser;
-    const std::string pair = codec::FormatReadingFile({U"Anna", U"May", U"1", U"1977", U"Bo", U"May", U"2", U"1978"});
+    const std::string pair = western::FormatReadingFile({U"Anna", U"May", U"1", U"1977", U"Bo", U"May", U"2", U"1978"});
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.zcm")));
     const QString refused[] = {
-        saveFile("too-large.zcm", pair + std::string(codec::kMaxFileBytes + 1 - pair.size(), '\n')),
-        saveFile("nine-lines.zcm", pair + codec::EncodeText(U"Carl")),
+        saveFile("too-large.zcm", pair + std::string(western::kMaxFileBytes + 1 - pair.size(), '\n')),
+        saveFile("nine-lines.zcm", pair + western::EncodeText(U"Carl")),
         dir.filePath(QStringLiteral("folder.zcm")),
         dir.filePath(QStringLiteral("missing.zcm")),
     };
-    enter('M', {"Kept", "August", "9", "1966"});
+    enter('M', {"Kept", 1966y / August / 9});
     for (const QString& path : refused) {
         platform.messages.clear();
         open(path);
         EXPECT_EQ(messages(), QStringList{"Please Check The File."}) << path.toStdString();
         EXPECT_EQ(platform.messages.at(0).icon, ui::MessageIcon::Error);
-        EXPECT_EQ(child<QLineEdit>(entry(), QStringLiteral("txtNameM"))->text(), "Kept");
-        EXPECT_EQ(child<QComboBox>(entry(), QStringLiteral("cboMonthM"))->currentText(), "August");
+        EXPECT_EQ(control<QLineEdit>(entry(), QStringLiteral("txtNameM"))->text(), "Kept");
+        EXPECT_EQ(control<QComboBox>(entry(), QStringLiteral("cboMonthM"))->currentText(), "August");
         EXPECT_EQ(result(), nullptr);
     }
 }
 
 TEST_F(WesternOpen, ControlCharactersInAFileNeverReachTheNameBoxes)
 {
-    const std::string file = western::modCheckForUniqueUser::FormatReadingFile(
+    const std::string file = western::FormatReadingFile(
         {U"An\nna\u001B\u007F", U"May", U"30", U"1977", std::u32string(U"\0Ivy\tLee", 8), U"January", U"19", U"2001"});
     open(saveFile("controls.zcm", file));
     ASSERT_TRUE(onScreen(result()));
-    EXPECT_EQ(child<QLineEdit>(entry(), QStringLiteral("txtNameM"))->text(), "Anna");
-    EXPECT_EQ(child<QLineEdit>(entry(), QStringLiteral("txtNameF"))->text(), "IvyLee");
+    EXPECT_EQ(control<QLineEdit>(entry(), QStringLiteral("txtNameM"))->text(), "Anna");
+    EXPECT_EQ(control<QLineEdit>(entry(), QStringLiteral("txtNameF"))->text(), "IvyLee");
 }
 
 TEST_F(WesternOpen, ACancelledDialogDoesNothing)
@@ -200,18 +200,18 @@ TEST_F(WesternOpen, ACancelledDialogDoesNothing)
 
 TEST_F(WesternOpen, AShortFileStopsAtTheMissingName)
 {
-    open(saveFile("short.zcm", western::modCheckForUniqueUser::FormatReadingFile({U"Anna", U"June", U"3", U"1990"})));
+    open(saveFile("short.zcm", western::FormatReadingFile({U"Anna", U"June", U"3", U"1990"})));
     EXPECT_EQ(messages(), QStringList{"Please Enter Your Partner's Name"});
-    EXPECT_EQ(child<QComboBox>(entry(), QStringLiteral("cboMonthM"))->currentText(), "June");
+    EXPECT_EQ(control<QComboBox>(entry(), QStringLiteral("cboMonthM"))->currentText(), "June");
 }
 
 TEST_F(WesternOpen, ListsKeepTheirSelectionForValuesTheyDoNotHold)
 {
-    enter('M', {"", "August", "9", "1966"});
-    open(saveFile("odd.zcm", western::modCheckForUniqueUser::FormatReadingFile(
+    enter('M', {"", 1966y / August / 9});
+    open(saveFile("odd.zcm", western::FormatReadingFile(
                                  {U"", U"august", U"32", U"1899", U"", U"", U"", U""})));
     EXPECT_EQ(messages(), QStringList{"Please Enter Your Name"});
-    EXPECT_EQ(child<QComboBox>(entry(), QStringLiteral("cboMonthM"))->currentText(), "August");
-    EXPECT_EQ(child<QComboBox>(entry(), QStringLiteral("cboDateM"))->currentText(), "9");
-    EXPECT_EQ(child<QComboBox>(entry(), QStringLiteral("cboYearM"))->currentText(), "1966");
+    EXPECT_EQ(control<QComboBox>(entry(), QStringLiteral("cboMonthM"))->currentText(), "August");
+    EXPECT_EQ(control<QComboBox>(entry(), QStringLiteral("cboDateM"))->currentText(), "9");
+    EXPECT_EQ(control<QComboBox>(entry(), QStringLiteral("cboYearM"))->currentText(), "1966");
 }

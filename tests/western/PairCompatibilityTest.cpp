@@ -1,11 +1,9 @@
-#include "modZodiacCompatibility.h"
+#include "western/Lookups.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string>
-
-namespace mzc = velmora::western::modZodiacCompatibility;
 
 namespace {
 
@@ -15,7 +13,7 @@ constexpr std::array<const char*, 12> kSigns = {"Aries", "Taurus", "Gemini", "Ca
 
 std::string_view code(int user, int partner)
 {
-    return mzc::FindPairResult(kSigns[static_cast<std::size_t>(user)],
+    return velmora::western::FindPairResult(kSigns[static_cast<std::size_t>(user)],
                                kSigns[static_cast<std::size_t>(partner)])
         ->MatchCode;
 }
@@ -64,9 +62,9 @@ class PairExamples : public ::testing::TestWithParam<Example> {};
 TEST_P(PairExamples, GiveCodePercentageAndComment)
 {
     const Example& e = GetParam();
-    const mzc::PairResult* found = mzc::FindPairResult(e.user, e.partner);
+    const velmora::western::PairResult* found = velmora::western::FindPairResult(e.user, e.partner);
     ASSERT_NE(found, nullptr);
-    const mzc::PairResult& pair = *found;
+    const velmora::western::PairResult& pair = *found;
     EXPECT_EQ(pair.MatchCode, e.code);
     EXPECT_EQ(pair.MatchPercentage, e.percentage);
     EXPECT_EQ(pair.MatchComment, e.comment);
@@ -87,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PairCompatibility, APairWithANameThatIsNoSignHasNoReading)
 {
-    EXPECT_EQ(mzc::FindPairResult("Taurus", ""), nullptr);
-    EXPECT_EQ(mzc::FindPairResult("", "Virgo"), nullptr);
-    EXPECT_EQ(mzc::FindPairResult("taurus", "Virgo"), nullptr);
+    EXPECT_EQ(velmora::western::FindPairResult("Taurus", ""), nullptr);
+    EXPECT_EQ(velmora::western::FindPairResult("", "Virgo"), nullptr);
+    EXPECT_EQ(velmora::western::FindPairResult("taurus", "Virgo"), nullptr);
 }

@@ -1,5 +1,5 @@
-#include "modZodiacCompatibility.h"
-#include "western/WesternTexts.h"
+#include "content/western/WesternTexts.h"
+#include "western/Lookups.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-namespace mzc = velmora::western::modZodiacCompatibility;
 namespace texts = velmora::content::western;
 
 namespace {
@@ -86,7 +84,7 @@ TEST(ReadingTexts, EveryOrderedPairHasADescriptionNamingBothSigns)
     for (const char* user : kSigns) {
         for (const char* partner : kSigns) {
             SCOPED_TRACE(std::string(user) + "-" + partner);
-            const std::string_view text = mzc::FindPairResult(user, partner)->MatchDescription;
+            const std::string_view text = velmora::western::FindPairResult(user, partner)->MatchDescription;
             EXPECT_GE(text.size(), 780u);
             EXPECT_LE(text.size(), 1230u);
             EXPECT_FALSE(hasLineBreak(text));
@@ -102,9 +100,9 @@ TEST(ReadingTexts, NinetyFourTextsWithSixteenPairsWordedTwice)
     int wordedTwice = 0;
     for (std::size_t user = 0; user < kSigns.size(); ++user) {
         for (std::size_t partner = 0; partner < kSigns.size(); ++partner) {
-            const std::string_view text = mzc::FindPairResult(kSigns[user], kSigns[partner])->MatchDescription;
+            const std::string_view text = velmora::western::FindPairResult(kSigns[user], kSigns[partner])->MatchDescription;
             distinct.insert(text);
-            const std::string_view reverse = mzc::FindPairResult(kSigns[partner], kSigns[user])->MatchDescription;
+            const std::string_view reverse = velmora::western::FindPairResult(kSigns[partner], kSigns[user])->MatchDescription;
             if (partner > user && text != reverse) {
                 ++wordedTwice;
                 EXPECT_GT(sharedWords(text, reverse), 0.4) << "two wordings of one paragraph: " << kSigns[user]
@@ -203,7 +201,7 @@ TEST(ReadingTexts, EveryVerdictAgreesWithTheRatingOfEachOrderThatShowsIt)
     std::map<std::string_view, std::vector<std::string>> shownWith; // text -> "user-partner: label"
     for (const char* user : kSigns) {
         for (const char* partner : kSigns) {
-            const mzc::PairResult* pair = mzc::FindPairResult(user, partner);
+            const velmora::western::PairResult* pair = velmora::western::FindPairResult(user, partner);
             shownWith[pair->MatchDescription].push_back(std::string(user) + "-" + partner + ": "
                                                         + std::string(pair->MatchComment));
         }

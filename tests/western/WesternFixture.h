@@ -1,50 +1,46 @@
 #pragma once
 
-#include "CalculatorFixture.h"
-#include "frmZodiacCompatibilityDisplay.h"
-#include "frmZodiacCompatibilityMain.h"
-#include "frmZodiacCompatibilitySave.h"
+#include "tests/support/CalculatorFixture.h"
+#include "tests/support/Person.h"
+#include "western/Calculator.h"
+#include "western/EntryWindow.h"
+#include "western/ReportWindow.h"
+#include "western/ResultWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTabBar>
 #include <QMdiSubWindow>
+#include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace velmora::testing {
 
-struct Person {
-    QString name;
-    QString month;
-    QString day;
-    QString year;
-};
-
 // The launcher with the Western entry window open, as a user finds it after
 // clicking "Zodiac Compatibility".
-class WesternFixture : public CalculatorFixture<Calculator::Western, western::frmZodiacCompatibilityMain,
-                                                western::frmZodiacCompatibilityDisplay> {
+class WesternFixture : public CalculatorFixture<western::kCalculator, western::EntryWindow, western::ResultWindow> {
 protected:
-    western::frmZodiacCompatibilitySave* report() { return find<western::frmZodiacCompatibilitySave>(); }
+    western::ReportWindow* report() { return find<western::ReportWindow>(); }
 
     // Turns to each person's tab, whose panel is made and filled when first
     // shown, and back to the compatibility tab.
     void showBothPeople()
     {
-        auto* tabs = result()->findChild<QTabBar*>(QStringLiteral("TS"));
+        auto* tabs = control<QTabWidget>(result(), QStringLiteral("TS"));
         for (const int tab : {1, 2, 0})
             tabs->setCurrentIndex(tab);
     }
 
-    void enter(char suffix, const Person& person)
+    // The person's inputs: the user's names end in M, the partner's in F.
+    static PersonInputs inputs(char suffix)
     {
-        child<QLineEdit>(entry(), QStringLiteral("txtName") + QLatin1Char(suffix))->setText(person.name);
-        child<QComboBox>(entry(), QStringLiteral("cboMonth") + QLatin1Char(suffix))->setCurrentText(person.month);
-        child<QComboBox>(entry(), QStringLiteral("cboDate") + QLatin1Char(suffix))->setCurrentText(person.day);
-        child<QComboBox>(entry(), QStringLiteral("cboYear") + QLatin1Char(suffix))->setCurrentText(person.year);
+        const QString mark{QLatin1Char(suffix)};
+        return {QStringLiteral("txtName") + mark, QStringLiteral("cboDate") + mark, QStringLiteral("cboMonth") + mark,
+                QStringLiteral("cboYear") + mark};
     }
+
+    void enter(char suffix, const Person& person) { testing::enter(entry(), inputs(suffix), person); }
 
     // Enters both people and presses the compute button.
     void calculate(const Person& user, const Person& partner)

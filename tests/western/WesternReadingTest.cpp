@@ -1,4 +1,4 @@
-#include "WesternReading.h"
+#include "western/WesternReading.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,6 @@ using namespace std::chrono;
 using namespace velmora;
 using western::CalculateWesternReading;
 using western::WesternReadingRecord;
-
-namespace mzc = western::modZodiacCompatibility;
 
 namespace {
 
@@ -43,14 +41,14 @@ TEST_P(WesternReadingTable, HoldsBothSignsTheirProfilesAndTheOrderedPair)
     EXPECT_EQ(reading.PartnerBirthDate, c.partner);
     EXPECT_EQ(reading.UserSign, c.userSign);
     EXPECT_EQ(reading.PartnerSign, c.partnerSign);
-    EXPECT_EQ(reading.UserProfile.RulingPlanet, mzc::FindSignProfile(c.userSign)->RulingPlanet);
-    EXPECT_EQ(reading.UserProfile.PositiveTraits, mzc::FindSignProfile(c.userSign)->PositiveTraits);
-    EXPECT_EQ(reading.PartnerProfile.FamousPersons, mzc::FindSignProfile(c.partnerSign)->FamousPersons);
-    EXPECT_EQ(reading.PartnerProfile.Quality, mzc::FindSignProfile(c.partnerSign)->Quality);
+    EXPECT_EQ(reading.UserProfile.RulingPlanet, western::FindSignProfile(c.userSign)->RulingPlanet);
+    EXPECT_EQ(reading.UserProfile.PositiveTraits, western::FindSignProfile(c.userSign)->PositiveTraits);
+    EXPECT_EQ(reading.PartnerProfile.FamousPersons, western::FindSignProfile(c.partnerSign)->FamousPersons);
+    EXPECT_EQ(reading.PartnerProfile.Quality, western::FindSignProfile(c.partnerSign)->Quality);
     EXPECT_EQ(reading.Pair.MatchCode, c.code);
     EXPECT_EQ(reading.Pair.MatchPercentage, c.percentage);
     EXPECT_EQ(reading.Pair.MatchComment, c.comment);
-    EXPECT_EQ(reading.Pair.MatchDescription, mzc::FindPairResult(c.userSign, c.partnerSign)->MatchDescription);
+    EXPECT_EQ(reading.Pair.MatchDescription, western::FindPairResult(c.userSign, c.partnerSign)->MatchDescription);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -82,20 +80,11 @@ TEST(WesternReading, ADateWithoutAMonthHasNoSignAndNoReading)
     EXPECT_EQ(reading.Pair.MatchDescription, "");
 }
 
-TEST(WesternReading, DatesReadAsTheEntryListsShowThem)
-{
-    const western::DateTexts date = western::dateTexts(1950y / July / 4);
-    EXPECT_EQ(date.month, "July");
-    EXPECT_EQ(date.day, "4");
-    EXPECT_EQ(date.year, "1950");
-    EXPECT_EQ(western::dateTexts(2050y / December / 31).day, "31");
-}
-
 TEST(WesternReading, SavesTheEightEntriesInFileOrder)
 {
     const WesternReadingRecord reading =
         CalculateWesternReading({u"  Ann Lee", 1980y / March / 5}, {u"Bo", 2050y / December / 31});
-    const western::modCheckForUniqueUser::ReadingLines expected = {U"  Ann Lee", U"March", U"5",  U"1980",
+    const western::ReadingLines expected = {U"  Ann Lee", U"March", U"5",  U"1980",
                                                                    U"Bo",        U"December", U"31", U"2050"};
     EXPECT_EQ(western::SavedReadingLines(reading), expected);
 }
@@ -108,7 +97,7 @@ TEST(WesternReading, SavesNamesCharacterByCharacter)
     const std::u16string partner{u'A', char16_t(0xD83D), u'B', char16_t(0xDE00)};
     const WesternReadingRecord reading =
         CalculateWesternReading({user, 1980y / March / 5}, {partner, 1981y / April / 6});
-    const western::modCheckForUniqueUser::ReadingLines lines = western::SavedReadingLines(reading);
+    const western::ReadingLines lines = western::SavedReadingLines(reading);
     EXPECT_EQ(lines[0], U"Zo\u00eb \U0001F600\u9648");
     EXPECT_EQ(lines[4], U"A\uFFFDB\uFFFD");
 }
