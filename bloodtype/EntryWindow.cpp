@@ -162,7 +162,7 @@ void EntryWindow::keyPressEvent(QKeyEvent* event)
 
 bool EntryWindow::ValidateEntries()
 {
-    return kit::AcceptEntries(platform(), this, user_.entry, partner_.entry,
+    return kit::acceptEntries(platform(), this, user_.entry, partner_.entry,
                               {"Please Enter Your Name !", "Please Enter Your Partner Name !", ui::MessageIcon::None});
 }
 
@@ -171,7 +171,7 @@ void EntryWindow::cmdProceed_Click()
     if (!ValidateEntries())
         return;
     auto& result = host().instance<ResultWindow>();
-    result.ShowReading(CalculateJapaneseReading(entries(user_), entries(partner_)));
+    result.showReading(CalculateJapaneseReading(entries(user_), entries(partner_)));
     handOverTo(result);
 }
 

@@ -30,7 +30,7 @@ static_assert(groupsFollowPositions());
 
 // The groups' names, in the order of BloodGroup.
 constexpr std::array<std::string_view, 4> kGroupNames = {"A", "B", "AB", "O"};
-static_assert(content::allDistinct(kGroupNames));
+static_assert(content::AllDistinct(kGroupNames));
 
 // The short facts of each profile, in group order. The prose is in the
 // reading texts.
@@ -49,8 +49,8 @@ constexpr std::array<GroupFacts, 4> kGroupFacts = {{
 }};
 
 // Every group has its facts and its prose in the row of its position.
-static_assert(content::keyedInOrder(kGroupFacts, &GroupFacts::group, kGroupNames));
-static_assert(content::keyedInOrder(texts::kGroupTexts, &texts::GroupTexts::group, kGroupNames));
+static_assert(content::KeyedInOrder(kGroupFacts, &GroupFacts::group, kGroupNames));
+static_assert(content::KeyedInOrder(texts::kGroupTexts, &texts::GroupTexts::group, kGroupNames));
 
 // The profiles, in group order: the facts with the prose of the same group.
 constexpr std::array<PersonalityProfile, 4> kProfiles = [] {

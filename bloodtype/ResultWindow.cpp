@@ -224,7 +224,7 @@ void ResultWindow::createMenus()
     setMenuBar(file, {.updateWording = kit::UpdateItemWording::CheckFirst});
 }
 
-void ResultWindow::ShowReading(const JapaneseReadingRecord& reading)
+void ResultWindow::showReading(const JapaneseReadingRecord& reading)
 {
     reading_ = reading;
     for (std::size_t i = 0; i < std::size(kCompatibilityFields); ++i)

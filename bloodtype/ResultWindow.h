@@ -29,7 +29,7 @@ public:
     void Form_Load() override;
 
     // Keeps `reading` and shows it in every value label and frame caption.
-    void ShowReading(const JapaneseReadingRecord& reading);
+    void showReading(const JapaneseReadingRecord& reading);
     const JapaneseReadingRecord& reading() const { return reading_; }
 
     void cmdBack_Click();

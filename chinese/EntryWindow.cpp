@@ -21,8 +21,7 @@ namespace {
 
 using namespace colours;
 
-// The year lists open on 1936, the year they began with before they reached
-// back to 1900.
+// Each year list opens on 1936.
 constexpr const char* kDefaultYear = "1936";
 
 // One person's controls: the user's carry "Male" in their names, the
@@ -115,7 +114,7 @@ void EntryWindow::Form_Load()
 
 bool EntryWindow::ValidateEntries()
 {
-    return kit::AcceptEntries(platform(), this, user_, partner_,
+    return kit::acceptEntries(platform(), this, user_, partner_,
                               {"Please enter your Name", "Please Enter Youe Partner's Name",
                                ui::MessageIcon::Information});
 }
@@ -125,7 +124,7 @@ void EntryWindow::cmdProceed_Click()
     if (!ValidateEntries())
         return;
     auto& result = host().instance<ResultWindow>();
-    result.ShowReading(CalculateChineseReading(user_.details(), partner_.details()));
+    result.showReading(CalculateChineseReading(user_.details(), partner_.details()));
     handOverTo(result);
 }
 

@@ -277,7 +277,7 @@ const NewYearRow* findYear(year_month_day birthDate) noexcept
     return date <= sys_days(row.lastDay) ? &row : nullptr;
 }
 
-static_assert(content::allDistinct(kAnimals) && content::allDistinct(kElements));
+static_assert(content::AllDistinct(kAnimals) && content::AllDistinct(kElements));
 
 // The position of a name in a list; -1 when the list does not hold it.
 template <std::size_t N>
@@ -432,8 +432,8 @@ static_assert(keysAreUnique());
 
 // Every animal and every element has its prose in the row of its position,
 // and every ordered pair its description in the row of the pair.
-static_assert(content::keyedInOrder(texts::kAnimalTexts, &texts::AnimalTexts::animal, kAnimals));
-static_assert(content::keyedInOrder(texts::kElementTexts, &texts::ElementText::element, kElements));
+static_assert(content::KeyedInOrder(texts::kAnimalTexts, &texts::AnimalTexts::animal, kAnimals));
+static_assert(content::KeyedInOrder(texts::kElementTexts, &texts::ElementText::element, kElements));
 
 constexpr bool everyPairHasItsDescription() noexcept
 {

@@ -31,7 +31,7 @@ inline constexpr std::array<FactField, 10> kShortFacts = {{
 }};
 
 // The caption of a short fact; empty for a field that is none.
-constexpr std::string_view captionOf(ProfileField field) noexcept
+constexpr std::string_view CaptionOf(ProfileField field) noexcept
 {
     for (const FactField& fact : kShortFacts) {
         if (fact.field == field)

@@ -53,25 +53,25 @@ struct FieldBox {
 constexpr std::array<FieldBox, 14> kFieldBoxes = {{
     // caption, user's box, partner's box;
     //     field, place, caption top, box height
-    {captionOf(RulingPlanet), "txtMaleRulingPlanet", "txtFemaleRulingPlanet",
+    {CaptionOf(RulingPlanet), "txtMaleRulingPlanet", "txtFemaleRulingPlanet",
         RulingPlanet, Place::Beside, 300, 315},
-    {captionOf(MostCompatibleSigns), "txtMaleMostCompatibleSign", "txtFemaleMostCompatibleSign",
+    {CaptionOf(MostCompatibleSigns), "txtMaleMostCompatibleSign", "txtFemaleMostCompatibleSign",
         MostCompatibleSigns, Place::Beside, 660, 315},
-    {captionOf(LeastCompatibleSign), "txtMAleLeastCompatibleSign", "txtFemaleLeastCompitibleSign",
+    {CaptionOf(LeastCompatibleSign), "txtMAleLeastCompatibleSign", "txtFemaleLeastCompitibleSign",
         LeastCompatibleSign, Place::Beside, 1020, 315},
-    {captionOf(LuckyColour), "txtMaleLuckycolour", "txtFemaleLuckycolour",
+    {CaptionOf(LuckyColour), "txtMaleLuckycolour", "txtFemaleLuckycolour",
         LuckyColour, Place::Beside, 1380, 315},
-    {captionOf(GemStone), "txtMaleGemStone", "txtFemaleGemStone",
+    {CaptionOf(GemStone), "txtMaleGemStone", "txtFemaleGemStone",
         GemStone, Place::Beside, 1740, 315},
-    {captionOf(Energy), "txtMaleEnergy", "txtFemaleEnergy",
+    {CaptionOf(Energy), "txtMaleEnergy", "txtFemaleEnergy",
         Energy, Place::Beside, 2100, 315},
-    {captionOf(LuckySeasons), "txtMaleLuckySeasons", "txtFemaleLuckySeasons",
+    {CaptionOf(LuckySeasons), "txtMaleLuckySeasons", "txtFemaleLuckySeasons",
         LuckySeasons, Place::Beside, 2460, 315},
-    {captionOf(FavourableMonth), "txtMaleLuckyMonth", "txtFemaleLuckyMonth",
+    {CaptionOf(FavourableMonth), "txtMaleLuckyMonth", "txtFemaleLuckyMonth",
         FavourableMonth, Place::Beside, 2820, 315},
-    {captionOf(WesternZodiacSign), "txtMaleWesternZodiacSign", "txtFemaleWesternZodiacSign",
+    {CaptionOf(WesternZodiacSign), "txtMaleWesternZodiacSign", "txtFemaleWesternZodiacSign",
         WesternZodiacSign, Place::Beside, 3180, 315},
-    {captionOf(LuckyNumbers), "txtMaleLuckyNumber", "txtFemaleLuckyNumber",
+    {CaptionOf(LuckyNumbers), "txtMaleLuckyNumber", "txtFemaleLuckyNumber",
         LuckyNumbers, Place::Beside, 3540, 555},
     {"Element  Description", "txtMaleElementDescription", "txtFemaleelementDescription",
         kElementReading, Place::BelowMiddle, 4200, 1440},
@@ -283,7 +283,7 @@ void ResultWindow::Form_Load()
     SSTab->setCurrentIndex(0);
 }
 
-void ResultWindow::ShowReading(const ChineseReadingRecord& reading)
+void ResultWindow::showReading(const ChineseReadingRecord& reading)
 {
     reading_ = reading;
     lblChinesePercentage->setText(ui::toQString(reading.Percentage));

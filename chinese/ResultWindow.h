@@ -30,7 +30,7 @@ public:
 
     // Shows the reading: the compatibility page at once, each person's page
     // when it is next on screen; nothing is kept from an earlier reading.
-    void ShowReading(const ChineseReadingRecord& reading);
+    void showReading(const ChineseReadingRecord& reading);
     const ChineseReadingRecord& reading() const;
 
     void cmdBack_Click();

@@ -166,7 +166,7 @@ void ReadingWindow::enableReadingCommands(bool enabled)
 
 bool ReadingWindow::ValidateEntries()
 {
-    return kit::AcceptEntries(platform(), this, user_.entry, partner_.entry,
+    return kit::acceptEntries(platform(), this, user_.entry, partner_.entry,
                               {"Please Enter Your Name", "Please Enter Your Partner's Name", ui::MessageIcon::Error});
 }
 

@@ -10,7 +10,7 @@
 namespace velmora::content {
 
 template <std::size_t N>
-constexpr bool allDistinct(const std::array<std::string_view, N>& names) noexcept
+constexpr bool AllDistinct(const std::array<std::string_view, N>& names) noexcept
 {
     for (std::size_t i = 0; i < N; ++i) {
         for (std::size_t j = i + 1; j < N; ++j) {
@@ -23,7 +23,7 @@ constexpr bool allDistinct(const std::array<std::string_view, N>& names) noexcep
 
 // Row i of `rows` names names[i] in its `key` column, for every i.
 template <class Row, std::size_t N>
-constexpr bool keyedInOrder(const std::array<Row, N>& rows, std::string_view Row::*key,
+constexpr bool KeyedInOrder(const std::array<Row, N>& rows, std::string_view Row::*key,
                             const std::array<std::string_view, N>& names) noexcept
 {
     for (std::size_t i = 0; i < N; ++i) {

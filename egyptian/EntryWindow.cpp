@@ -119,7 +119,7 @@ void EntryWindow::Form_Load()
 
 bool EntryWindow::ValidateEntries()
 {
-    return kit::AcceptEntries(platform(), this, user_, partner_,
+    return kit::acceptEntries(platform(), this, user_, partner_,
                               {"Please Enter Your Name!", "Please Enter Your Partner's Name!",
                                ui::MessageIcon::Information});
 }
@@ -130,7 +130,7 @@ void EntryWindow::Command1_Click()
         return;
     // Each calculation is shown in a fresh result window.
     Display& display = host().freshInstance<Display>();
-    display.ShowReading(CalculateEgyptianReading(user_.details(), partner_.details()));
+    display.showReading(CalculateEgyptianReading(user_.details(), partner_.details()));
     handOverTo(display);
 }
 

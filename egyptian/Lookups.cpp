@@ -11,7 +11,7 @@ using enum EgyptianSign;
 constexpr std::array<std::string_view, kSignCount> kDisplayNames = {
     "Amon Ra", "Anubis", "Bastet", "Geb", "Horus", "Isis", "Mut", "The Nile", "Osiris", "Sekhmet", "Seth", "Thoth",
 };
-static_assert(content::allDistinct(kDisplayNames));
+static_assert(content::AllDistinct(kDisplayNames));
 
 // The signs' pictures, in the order of the sign numbers, and the picture of
 // no sign.
@@ -245,7 +245,7 @@ static_assert(noSignIsCompatibleWithItself());
 namespace texts = content::egyptian;
 
 // Every sign has its prose in the row of its number.
-static_assert(content::keyedInOrder(texts::kSignTexts, &texts::SignTexts::sign, kDisplayNames));
+static_assert(content::KeyedInOrder(texts::kSignTexts, &texts::SignTexts::sign, kDisplayNames));
 
 // The profiles, in sign-number order: the facts with the prose of the same
 // sign.

@@ -207,7 +207,7 @@ void ResultWindow::createMenus()
     setMenuBar(file, helpMenu(kit::UpdateItemWording::CheckFirst));
 }
 
-void ResultWindow::ShowReading(const EgyptianReadingRecord& reading)
+void ResultWindow::showReading(const EgyptianReadingRecord& reading)
 {
     reading_ = reading;
     showPerson(reading_.User, user_, userRow_, kUserHeading);

@@ -29,7 +29,7 @@ public:
     // signs' pictures, names and readings, the pair's summary and verdict,
     // and the tab captions. A person without a sign keeps the default
     // picture and gets no reading.
-    void ShowReading(const EgyptianReadingRecord& reading);
+    void showReading(const EgyptianReadingRecord& reading);
     const EgyptianReadingRecord& reading() const { return reading_; }
 
     void cmdSave_Click();

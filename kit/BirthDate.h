@@ -23,7 +23,7 @@ inline constexpr std::array<std::string_view, 12> kMonthNames = {
     "July",    "August",   "September", "October", "November", "December"};
 
 // The month's English name; empty for a month that is not valid.
-constexpr std::string_view monthName(std::chrono::month month) noexcept
+constexpr std::string_view MonthName(std::chrono::month month) noexcept
 {
     return month.ok() ? kMonthNames[static_cast<unsigned>(month) - 1] : std::string_view{};
 }
@@ -38,7 +38,7 @@ enum class DateStyle {
 // The date in the style given, the day and year without leading zeros.
 inline std::string DateText(std::chrono::year_month_day date, DateStyle style)
 {
-    const std::string month(monthName(date.month()));
+    const std::string month(MonthName(date.month()));
     const std::string day = std::to_string(static_cast<unsigned>(date.day()));
     const std::string year = std::to_string(static_cast<int>(date.year()));
     switch (style) {
@@ -52,7 +52,7 @@ inline std::string DateText(std::chrono::year_month_day date, DateStyle style)
 enum class DateProblem { None, NoSuchFebruaryDay, NoThirtyFirst };
 
 // The Gregorian rule: 1900 and 2100 have no 29 February, 2000 has one.
-constexpr bool isLeapYear(int year) noexcept
+constexpr bool IsLeapYear(int year) noexcept
 {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
@@ -63,7 +63,7 @@ constexpr DateProblem CheckBirthDate(int year, int monthPosition, int dayPositio
     constexpr int kFebruary = 1;
     constexpr int kThirtyFirst = 30;
     constexpr std::array<int, 4> kThirtyDayMonths = {3, 5, 8, 10}; // April, June, September, November
-    const int firstMissingFebruaryDay = isLeapYear(year) ? 29 : 28; // positions of the 30th or the 29th
+    const int firstMissingFebruaryDay = IsLeapYear(year) ? 29 : 28; // positions of the 30th or the 29th
     if (monthPosition == kFebruary && dayPosition >= firstMissingFebruaryDay && dayPosition <= kThirtyFirst)
         return DateProblem::NoSuchFebruaryDay;
     for (const int month : kThirtyDayMonths) {

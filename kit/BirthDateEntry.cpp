@@ -7,7 +7,7 @@
 
 namespace velmora::kit {
 
-void FillBirthDateLists(QComboBox* month, QComboBox* day, QComboBox* year, int firstYear, int lastYear)
+void fillBirthDateLists(QComboBox* month, QComboBox* day, QComboBox* year, int firstYear, int lastYear)
 {
     QStringList days;
     for (int d = 1; d <= 31; ++d)
@@ -23,7 +23,7 @@ void FillBirthDateLists(QComboBox* month, QComboBox* day, QComboBox* year, int f
         list->setCurrentIndex(0);
 }
 
-void SelectListEntry(QComboBox* list, const QString& text)
+void selectListEntry(QComboBox* list, const QString& text)
 {
     const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index >= 0)
@@ -41,7 +41,7 @@ QString dateMessage(Person person, DateProblem problem)
     return {};
 }
 
-bool AcceptBirthDate(ui::Platform& platform, QWidget* window, Person person, const QComboBox* month,
+bool acceptBirthDate(ui::Platform& platform, QWidget* window, Person person, const QComboBox* month,
                      const QComboBox* day, const QComboBox* year)
 {
     const DateProblem problem = CheckBirthDate(year->currentText().toInt(), month->currentIndex(), day->currentIndex());

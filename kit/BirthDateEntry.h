@@ -19,10 +19,10 @@ namespace velmora::kit {
 
 // Fills the lists with "January" ... "December", "1" ... "31" and the years
 // from `firstYear` to `lastYear`, and selects each list's first entry.
-void FillBirthDateLists(QComboBox* month, QComboBox* day, QComboBox* year, int firstYear, int lastYear);
+void fillBirthDateLists(QComboBox* month, QComboBox* day, QComboBox* year, int firstYear, int lastYear);
 // Selects the entry equal to `text` (exactly, case included); a list without
 // one keeps its selection.
-void SelectListEntry(QComboBox* list, const QString& text);
+void selectListEntry(QComboBox* list, const QString& text);
 
 enum class Person { User, Partner };
 
@@ -31,7 +31,7 @@ QString dateMessage(Person person, DateProblem problem);
 
 // Checks the date chosen in a person's three lists; a refused date is told to
 // the user (information icon) and gives false.
-bool AcceptBirthDate(ui::Platform& platform, QWidget* window, Person person, const QComboBox* month,
+bool acceptBirthDate(ui::Platform& platform, QWidget* window, Person person, const QComboBox* month,
                      const QComboBox* day, const QComboBox* year);
 
 } // namespace velmora::kit

@@ -98,9 +98,9 @@ void PersonEntry::filterNameKeys(ui::Platform& platform, QWidget* window, const 
 
 void PersonEntry::fillDateLists(int firstYear, int lastYear, const QString& defaultYear) const
 {
-    FillBirthDateLists(list(DatePart::Month), list(DatePart::Day), list(DatePart::Year), firstYear, lastYear);
+    fillBirthDateLists(list(DatePart::Month), list(DatePart::Day), list(DatePart::Year), firstYear, lastYear);
     if (!defaultYear.isEmpty())
-        SelectListEntry(list(DatePart::Year), defaultYear);
+        selectListEntry(list(DatePart::Year), defaultYear);
 }
 
 QWidget* PersonEntry::chainTabOrder(QWidget* previous) const
@@ -128,7 +128,7 @@ bool PersonEntry::acceptDate(ui::Platform& platform, QWidget* window) const
 {
     if (!list(DatePart::Year))
         return true;
-    return AcceptBirthDate(platform, window, person_, list(DatePart::Month), list(DatePart::Day),
+    return acceptBirthDate(platform, window, person_, list(DatePart::Month), list(DatePart::Day),
                            list(DatePart::Year));
 }
 
@@ -145,12 +145,12 @@ void PersonEntry::showEntries(const QString& name, const QString& month, const Q
                               const QString& year) const
 {
     name_->setText(name);
-    SelectListEntry(list(DatePart::Month), month);
-    SelectListEntry(list(DatePart::Day), day);
-    SelectListEntry(list(DatePart::Year), year);
+    selectListEntry(list(DatePart::Month), month);
+    selectListEntry(list(DatePart::Day), day);
+    selectListEntry(list(DatePart::Year), year);
 }
 
-bool AcceptEntries(ui::Platform& platform, QWidget* window, const PersonEntry& user, const PersonEntry& partner,
+bool acceptEntries(ui::Platform& platform, QWidget* window, const PersonEntry& user, const PersonEntry& partner,
                    const NameMessages& messages)
 {
     for (const auto& [person, message] : {std::pair{&user, messages.user}, std::pair{&partner, messages.partner}}) {

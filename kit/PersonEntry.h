@@ -136,7 +136,7 @@ struct NameMessages {
 
 // The entry windows' check of both people: the first empty name is told and
 // gets the focus; then the birth dates, the user's first. True when all pass.
-bool AcceptEntries(ui::Platform& platform, QWidget* window, const PersonEntry& user, const PersonEntry& partner,
+bool acceptEntries(ui::Platform& platform, QWidget* window, const PersonEntry& user, const PersonEntry& partner,
                    const NameMessages& messages);
 
 } // namespace velmora::kit

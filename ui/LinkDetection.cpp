@@ -88,7 +88,7 @@ private:
     {
         if (!view_)
             return;
-        links_ = FindLinks(view_->document()->toPlainText());
+        links_ = findLinks(view_->document()->toPlainText());
         QList<QTextEdit::ExtraSelection> marks;
         for (const LinkRange& range : links_) {
             QTextEdit::ExtraSelection mark;
@@ -145,7 +145,7 @@ std::unique_ptr<LinkNotifyFilter> attached;
 
 } // namespace
 
-std::vector<LinkRange> FindLinks(const QString& text)
+std::vector<LinkRange> findLinks(const QString& text)
 {
     static const QRegularExpression address(
         QStringLiteral(R"((?:https?://|www\.)[^\s<>"]*[^\s<>".,;:!?'()\[\]{}])"),

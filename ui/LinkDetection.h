@@ -26,7 +26,7 @@ struct LinkRange {
 
 // The web addresses in `text`, in order and apart; an address longer than
 // kLinkBufferLength is cut to that length.
-std::vector<LinkRange> FindLinks(const QString& text);
+std::vector<LinkRange> findLinks(const QString& text);
 
 // Attaches `view`. A view that was attached before is detached first and gets
 // its own state back.

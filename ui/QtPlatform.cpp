@@ -32,8 +32,8 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-// A name typed without an extension gets the default one, as the file
-// dialogs of the platform the suite was designed for do.
+// A name typed without an extension gets the default one: the dialog's
+// filter says what kind of file is saved, so its extension is meant.
 QString withDefaultExtension(const QString& path, const QString& extension)
 {
     if (path.isEmpty() || extension.isEmpty() || !QFileInfo(path).suffix().isEmpty())

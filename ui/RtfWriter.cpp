@@ -73,7 +73,7 @@ public:
         }
         // Surrogate halves are written one by one, as RTF's \u expects.
         if (!ch.isSurrogate()) {
-            if (const auto byte = toWindows1252(code)) {
+            if (const auto byte = ToWindows1252(code)) {
                 out += "\\'" + QByteArray::number(*byte, 16).rightJustified(2, '0');
                 return;
             }

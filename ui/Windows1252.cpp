@@ -18,14 +18,14 @@ constexpr unsigned char kLastHigh = 0x9F;
 
 } // namespace
 
-char32_t fromWindows1252(unsigned char byte) noexcept
+char32_t FromWindows1252(unsigned char byte) noexcept
 {
     if (byte >= kFirstHigh && byte <= kLastHigh)
         return kHighControls[byte - kFirstHigh];
     return byte;
 }
 
-std::optional<unsigned char> toWindows1252(char32_t character) noexcept
+std::optional<unsigned char> ToWindows1252(char32_t character) noexcept
 {
     if (character < kFirstHigh || (character > kLastHigh && character <= 0xFF))
         return static_cast<unsigned char>(character);

@@ -9,7 +9,7 @@
 // decoding then encoding gives every byte back.
 namespace velmora::ui {
 
-std::optional<unsigned char> toWindows1252(char32_t character) noexcept;
-char32_t fromWindows1252(unsigned char byte) noexcept;
+std::optional<unsigned char> ToWindows1252(char32_t character) noexcept;
+char32_t FromWindows1252(unsigned char byte) noexcept;
 
 } // namespace velmora::ui

@@ -107,7 +107,7 @@ void EntryWindow::Form_Load()
 
 bool EntryWindow::ValidateEntries()
 {
-    return kit::AcceptEntries(platform(), this, user_, partner_,
+    return kit::acceptEntries(platform(), this, user_, partner_,
                               {"Please Enter Your Name", "Please Enter Your Partner's Name", ui::MessageIcon::Error});
 }
 
@@ -116,7 +116,7 @@ void EntryWindow::cmdSunSign_Click()
     if (!ValidateEntries())
         return;
     auto& result = host().instance<ResultWindow>();
-    result.ShowReading(CalculateWesternReading(user_.details(), partner_.details()));
+    result.showReading(CalculateWesternReading(user_.details(), partner_.details()));
     handOverTo(result);
 }
 

@@ -14,7 +14,7 @@ namespace texts = content::western;
 constexpr std::array<std::string_view, 12> kSigns = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
                                                      "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius",
                                                      "Pisces"};
-static_assert(content::allDistinct(kSigns));
+static_assert(content::AllDistinct(kSigns));
 
 constexpr int indexOfSign(std::string_view sign) noexcept
 {
@@ -138,7 +138,7 @@ constexpr std::array<std::array<int, 12>, 12> kRatings = {{
 }};
 
 // Every sign has its prose in the row of its position.
-static_assert(content::keyedInOrder(texts::kSignTexts, &texts::SignTexts::sign, kSigns));
+static_assert(content::KeyedInOrder(texts::kSignTexts, &texts::SignTexts::sign, kSigns));
 
 // The profiles: the facts with the prose of the same position.
 constexpr std::array<SignProfile, 12> kProfiles = [] {

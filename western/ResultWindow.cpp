@@ -173,7 +173,7 @@ void ResultWindow::createPersonPanel(QWidget* panel, char suffix)
     }
 }
 
-void ResultWindow::ShowReading(const WesternReadingRecord& reading)
+void ResultWindow::showReading(const WesternReadingRecord& reading)
 {
     reading_ = reading;
     showSignPicture(*findChild<QLabel*>(QStringLiteral("Image1")), reading_.UserSign);

@@ -22,7 +22,7 @@ public:
     explicit ResultWindow(kit::WindowHost& host);
 
     // Shows the reading, opening on the compatibility tab.
-    void ShowReading(const WesternReadingRecord& reading);
+    void showReading(const WesternReadingRecord& reading);
     const WesternReadingRecord& reading() const { return reading_; }
 
     void TS_Click();

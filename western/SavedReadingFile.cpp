@@ -76,7 +76,7 @@ std::string EncodeText(std::u32string_view text)
     std::string out;
     out.reserve(text.size());
     for (const char32_t character : text) {
-        const auto byte = ui::toWindows1252(character);
+        const auto byte = ui::ToWindows1252(character);
         if (byte && *byte <= kLastShiftable)
             out += static_cast<char>(*byte + kShift);
         else
@@ -93,7 +93,7 @@ std::u32string DecodeText(std::string_view bytes)
     while (pos < bytes.size()) {
         const auto byte = static_cast<unsigned char>(bytes[pos]);
         if (byte >= kShift) {
-            const char32_t character = ui::fromWindows1252(static_cast<unsigned char>(byte - kShift));
+            const char32_t character = ui::FromWindows1252(static_cast<unsigned char>(byte - kShift));
             if (!isControl(character))
                 out += character;
             ++pos;

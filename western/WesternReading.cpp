@@ -34,7 +34,7 @@ std::u32string characters(std::string_view ascii)
 // the year's numbers.
 std::array<std::u32string, 3> dateFields(std::chrono::year_month_day date)
 {
-    return {characters(kit::monthName(date.month())), characters(std::to_string(static_cast<unsigned>(date.day()))),
+    return {characters(kit::MonthName(date.month())), characters(std::to_string(static_cast<unsigned>(date.day()))),
             characters(std::to_string(static_cast<int>(date.year())))};
 }
 

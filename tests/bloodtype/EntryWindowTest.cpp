@@ -8,12 +8,12 @@
 using velmora::testing::control;
 
 using namespace velmora;
-using velmora::testing::EnteredPerson;
+using velmora::testing::Person;
 
 namespace {
 
-const EnteredPerson kAnna{"ANNA", "Female", "A+"};
-const EnteredPerson kTom{"TOM", "Male", "A+"};
+const Person kAnna{"ANNA", "Female", "A+"};
+const Person kTom{"TOM", "Male", "A+"};
 
 } // namespace
 

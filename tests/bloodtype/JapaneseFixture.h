@@ -4,6 +4,7 @@
 #include "bloodtype/EntryWindow.h"
 #include "bloodtype/ResultWindow.h"
 #include "tests/support/CalculatorFixture.h"
+#include "tests/support/Person.h"
 #include "ui/Twips.h"
 
 #include <QMdiArea>
@@ -19,12 +20,6 @@
 #include <gtest/gtest.h>
 
 namespace velmora::testing {
-
-struct EnteredPerson {
-    QString name;
-    QString sex;
-    QString bloodType;
-};
 
 // The launcher with the Japanese entry window open, as a user finds it after
 // clicking "Japanese Astrology Compatibility".
@@ -42,7 +37,7 @@ protected:
         return value ? value->text() : QStringLiteral("<missing>");
     }
 
-    void enter(const EnteredPerson& user, const EnteredPerson& partner)
+    void enter(const Person& user, const Person& partner)
     {
         box("txtName")->setText(user.name);
         list("cboSex")->setCurrentText(user.sex);
@@ -53,7 +48,7 @@ protected:
     }
 
     // Enters both people and presses Find.
-    void find(const EnteredPerson& user, const EnteredPerson& partner)
+    void find(const Person& user, const Person& partner)
     {
         enter(user, partner);
         QTest::mouseClick(control<QPushButton>(entry(), QStringLiteral("cmdProceed")), Qt::LeftButton);

@@ -9,7 +9,7 @@
 using velmora::testing::control;
 
 using namespace velmora;
-using velmora::testing::EnteredPerson;
+using velmora::testing::Person;
 
 class JapaneseResult : public velmora::testing::JapaneseFixture {
 protected:

@@ -162,7 +162,6 @@ TEST(MatchingDescription, KeysWriteRabbitAndRoosterInTheirKeyForm)
     std::set<std::string_view> keys;
     for (const velmora::chinese::PairDescriptionEntry& entry : table)
         keys.insert(entry.key);
-    EXPECT_EQ(keys.size(), table.size()) << "keys are unique";
     for (const char* key : {"Dog_Rat", "Dog_AnimalOne", "AnimalTwo_AnimalTwo", "AnimalOne_AnimalTwo"}) {
         EXPECT_EQ(keys.count(key), 1u) << key;
     }

@@ -334,7 +334,7 @@ TEST_F(ChineseResultAndReport, EveryOneLineBoxShowsItsWholeValueForEveryAnimal)
         chinese::ChineseReadingRecord reading;
         reading.UserAnimal = animal;
         reading.UserProfile = chinese::GetAnimalProfile(animal);
-        result->ShowReading(reading);
+        result->showReading(reading);
         for (const QLineEdit* box : result->findChildren<QLineEdit*>()) {
             if (!box->objectName().startsWith(QLatin1String("txtMale"), Qt::CaseInsensitive))
                 continue;

@@ -1,17 +1,22 @@
 // The complete reading's summary says what each calculator's own result
 // window says for the same two people.
+#include "bloodtype/Calculator.h"
 #include "bloodtype/EntryWindow.h"
 #include "bloodtype/ResultWindow.h"
+#include "chinese/Calculator.h"
 #include "chinese/EntryWindow.h"
 #include "chinese/ResultWindow.h"
 #include "complete/CompleteReading.h"
+#include "egyptian/Calculator.h"
 #include "egyptian/EntryWindow.h"
 #include "egyptian/ResultWindow.h"
 #include "shell/Calculators.h"
 #include "shell/LauncherFrame.h"
 #include "tests/support/Controls.h"
+#include "tests/support/Person.h"
 #include "tests/support/RecordingPlatform.h"
 #include "ui/Text.h"
+#include "western/Calculator.h"
 #include "western/EntryWindow.h"
 #include "western/ResultWindow.h"
 
@@ -29,10 +34,7 @@ using namespace std::chrono;
 
 namespace {
 
-struct Person {
-    year_month_day date;
-    int bloodType; // position in kBloodTypes, or complete::kNoBloodType
-};
+using velmora::testing::Person;
 
 struct Pair {
     const char* what;
@@ -40,14 +42,33 @@ struct Pair {
     Person partner;
 };
 
+// clang-format off
 const Pair kPairs[] = {
-    {"either side of the Pisces-Aries cusp", {1980y / March / 20, 0}, {1980y / March / 21, 7}},
-    {"either side of the lunar new year of 1985", {1985y / February / 19, -1}, {1985y / February / 20, -1}},
-    {"Mut names Amon Ra, Amon Ra does not name Mut", {1990y / January / 25, 2}, {1990y / January / 10, -1}},
-    {"the same pair the other way round", {1990y / January / 10, -1}, {1990y / January / 25, 5}},
-    {"two Aries: a Western special match", {1975y / April / 1, 6}, {2000y / March / 25, 6}},
-    {"the first and last days of the lists", {1900y / January / 1, 4}, {2050y / December / 31, 3}},
+    {"either side of the Pisces-Aries cusp", {"Anna", 1980y / March / 20, "A+"},
+     {"Tom", 1980y / March / 21, "O-"}},
+    {"either side of the lunar new year of 1985", {"Anna", 1985y / February / 19},
+     {"Tom", 1985y / February / 20}},
+    {"Mut names Amon Ra, Amon Ra does not name Mut", {"Anna", 1990y / January / 25, "B+"},
+     {"Tom", 1990y / January / 10}},
+    {"the same pair the other way round", {"Anna", 1990y / January / 10},
+     {"Tom", 1990y / January / 25, "AB-"}},
+    {"two Aries: a Western special match", {"Anna", 1975y / April / 1, "O+"},
+     {"Tom", 2000y / March / 25, "O+"}},
+    {"the first and last days of the lists", {"Anna", 1900y / January / 1, "AB+"},
+     {"Tom", 2050y / December / 31, "B-"}},
 };
+// clang-format on
+
+// The person as the complete reading takes them.
+complete::CompletePerson entries(const Person& person)
+{
+    int bloodType = complete::kNoBloodType;
+    for (std::size_t i = 0; i < bloodtype::kBloodTypes.size(); ++i) {
+        if (ui::toQString(bloodtype::kBloodTypes[i]) == person.bloodType)
+            bloodType = static_cast<int>(i);
+    }
+    return {{person.name.toStdU16String(), person.birthDate}, bloodType};
+}
 
 using Entries = std::initializer_list<std::pair<const char*, QString>>;
 
@@ -78,7 +99,7 @@ QString day(year_month_day date)
 }
 QString month(year_month_day date)
 {
-    return ui::toQString(kit::monthName(date.month()));
+    return ui::toQString(kit::MonthName(date.month()));
 }
 QString year(year_month_day date)
 {
@@ -95,9 +116,9 @@ protected:
     }
 
     template <class W>
-    W& open(int calculator, Entries entries)
+    W& open(const kit::Calculator& calculator, Entries entries)
     {
-        frame.OpenCalculator(calculator);
+        frame.open(calculator);
         auto& window = frame.instance<W>();
         for (const auto& [name, value] : entries) {
             if (auto* box = control<QLineEdit>(&window, QLatin1String(name)))
@@ -115,9 +136,9 @@ protected:
         const Person& u = pair.user;
         const Person& p = pair.partner;
         open<western::EntryWindow>(
-            3, {{"txtNameM", "Anna"}, {"cboMonthM", month(u.date)}, {"cboDateM", day(u.date)},
-                {"cboYearM", year(u.date)}, {"txtNameF", "Tom"}, {"cboMonthF", month(p.date)},
-                {"cboDateF", day(p.date)}, {"cboYearF", year(p.date)}})
+            western::kCalculator, {{"txtNameM", "Anna"}, {"cboMonthM", month(u.birthDate)}, {"cboDateM", day(u.birthDate)},
+                {"cboYearM", year(u.birthDate)}, {"txtNameF", "Tom"}, {"cboMonthF", month(p.birthDate)},
+                {"cboDateF", day(p.birthDate)}, {"cboYearF", year(p.birthDate)}})
             .cmdSunSign_Click();
         auto& shown = frame.instance<western::ResultWindow>();
         turnEveryPage(shown);
@@ -130,9 +151,9 @@ protected:
         const Person& u = pair.user;
         const Person& p = pair.partner;
         open<chinese::EntryWindow>(
-            0, {{"txtMaleName", "Anna"}, {"CboMaleDate", day(u.date)}, {"cboMaleMonth", month(u.date)},
-                {"cboMaleYear", year(u.date)}, {"txtFemaleName", "Tom"}, {"cboFemaleDate", day(p.date)},
-                {"cboFemaleMonth", month(p.date)}, {"cboFemaleYear", year(p.date)}})
+            chinese::kCalculator, {{"txtMaleName", "Anna"}, {"CboMaleDate", day(u.birthDate)}, {"cboMaleMonth", month(u.birthDate)},
+                {"cboMaleYear", year(u.birthDate)}, {"txtFemaleName", "Tom"}, {"cboFemaleDate", day(p.birthDate)},
+                {"cboFemaleMonth", month(p.birthDate)}, {"cboFemaleYear", year(p.birthDate)}})
             .cmdProceed_Click();
         auto& shown = frame.instance<chinese::ResultWindow>();
         turnEveryPage(shown);
@@ -152,9 +173,9 @@ protected:
     EgyptianShown egyptianWindow(const Person& u, const Person& p)
     {
         open<egyptian::EntryWindow>(
-            1, {{"txtName", "Anna"}, {"cmbDate", day(u.date)}, {"cmbMonth", month(u.date)}, {"cmbYear", year(u.date)},
-                {"txtPartnerName", "Tom"}, {"cmbPartnerDate", day(p.date)}, {"cmbPartnerMonth", month(p.date)},
-                {"cmbPartnerYear", year(p.date)}})
+            egyptian::kCalculator, {{"txtName", "Anna"}, {"cmbDate", day(u.birthDate)}, {"cmbMonth", month(u.birthDate)}, {"cmbYear", year(u.birthDate)},
+                {"txtPartnerName", "Tom"}, {"cmbPartnerDate", day(p.birthDate)}, {"cmbPartnerMonth", month(p.birthDate)},
+                {"cmbPartnerYear", year(p.birthDate)}})
             .Command1_Click();
         auto& shown = frame.instance<egyptian::ResultWindow>();
         return {text(shown, "lblYourEgyptianSign"), text(shown, "lblYourPartnerEgyptianSign"),
@@ -173,17 +194,15 @@ protected:
 
     complete::SummaryRow japanese(const Pair& pair)
     {
-        const auto typeName = [](int position) {
-            return position == complete::kNoBloodType
-                       ? std::string(complete::kBloodTypeNotKnown)
-                       : std::string(bloodtype::kBloodTypes[static_cast<std::size_t>(position)]);
+        const auto typeName = [](const QString& bloodType) {
+            return bloodType.isEmpty() ? std::string(complete::kBloodTypeNotKnown) : str(bloodType);
         };
         complete::SummaryRow row{"Japanese Astrology", typeName(pair.user.bloodType),
                                  typeName(pair.partner.bloodType), {std::string(complete::kBloodTypesNotGiven)}};
-        if (pair.user.bloodType == complete::kNoBloodType || pair.partner.bloodType == complete::kNoBloodType)
+        if (pair.user.bloodType.isEmpty() || pair.partner.bloodType.isEmpty())
             return row;
         open<bloodtype::EntryWindow>(
-            2, {{"txtName", "Anna"}, {"cboBloodType", ui::toQString(row.userSign)}, {"txtPartnerName", "Tom"},
+            bloodtype::kCalculator, {{"txtName", "Anna"}, {"cboBloodType", ui::toQString(row.userSign)}, {"txtPartnerName", "Tom"},
                 {"cboPartnerBloodType", ui::toQString(row.partnerSign)}})
             .cmdProceed_Click();
         auto& shown = frame.instance<bloodtype::ResultWindow>();
@@ -200,8 +219,7 @@ protected:
 TEST_P(SummaryAgreement, EveryRowSaysWhatItsCalculatorShows)
 {
     const Pair& pair = GetParam();
-    const auto rows = complete::SummaryRows(complete::CalculateCompleteReading(
-        {{u"Anna", pair.user.date}, pair.user.bloodType}, {{u"Tom", pair.partner.date}, pair.partner.bloodType}));
+    const auto rows = complete::SummaryRows(complete::CalculateCompleteReading(entries(pair.user), entries(pair.partner)));
     EXPECT_EQ(rows[0], western(pair));
     EXPECT_EQ(rows[1], chinese(pair));
     EXPECT_EQ(rows[2], egyptian(pair));
@@ -219,8 +237,7 @@ INSTANTIATE_TEST_SUITE_P(Pairs, SummaryAgreement, ::testing::ValuesIn(kPairs),
 TEST(SummaryAgreementFixtures, ShowTheBoundariesTheyName)
 {
     const auto readingOf = [](const Pair& pair) {
-        return complete::CalculateCompleteReading({{u"A", pair.user.date}, pair.user.bloodType},
-                                                  {{u"B", pair.partner.date}, pair.partner.bloodType});
+        return complete::CalculateCompleteReading(entries(pair.user), entries(pair.partner));
     };
     const auto cusp = readingOf(kPairs[0]);
     EXPECT_NE(cusp.Western.UserSign, cusp.Western.PartnerSign);

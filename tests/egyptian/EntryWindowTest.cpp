@@ -195,6 +195,16 @@ INSTANTIATE_TEST_SUITE_P(
                       Acceptance{"NameOfBlanks", {"   ", 2099y / April / 30}, "Horus"}),
     [](const ::testing::TestParamInfo<Acceptance>& info) { return std::string(info.param.name); });
 
+TEST_F(EgyptianEntry, KeepsNamesAsTypedBlanksAndAll)
+{
+    calculate({" ANN", 1950y / January / 1}, {"BO  LEE ", 1950y / January / 1});
+    ASSERT_TRUE(onScreen(result()));
+    EXPECT_EQ(result()->reading().User.Name, u" ANN");
+    EXPECT_EQ(result()->reading().Partner.Name, u"BO  LEE ");
+    EXPECT_EQ(tabs()->tabText(0), " ANN's Characteristics");
+    EXPECT_EQ(inResult("lblYourPartnerName")->text(), "BO  LEE ");
+}
+
 TEST_F(EgyptianEntry, TheDefaultsGiveTheNileForBoth)
 {
     auto* name = inEntry<QLineEdit>("txtName");

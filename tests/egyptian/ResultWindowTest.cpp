@@ -200,7 +200,7 @@ TEST_F(EgyptianResult, AReadingShownAgainReplacesTheOldOne)
     calculateAmonRaAndHorus();
     const egyptian::EgyptianReadingRecord bastets =
         egyptian::CalculateEgyptianReading({u"CY", 1960y / September / 25}, {u"DI", 1962y / October / 10});
-    result()->ShowReading(bastets);
+    result()->showReading(bastets);
 
     EXPECT_EQ(result()->reading().User.Name, u"CY");
     EXPECT_EQ(result()->reading().Partner.SignName, "Bastet");

@@ -78,7 +78,7 @@ protected:
 
     bool accept()
     {
-        return kit::AcceptEntries(platform, &window, user, partner,
+        return kit::acceptEntries(platform, &window, user, partner,
                                   {"No name of yours", "No name of your partner's", ui::MessageIcon::Error});
     }
 

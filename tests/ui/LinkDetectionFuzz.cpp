@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     int end = 0;
-    for (const velmora::ui::LinkRange& link : velmora::ui::FindLinks(text)) {
+    for (const velmora::ui::LinkRange& link : velmora::ui::findLinks(text)) {
         if (link.start < end || link.length <= 0 || link.length > velmora::ui::kLinkBufferLength
             || link.start + link.length > text.size())
             std::abort();

@@ -80,7 +80,7 @@ private:
             if (high < 0 || low < 0)
                 std::abort();
             pos_ += 2;
-            const char32_t character = velmora::ui::fromWindows1252(static_cast<unsigned char>(high * 16 + low));
+            const char32_t character = velmora::ui::FromWindows1252(static_cast<unsigned char>(high * 16 + low));
             return QString::fromUcs4(&character, 1);
         }
         if (!isLetter(first))

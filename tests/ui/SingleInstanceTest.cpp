@@ -12,7 +12,7 @@ namespace {
 QString probe(const QString& lockPath, const QString& mode, QProcess& process)
 {
     process.start(QStringLiteral(PROBE_PATH), {lockPath, mode});
-    EXPECT_TRUE(process.waitForReadyRead(10000));
+    EXPECT_TRUE(process.waitForReadyRead(60000));
     return QString::fromUtf8(process.readLine()).trimmed();
 }
 
@@ -20,14 +20,14 @@ QString check(const QString& lockPath)
 {
     QProcess process;
     const QString answer = probe(lockPath, QStringLiteral("check"), process);
-    process.waitForFinished(10000);
+    process.waitForFinished(60000);
     return answer;
 }
 
 void kill(QProcess& process)
 {
     process.kill(); // SIGKILL: the holder dies without removing its lock
-    process.waitForFinished(10000);
+    process.waitForFinished(60000);
 }
 
 } // namespace
@@ -64,9 +64,18 @@ TEST(SingleInstance, TheRunningSuiteHoldsTheLockUntilItDies)
     QProcess suite;
     suite.setProcessEnvironment(environment);
     suite.start(QStringLiteral(SUITE_PATH), {});
-    ASSERT_TRUE(suite.waitForStarted(10000));
+    ASSERT_TRUE(suite.waitForStarted(60000));
+    // The suite holds the lock once the lock file names it as its owner (the
+    // file is made empty and its owner written after). The waits are bounds
+    // only: a start-up among many tests running at once can take long.
     const QString lockPath = QDir(runtime.path()).filePath(QStringLiteral("velmora-suite.lock"));
-    ASSERT_TRUE(QTest::qWaitFor([&lockPath] { return QFile::exists(lockPath); }, 20000));
+    const QByteArray owner = QByteArray::number(suite.processId());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            QFile lock(lockPath);
+            return lock.open(QIODevice::ReadOnly) && lock.readLine().trimmed() == owner;
+        },
+        60000));
 
     EXPECT_EQ(check(lockPath), "running");
     kill(suite);

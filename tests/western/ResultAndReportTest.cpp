@@ -98,7 +98,7 @@ TEST_F(WesternResult, AnotherReadingOpensOnTheCompatibilityTabAndLeavesNothingOf
     tabs->setCurrentIndex(2);
     ASSERT_FALSE(control(result(), QStringLiteral("picCompatibility"))->isVisible());
     // A month no list holds gives the partner no sign.
-    result()->ShowReading(
+    result()->showReading(
         western::CalculateWesternReading({u"Cy", 1980y / March / 5}, {u"Di", year(1981) / month(13) / 6}));
     EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_TRUE(control(result(), QStringLiteral("picCompatibility"))->isVisible());
