@@ -46,6 +46,10 @@ endif()
 
 run_checked(ignored dpkg-deb -x "${package}" "${WORK}/root")
 expect_version("${WORK}/root/usr/bin/${PACKAGE}" "${PRODUCT_NAME} ${VERSION}")
+# The changelog's newest entry is for the project's version.
+run_checked(changelog gzip -dc "${WORK}/root/usr/share/doc/${PACKAGE}/changelog.gz")
+string(REGEX MATCH "^[^ ]+ \\(([^)]*)\\)" heading "${changelog}")
+expect_equal("changelog version" "${CMAKE_MATCH_1}" "${VERSION}")
 
 # man shows the page without a complaint, and it names every option that the
 # program's --help lists, with its meaning.
