@@ -1,20 +1,30 @@
 #include "shell/CommandLine.h"
 
-#include "ui/ProductInfo.h"
+#include "shell/CommandLineHelp.h"
 
+#include <algorithm>
+#include <string>
 #include <string_view>
 
 namespace velmora::shell {
 namespace {
 
-constexpr std::string_view kUsage{"Usage: " VELMORA_EXECUTABLE " [--help | --version]\n"
-                                  "Starts " VELMORA_PRODUCT_NAME ", four relationship-compatibility calculators "
-                                  "in one window.\n"
-                                  "\n"
-                                  "  --help     show this help and exit\n"
-                                  "  --version  show the version and exit\n"};
+using namespace command_line;
 
-constexpr int kUsageError = 2;
+// The usage line, what the program is, and the options in a table.
+std::string usage()
+{
+    std::size_t width = 0;
+    for (const Option& option : kOptions)
+        width = std::max(width, option.name.size());
+    std::string text = "Usage: " + std::string(kProgram) + " " +
+                       optionSynopsis([](std::string_view name) { return std::string(name); }) + "\nStarts " +
+                       std::string(kProductName) + ", " + std::string(kPurpose) + ".\n\n";
+    for (const Option& option : kOptions)
+        text += "  " + std::string(option.name) + std::string(width + 2 - option.name.size(), ' ') +
+                std::string(option.meaning) + "\n";
+    return text;
+}
 
 } // namespace
 
@@ -23,19 +33,19 @@ std::optional<int> handleCommandLine(std::span<char* const> arguments, std::ostr
     if (arguments.size() <= 1)
         return std::nullopt;
     if (arguments.size() > 2) {
-        err << VELMORA_EXECUTABLE ": too many arguments\n" << kUsage;
+        err << kProgram << ": too many arguments\n" << usage();
         return kUsageError;
     }
     const std::string_view argument = arguments[1];
     if (argument == "--version") {
-        out << VELMORA_PRODUCT_NAME " " VELMORA_VERSION "\n";
-        return 0;
+        out << kProductName << " " VELMORA_VERSION "\n";
+        return kSuccess;
     }
     if (argument == "--help") {
-        out << kUsage;
-        return 0;
+        out << usage();
+        return kSuccess;
     }
-    err << VELMORA_EXECUTABLE ": unknown argument '" << argument << "'\n" << kUsage;
+    err << kProgram << ": unknown argument '" << argument << "'\n" << usage();
     return kUsageError;
 }
 

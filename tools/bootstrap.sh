@@ -21,9 +21,9 @@ packages=(
 # (whose runtime Debian packs apart from clang), build the plain C++ parts once
 # more against libc++ with a GoogleTest built from its source, validate the
 # desktop entry and metainfo, and build the Debian package (dpkg-shlibdeps
-# needs dpkg-dev and file).
+# needs dpkg-dev and file), check it with lintian and show its manual page.
 [[ "$mode" == test ]] && packages+=(abiword poppler-utils clang libclang-rt-dev libc++-dev libc++abi-dev googletest
-                                    desktop-file-utils appstream dpkg-dev file)
+                                    desktop-file-utils appstream dpkg-dev file lintian man-db)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,5 +1,7 @@
 #include "ui/SingleInstance.h"
 
+#include "ui/ProductInfo.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -28,7 +30,8 @@ QString SingleInstance::defaultLockPath()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();
-    return QDir(folder).filePath(QStringLiteral("velmora-suite.lock"));
+    // Named for the program, as its manual page says.
+    return QDir(folder).filePath(QStringLiteral(VELMORA_EXECUTABLE ".lock"));
 }
 
 } // namespace velmora::ui

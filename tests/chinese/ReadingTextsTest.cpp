@@ -6,6 +6,7 @@
 #include <array>
 #include <cctype>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -66,6 +67,92 @@ int scoreOf(std::string_view closing)
 
 constexpr std::string_view kClosingStart = "On the compatibility scale of one to ten, ";
 constexpr std::string_view kBlankLine = "\r\n\r\n";
+
+std::string lowerCase(std::string_view word)
+{
+    std::string lower(word);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    return lower;
+}
+
+// The sentences of a text, each with its closing full stop (or ! or ?).
+std::vector<std::string_view> sentencesOf(std::string_view text)
+{
+    std::vector<std::string_view> sentences;
+    for (std::size_t start = text.find_first_not_of(" \r\n"); start != std::string_view::npos;) {
+        const std::size_t end = std::min(text.find_first_of(".!?", start), text.size() - 1) + 1;
+        sentences.push_back(text.substr(start, end - start));
+        start = text.find_first_not_of(" \r\n", end);
+    }
+    return sentences;
+}
+
+struct Word {
+    std::string_view text;
+    int clause; // counts the commas, semicolons and colons before the word
+};
+
+std::vector<Word> wordsOf(std::string_view sentence)
+{
+    const auto isWordCharacter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '\''; };
+    std::vector<Word> words;
+    int clause = 0;
+    for (std::size_t at = 0; at < sentence.size();) {
+        if (isWordCharacter(sentence[at])) {
+            const auto end = std::find_if_not(sentence.begin() + at, sentence.end(), isWordCharacter);
+            words.push_back({sentence.substr(at, end - sentence.begin() - at), clause});
+            at = end - sentence.begin();
+        } else {
+            clause += std::string_view(",;:").find(sentence[at++]) != std::string_view::npos ? 1 : 0;
+        }
+    }
+    return words;
+}
+
+// Whether "it", "its" or "itself" in the sentence means the reader's own
+// animal, who is to be "you" while the partner's animal is "it". A pronoun is
+// taken to mean the nearest of the two animals or "you" before it, except that
+// a partner met in a prepositional phrase of an earlier clause ("the first
+// thing a Pig notices with a Rabbit, and the last thing it loses") yields to
+// the players of that clause. A possessive ("a Monkey's charm") names no one a
+// pronoun can mean. The two animals must differ. A reader described as "a
+// partner who ..." and then called "it" slips through: word order alone cannot
+// tell that from a partner called "it" inside such a clause.
+bool callsTheReaderIt(std::string_view sentence, std::string_view reader, std::string_view partner)
+{
+    static const std::set<std::string, std::less<>> kPronouns = {"it", "its", "itself"};
+    static const std::set<std::string, std::less<>> kSecondPerson = {"you", "your", "yours", "yourself"};
+    static const std::set<std::string, std::less<>> kPrepositions = {
+        "about", "at", "beside", "by", "for", "from", "in", "like", "of", "on", "than", "to", "with"};
+    static const std::set<std::string, std::less<>> kArticles = {"a", "an", "the"};
+    enum class Who { Reader, Partner, You };
+    struct Mention {
+        Who who;
+        bool inPrepositionalPhrase;
+        int clause;
+    };
+
+    const std::vector<Word> words = wordsOf(sentence);
+    std::vector<Mention> mentions;
+    for (std::size_t at = 0; at < words.size(); ++at) {
+        const Word& word = words[at];
+        const std::string lower = lowerCase(word.text);
+        if (word.text == reader || word.text == partner) {
+            const std::size_t article = at > 0 && kArticles.contains(lowerCase(words[at - 1].text)) ? 1 : 0;
+            const bool prepositional = at > article && kPrepositions.contains(lowerCase(words[at - article - 1].text));
+            mentions.push_back({word.text == reader ? Who::Reader : Who::Partner, prepositional, word.clause});
+        } else if (kSecondPerson.contains(lower)) {
+            mentions.push_back({Who::You, false, word.clause});
+        } else if (kPronouns.contains(lower)) {
+            const auto meant = std::find_if(mentions.rbegin(), mentions.rend(), [&](const Mention& mention) {
+                return !(mention.who == Who::Partner && mention.inPrepositionalPhrase && mention.clause < word.clause);
+            });
+            if (meant != mentions.rend() && meant->who == Who::Reader)
+                return true;
+        }
+    }
+    return false;
+}
 
 } // namespace
 
@@ -195,6 +282,49 @@ TEST(PairDescriptions, EachHasABodyABlankLineAndAClosingWithThePairsNumber)
             } else {
                 EXPECT_NE(closing.find(user), std::string_view::npos) << closing;
                 EXPECT_NE(closing.find(partner), std::string_view::npos) << closing;
+            }
+        }
+    }
+}
+
+// Sentences that name the reader's animal: whether each calls it "it".
+TEST(PairDescriptions, AnItThatMeansTheReadersAnimalIsToldFromOneThatMeansThePartners)
+{
+    struct Case {
+        std::string_view reader;
+        std::string_view partner;
+        std::string_view sentence;
+        bool callsTheReaderIt;
+    };
+    const Case cases[] = {
+        {"Goat", "Tiger", "A Tiger can sweep a Goat off its feet.", true},
+        {"Dog", "Monkey", "Something about a Monkey makes a Dog laugh at itself, and that is a gift.", true},
+        {"Pig", "Goat", "If a Pig could design the perfect companion, it might well draw a Goat.", true},
+        // The partner met with "with" in the clause before the pronoun...
+        {"Pig", "Rabbit", "Peace is the first thing a Pig notices with a Rabbit, and the last thing it loses.", true},
+        // ... and in the pronoun's own clause.
+        {"Dog", "Horse", "Loyalty usually costs a Dog a great deal of worry, but with a Horse it feels almost light.",
+         false},
+        {"Goat", "Dragon", "A Dragon can be a wonderful protector for a Goat, provided you do not mind its shadow.",
+         false},
+        {"Monkey", "Rabbit", "The Rabbit can seem a challenge to a Monkey's charm, but winning it over is easy.", false},
+        {"Pig", "Dog", "It is firm ground that a Pig and a Dog share.", false},
+    };
+    for (const Case& row : cases)
+        EXPECT_EQ(callsTheReaderIt(row.sentence, row.reader, row.partner), row.callsTheReaderIt) << row.sentence;
+}
+
+// The reader is "you" from the first sentence to the last; "it" is the
+// partner. Pairs of one animal are left out, as their two animals share a name.
+TEST(PairDescriptions, NeverCallTheReadersOwnAnimalIt)
+{
+    for (const std::string_view user : velmora::chinese::kAnimals) {
+        for (const std::string_view partner : velmora::chinese::kAnimals) {
+            if (user == partner)
+                continue;
+            for (const std::string_view sentence : sentencesOf(velmora::chinese::GetMatchingDescription(user, partner))) {
+                if (callsTheReaderIt(sentence, user, partner))
+                    ADD_FAILURE() << user << " with " << partner << ": " << sentence;
             }
         }
     }

@@ -11,7 +11,8 @@ set(desktop "${STAGE}/share/applications/${APP_ID}.desktop")
 set(metainfo "${STAGE}/share/metainfo/${APP_ID}.metainfo.xml")
 set(icons "${STAGE}/share/icons/hicolor")
 foreach(file IN ITEMS "${program}" "${desktop}" "${metainfo}" "${icons}/scalable/apps/${APP_ID}.svg"
-                      "${STAGE}/share/doc/${EXECUTABLE}/copyright")
+                      "${STAGE}/share/man/man1/${EXECUTABLE}.1.gz" "${STAGE}/share/doc/${EXECUTABLE}/copyright"
+                      "${STAGE}/share/doc/${EXECUTABLE}/changelog.gz")
     if(NOT EXISTS "${file}")
         message(SEND_ERROR "not installed: ${file}")
     endif()

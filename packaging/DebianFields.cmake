@@ -1,0 +1,47 @@
+# Text in the shapes Debian's package files want.
+
+# Breaks <text> at spaces into lines of at most <width> characters, joined by
+# newlines: a package description's lines must stay within 80 columns.
+function(velmora_wrap_text out text width)
+    string(REPLACE " " ";" words "${text}")
+    set(wrapped "")
+    set(line "")
+    foreach(word IN LISTS words)
+        string(LENGTH "${line} ${word}" length)
+        if(line STREQUAL "")
+            set(line "${word}")
+        elseif(length GREATER width)
+            string(APPEND wrapped "${line}\n")
+            set(line "${word}")
+        else()
+            string(APPEND line " ${word}")
+        endif()
+    endforeach()
+    set(${out} "${wrapped}${line}" PARENT_SCOPE)
+endfunction()
+
+# A YYYY-MM-DD date as a changelog entry's trailer gives it, at midnight UTC:
+# 2026-12-10 becomes "Thu, 10 Dec 2026 00:00:00 +0000".
+function(velmora_changelog_date out date)
+    if(NOT date MATCHES "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$")
+        message(FATAL_ERROR "not a YYYY-MM-DD date: ${date}")
+    endif()
+    set(year ${CMAKE_MATCH_1})
+    set(day ${CMAKE_MATCH_3})
+    string(REGEX REPLACE "^0" "" month "${CMAKE_MATCH_2}")
+    string(REGEX REPLACE "^0" "" day_number "${day}")
+    # The day of the week by Sakamoto's method, 0 for Sunday.
+    set(month_offsets 0 3 2 5 0 3 5 1 4 6 2 4)
+    math(EXPR month_index "${month} - 1")
+    list(GET month_offsets ${month_index} offset)
+    set(y ${year})
+    if(month LESS 3)
+        math(EXPR y "${y} - 1")
+    endif()
+    math(EXPR weekday "(${y} + ${y} / 4 - ${y} / 100 + ${y} / 400 + ${offset} + ${day_number}) % 7")
+    set(weekdays Sun Mon Tue Wed Thu Fri Sat)
+    set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+    list(GET weekdays ${weekday} weekday_name)
+    list(GET months ${month_index} month_name)
+    set(${out} "${weekday_name}, ${day} ${month_name} ${year} 00:00:00 +0000" PARENT_SCOPE)
+endfunction()
