@@ -119,6 +119,11 @@ frmJapaneseAstrologyCompatibilityMain::createPerson(const char* frameName, const
     ui::labelInput(addCaption(frame, name("lbl", "SexCaption"), QStringLiteral("Sex :-"), 720, 1140), person.sex);
     ui::labelInput(addCaption(frame, name("lbl", "BloodTypeCaption"), QStringLiteral("Blood Type :-"), 2880, 1140),
                    person.bloodType);
+    // Both frames' captions read alike; screen readers are told whose each input is.
+    const QString owner = *mark ? QStringLiteral("Your partner's") : QStringLiteral("Your");
+    person.name->setAccessibleName(owner + QStringLiteral(" name"));
+    person.sex->setAccessibleName(owner + QStringLiteral(" sex"));
+    person.bloodType->setAccessibleName(owner + QStringLiteral(" blood type"));
 
     for (QWidget* input : {static_cast<QWidget*>(person.name), static_cast<QWidget*>(person.sex),
                            static_cast<QWidget*>(person.bloodType)}) {

@@ -1,5 +1,6 @@
 #include "frmMDI.h"
 
+#include "Accessibility.h"
 #include "CommonMenus.h"
 #include "Controls.h"
 #include "Fonts.h"
@@ -161,6 +162,7 @@ void centreIn(QWidget& widget, int width)
 frmMDI::frmMDI(ui::Platform& platform, CalculatorOpeners openers)
     : platform_(platform), openers_(std::move(openers))
 {
+    ui::installAccessibleInterfaces();
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(kit::texts::kFrameCaption);
     setWindowIcon(kit::pictures::windowIcon(kit::pictures::Icon::Program));
