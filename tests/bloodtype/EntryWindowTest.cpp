@@ -43,8 +43,11 @@ TEST_F(JapaneseEntry, OpensWithFilledListsOnTheirFirstEntries)
         EXPECT_FALSE(bloodType->isEditable());
         EXPECT_TRUE(box(QByteArray("txt") + mark + "Name")->text().isEmpty());
     }
-    EXPECT_EQ(box("txtPartnerName")->accessibleName(), "Name");
-    EXPECT_EQ(list("cboBloodType")->accessibleName(), "Blood Type");
+    // The captions read alike in both frames; screen readers are told whose.
+    EXPECT_EQ(box("txtName")->accessibleName(), "Your name");
+    EXPECT_EQ(box("txtPartnerName")->accessibleName(), "Your partner's name");
+    EXPECT_EQ(list("cboPartnerSex")->accessibleName(), "Your partner's sex");
+    EXPECT_EQ(list("cboBloodType")->accessibleName(), "Your blood type");
     EXPECT_EQ(child<QGroupBox>(entry(), QStringLiteral("fraPartnerDetails"))->title(), "Enter Your Partner Details");
     EXPECT_EQ(child<QLabel>(entry(), QStringLiteral("Label7"))->text(),
               "Velmora Japanese Atrology Compatibility is based on matching personalities with blood type. Enter your "

@@ -19,6 +19,8 @@ from listening_session import ListeningSession, SessionError
 HERE = os.path.dirname(os.path.abspath(__file__))
 FORBIDDEN = ["layered pane"]
 STEP_SECONDS = 15
+RETRY_SECONDS = 3
+TRIES = 3
 # The whole check ends itself before the test command's limit would kill it,
 # so that it can still end every process it started.
 TOTAL_SECONDS = 110
@@ -28,8 +30,18 @@ class CheckFailed(Exception):
     pass
 
 
+class Step:
+    def __init__(self, keys, words, next_only, undo):
+        self.keys = keys
+        self.words = words
+        self.next_only = next_only
+        # Keys that undo what `keys` began when their words are not heard
+        # soon, before `keys` are pressed again.
+        self.undo = undo
+
+
 def read_table(path):
-    """[(window, [(keys, words, next_only)])] from the table's text."""
+    """[(window, [Step])] from the table's text."""
     windows = []
     with open(path, encoding="utf-8") as f:
         for number, raw in enumerate(f, 1):
@@ -39,11 +51,13 @@ def read_table(path):
             if line.startswith("[") and line.endswith("]"):
                 windows.append((line[1:-1], []))
                 continue
-            keys, bar, words = (part.strip() for part in line.partition("|"))
-            if not bar or not words or not windows:
-                raise ValueError("%s:%d: expected '[window]' or 'keys | words'" % (path, number))
-            next_only = words.startswith("=")
-            windows[-1][1].append(([] if keys == "-" else keys.split(), words.lstrip("="), next_only))
+            fields = [part.strip() for part in line.split("|")]
+            if len(fields) not in (2, 3) or not fields[1] or not windows:
+                raise ValueError("%s:%d: expected '[window]' or 'keys | words [| keys to undo]'" % (path, number))
+            keys, words = fields[0], fields[1]
+            undo = fields[2].split() if len(fields) == 3 else []
+            windows[-1][1].append(Step([] if keys == "-" else keys.split(), words.lstrip("="),
+                                       words.startswith("="), undo))
     return windows
 
 
@@ -59,13 +73,14 @@ class Listener:
         self.deadline = deadline
         self.heard_up_to = 0
 
-    def expect(self, words, next_only):
-        """Waits until `words` are said after what was heard so far."""
-        limit = min(time.monotonic() + STEP_SECONDS, self.deadline)
+    def expect(self, words, next_only, seconds=STEP_SECONDS):
+        """Waits until an utterance that starts with `words` is said after
+        what was heard so far."""
+        limit = min(time.monotonic() + seconds, self.deadline)
         while True:
             said = self.session.utterances()
             for index in range(self.heard_up_to, len(said)):
-                if words in said[index]:
+                if said[index].startswith(words):
                     self.heard_up_to = index + 1
                     return
                 if next_only and not is_key_echo(said[index]):
@@ -75,16 +90,30 @@ class Listener:
             time.sleep(0.05)
 
 
+def take(session, listener, step):
+    """Presses the step's keys and listens for its words. A step that can be
+    undone is tried again when its words are not heard soon: a menu opened
+    while the desktop still settles on a new window may close at once."""
+    for _ in range(TRIES - 1 if step.undo else 0):
+        session.key(*step.keys)
+        try:
+            listener.expect(step.words, False, RETRY_SECONDS)
+            return
+        except CheckFailed:
+            session.key(*step.undo)
+    if step.keys:
+        session.key(*step.keys)
+    listener.expect(step.words, step.next_only)
+
+
 def walk(session, program, window, steps, deadline):
     start = session.mark()
     listener = Listener(session, deadline)
     listener.heard_up_to = start
     session.start_program(program)
     try:
-        for keys, words, next_only in steps:
-            if keys:
-                session.key(*keys)
-            listener.expect(words, next_only)
+        for step in steps:
+            take(session, listener, step)
     finally:
         transcript = session.said_since(start)
         print("--- %s" % window)
