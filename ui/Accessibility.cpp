@@ -145,7 +145,7 @@ QAccessibleInterface* suiteAccessibility(const QString& className, QObject* obje
 {
     if (className == QLatin1String("QGroupBox"))
         return new AccessibleFrame(static_cast<QGroupBox*>(object));
-    if (className == QLatin1String("QComboBox"))
+    if (className == QLatin1String("QComboBox") && !static_cast<QComboBox*>(object)->isEditable())
         return new AccessibleList(static_cast<QComboBox*>(object));
     if (className == QLatin1String("QMdiArea"))
         return new AccessibleWindowArea(static_cast<QMdiArea*>(object));
