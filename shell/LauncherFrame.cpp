@@ -5,6 +5,7 @@
 #include "kit/SiteTexts.h"
 #include "kit/WebPages.h"
 #include "shell/AboutBox.h"
+#include "ui/Accessibility.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/LinkLabel.h"
@@ -131,6 +132,7 @@ void centreIn(QWidget& widget, int width)
 LauncherFrame::LauncherFrame(ui::Platform& platform, std::span<const kit::Calculator* const> calculators)
     : WindowHost(calculators), platform_(platform)
 {
+    ui::installAccessibleInterfaces();
     for (const kit::Calculator* calculator : calculators) {
         if (calculator->button)
             buttons_.push_back(calculator);

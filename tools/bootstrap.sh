@@ -20,10 +20,16 @@ packages=(
 # with a PDF reader, fuzz the readers and writers with clang's libFuzzer
 # (whose runtime Debian packs apart from clang), build the plain C++ parts once
 # more against libc++ with a GoogleTest built from its source, validate the
-# desktop entry and metainfo, and build the Debian package (dpkg-shlibdeps
-# needs dpkg-dev and file), check it with lintian and show its manual page.
+# desktop entry and metainfo, build the Debian package (dpkg-shlibdeps
+# needs dpkg-dev and file), check it with lintian and show its manual page,
+# and listen to the suite with the Orca screen reader under Xvfb and openbox,
+# with the session and accessibility buses and speech-dispatcher speaking
+# through espeak-ng into libao's null output.
 [[ "$mode" == test ]] && packages+=(abiword poppler-utils clang libclang-rt-dev libc++-dev libc++abi-dev googletest
-                                    desktop-file-utils appstream dpkg-dev file lintian man-db)
+                                    desktop-file-utils appstream dpkg-dev file lintian man-db
+                                    orca python3-pyatspi speech-dispatcher speech-dispatcher-espeak-ng
+                                    speech-dispatcher-audio-plugins libao4 xvfb openbox at-spi2-core dbus-daemon
+                                    dbus-bin dbus-session-bus-common xdotool)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,17 +1,16 @@
 #include "ui/Controls.h"
 
+#include "ui/Accessibility.h"
 #include "ui/LinkLabel.h"
 #include "ui/Twips.h"
 #include "ui/WrappingButton.h"
 
-#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextDocument>
-#include <QRegularExpression>
 
 namespace velmora::ui {
 namespace {
@@ -28,42 +27,18 @@ W* place(W* widget, const char* name, int left, int top, int width, int height)
     return widget;
 }
 
-// A caption as a screen reader should say it: "Name", not "&Name :-"; a
-// doubled "&&" is a written ampersand.
-QString spokenCaption(const QString& caption)
+// Whether a caption has a keyboard shortcut: an "&" before a character other
+// than a second "&".
+bool hasMnemonic(const QString& caption)
 {
-    static const QRegularExpression trailingMarks(QStringLiteral("\\s*:-?\\s*$"));
-    QString spoken;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
-            ++i;
-        spoken += caption[i];
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] != QLatin1Char('&'))
+            return true;
+        ++i;
     }
-    spoken.remove(trailingMarks);
-    return spoken.simplified();
-}
-
-// A frame as assistive technology sees it: a group named by its own caption,
-// as it reads at the time. Without it a frame is a nameless panel, and the
-// controls in it borrow the caption of the frame around them.
-class AccessibleFrame : public QAccessibleWidget {
-public:
-    explicit AccessibleFrame(QGroupBox* frame)
-        : QAccessibleWidget(frame, QAccessible::Grouping)
-    {
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return spokenCaption(static_cast<QGroupBox*>(widget())->title());
-        return QAccessibleWidget::text(t);
-    }
-};
-
-QAccessibleInterface* frameAccessibility(const QString& className, QObject* object)
-{
-    return className == QLatin1String("QGroupBox") ? new AccessibleFrame(static_cast<QGroupBox*>(object)) : nullptr;
+    return false;
 }
 
 } // namespace
@@ -92,7 +67,12 @@ LinkLabel* addLinkLabel(QWidget* parent, const char* name, const QString& text, 
 
 QLineEdit* addTextBox(QWidget* parent, const char* name, int left, int top, int width, int height)
 {
-    return place(new QLineEdit(parent), name, left, top, width, height);
+    auto* box = new QLineEdit(parent);
+    // Places the caret now. A box whose caret was never placed reports the
+    // caret's first move as Tab brings the focus in, ahead of the focus
+    // itself, and Orca then takes the focus in silently.
+    box->setText(QString());
+    return place(box, name, left, top, width, height);
 }
 
 QPlainTextEdit* addMultiLineBox(QWidget* parent, const char* name, int left, int top, int width, int height)
@@ -104,6 +84,7 @@ QPlainTextEdit* addMultiLineBox(QWidget* parent, const char* name, int left, int
 
 QComboBox* addList(QWidget* parent, const char* name, int left, int top, int width, int height)
 {
+    installAccessibleInterfaces();
     auto* list = new QComboBox(parent);
     list->setEditable(false);
     return place(list, name, left, top, width, height);
@@ -112,8 +93,7 @@ QComboBox* addList(QWidget* parent, const char* name, int left, int top, int wid
 QGroupBox* addFrame(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
                     int height)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(frameAccessibility), true);
-    Q_UNUSED(factoryInstalled);
+    installAccessibleInterfaces();
     return place(new QGroupBox(caption, parent), name, left, top, width, height);
 }
 
@@ -142,7 +122,8 @@ void setColors(QWidget* widget, const QColor& background, const QColor& text)
 
 void labelInput(QLabel* caption, QWidget* input)
 {
-    caption->setBuddy(input);
+    if (hasMnemonic(caption->text()))
+        caption->setBuddy(input);
     input->setAccessibleName(spokenCaption(caption->text()));
 }
 

@@ -27,7 +27,8 @@ LinkLabel* addLinkLabel(QWidget* parent, const char* name, const QString& text, 
                         int height);
 QLineEdit* addTextBox(QWidget* parent, const char* name, int left, int top, int width, int height);
 QPlainTextEdit* addMultiLineBox(QWidget* parent, const char* name, int left, int top, int width, int height);
-// A pick-only drop-down list.
+// A pick-only drop-down list. Screen readers hear it by its accessible name
+// and its entry (see Accessibility.h).
 QComboBox* addList(QWidget* parent, const char* name, int left, int top, int width, int height);
 QGroupBox* addFrame(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
                     int height);
@@ -49,8 +50,12 @@ void setColors(QWidget* widget, const QColor& background, const QColor& text = {
 // view to a caret, which would lay the text out a second time.
 void showText(QWidget* box, const QString& text);
 
-// The caption label names its input: for the keyboard (its mnemonic moves the
-// focus there) and for screen readers (the input's accessible name).
+// The caption label names its input for screen readers: the input's
+// accessible name is the caption as spoken, which a window may then make
+// more exact ("Your name"). A caption with a shortcut is also the input's
+// buddy, so that its mnemonic moves the focus there; one without stays plain
+// text, since a screen reader speaks a buddy caption in place of the input's
+// own name.
 void labelInput(QLabel* caption, QWidget* input);
 // The caption label describes a value label: a screen reader reads the value
 // as the label's name and the caption as its description.

@@ -24,13 +24,11 @@ using velmora::testing::readWithAbiWord;
 
 namespace {
 
+// A box's caption is named as the box is, with "lbl" for its "txt".
 QString captionOf(const QWidget* window, const QWidget* box)
 {
-    for (const QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->buddy() == box)
-            return label->text();
-    }
-    return {};
+    const auto* label = window->findChild<QLabel*>(QStringLiteral("lbl") + box->objectName().mid(3));
+    return label ? label->text() : QString();
 }
 
 struct TextRun {

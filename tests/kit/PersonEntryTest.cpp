@@ -28,12 +28,12 @@ constexpr kit::PersonEntryLayout layout(bool isUser)
         {isUser ? "txtName" : "txtPartnerName", 700, 0, 2000, 300},
         kit::BirthDateLayout{
             {isUser ? "lblDate" : "lblPartnerDate", 0, 400, 600, 300},
-            "Birth Day",
+            "Birth &Day",
             {{
                 {kit::DatePart::Month,
                  {isUser ? "cboMonth" : "cboPartnerMonth", 700, 400, 900, 300},
                  {isUser ? nullptr : "lblPartnerMonth", 700, 700, 900, 300},
-                 "Month"},
+                 "&Month"},
                 {kit::DatePart::Day, {isUser ? "cboDay" : "cboPartnerDay", 1700, 400, 500, 300}, {}, nullptr},
                 {kit::DatePart::Year, {isUser ? "cboYear" : "cboPartnerYear", 2300, 400, 700, 300}, {}, nullptr},
             }},
