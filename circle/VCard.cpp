@@ -27,31 +27,38 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) noex
 }
 
 // The file's lines as written, each without its line break and without a
-// byte order mark before it.
+// byte order mark before it. Each line end is searched for once.
 class PhysicalLines {
 public:
-    explicit PhysicalLines(std::string_view bytes) : rest_(bytes) {}
+    explicit PhysicalLines(std::string_view bytes) : rest_(bytes) { find(); }
 
     std::optional<std::string_view> peek() const noexcept
     {
         if (rest_.empty())
             return std::nullopt;
-        std::string_view line = rest_.substr(0, std::min(rest_.find('\n'), rest_.size()));
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (line.substr(0, kByteOrderMark.size()) == kByteOrderMark)
-            line.remove_prefix(kByteOrderMark.size());
-        return line;
+        return line_;
     }
 
     void advance() noexcept
     {
-        const std::size_t end = rest_.find('\n');
-        rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
+        rest_.remove_prefix(std::min(length_ + 1, rest_.size()));
+        find();
     }
 
 private:
+    void find() noexcept
+    {
+        length_ = std::min(rest_.find('\n'), rest_.size());
+        line_ = rest_.substr(0, length_);
+        if (!line_.empty() && line_.back() == '\r')
+            line_.remove_suffix(1);
+        if (line_.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+            line_.remove_prefix(kByteOrderMark.size());
+    }
+
     std::string_view rest_;
+    std::string_view line_;  // the line at the front of rest_
+    std::size_t length_ = 0; // its length with a CR and mark, without the LF
 };
 
 // One unfolded line and what was found in it on the way.

@@ -72,10 +72,12 @@ cmake --build --preset libcxx
 ctest --preset libcxx
 cmake --preset fuzz
 cmake --build --preset fuzz
+cmake --build --preset fuzz --target circle_vcard_fuzz
 fuzz tests/western/saved_reading_fuzz tests/western/SavedReadingCorpus
 fuzz tests/ui/rtf_writer_fuzz
 fuzz tests/ui/windows1252_fuzz
 fuzz tests/ui/link_detection_fuzz
+fuzz tests/circle/circle_vcard_fuzz tests/circle/VCardCorpus
 cmake --preset sanitize
 cmake --build --preset sanitize
 ctest --preset sanitize

@@ -16,11 +16,14 @@ using namespace velmora::circle::testing;
 
 const std::string kAnna = card("3.0", "FN:Anna\r\nBDAY:1985-04-12\r\n");
 
-// A file of exactly `size` octets: Anna's card and empty lines after it.
+// A file of exactly `size` octets: Anna's card and lines of text outside any
+// card after it.
 std::string annaPaddedTo(std::size_t size)
 {
     std::string file = kAnna;
-    file.resize(size, '\n');
+    file.reserve(size);
+    while (file.size() < size)
+        file += (file.size() % 1024 == 0) ? '\n' : 'x';
     return file;
 }
 
