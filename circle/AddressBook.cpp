@@ -15,15 +15,17 @@ std::u16string ascii(std::string_view text)
 
 AddressBook readCards(std::string_view bytes)
 {
-    CardFile file = splitCards(bytes);
     AddressBook book;
-    book.problem = file.problem;
-    for (const CardText& card : file.cards) {
+    book.problem = splitCards(bytes, [&book](CardText&& card) {
         std::variant<Person, NotReadCard> read = readPersonCard(card);
         if (auto* person = std::get_if<Person>(&read))
             book.people.push_back(std::move(*person));
         else
             book.notRead.push_back(std::move(std::get<NotReadCard>(read)));
+    });
+    if (book.problem != FileProblem::None) {
+        book.people = {};
+        book.notRead = {};
     }
     return book;
 }

@@ -61,8 +61,11 @@ AddressBook readAddressBook(std::string_view bytes) noexcept;
 // The people as vCard 4.0, one card each, lines ended by CR LF and folded at
 // 75 octets: BEGIN, VERSION:4.0, FN, BDAY (19850412 or --0412),
 // X-VELMORA-BLOOD-TYPE where known, the kept lines as read, END. Reading the
-// text gives the same people back. A name's control characters other than
-// tab and line breaks cannot stand in a vCard and are left out.
+// text gives the same people back, for people as the reader gives them or
+// the window takes them: a name that is not blank nor longer than the entry
+// windows take, a birthday the calculators take, kept lines as read. A
+// name's control characters other than tab and line breaks cannot stand in
+// a vCard and are left out.
 std::string writeAddressBook(std::span<const Person> people);
 
 } // namespace velmora::circle

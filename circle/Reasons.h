@@ -11,7 +11,8 @@
 namespace velmora::circle {
 
 // Why one card of a file was not read. A card has one reason: the first fault
-// of its lines in file order, else its birthday's problem, else its name's.
+// of its structure, else the first fault of its lines in order, else its
+// birthday's problem, else its name's.
 enum class NotReadReason {
     // The card itself
     NoEnd,                 // the file ends, or the next card begins, before its END line

@@ -1,5 +1,6 @@
 #include "circle/TextEncoding.h"
 
+#include "circle/ContentLine.h"
 #include "ui/Windows1252.h"
 
 #include <algorithm>
@@ -9,7 +10,7 @@ namespace velmora::circle {
 namespace {
 
 struct CharsetName {
-    std::string_view name; // upper case
+    std::string_view name;
     Charset charset;
 };
 
@@ -29,11 +30,6 @@ constexpr std::array<CharsetName, 11> kCharsetNames = {{
 }};
 
 constexpr char32_t kReplacement = 0xFFFD;
-
-constexpr char upper(char c) noexcept
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 // The character at the start of `bytes` and its length in octets; length 0
 // where the bytes there are not well-formed UTF-8.
@@ -108,9 +104,10 @@ int hexValue(char c) noexcept
 {
     if (c >= '0' && c <= '9')
         return c - '0';
-    const char u = upper(c);
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
     return -1;
 }
 
@@ -119,8 +116,7 @@ int hexValue(char c) noexcept
 Charset charsetNamed(std::string_view name) noexcept
 {
     for (const CharsetName& row : kCharsetNames) {
-        if (std::equal(name.begin(), name.end(), row.name.begin(), row.name.end(),
-                       [](char a, char b) { return upper(a) == b; }))
+        if (equalsIgnoringCase(name, row.name))
             return row.charset;
     }
     return Charset::Unknown;

@@ -194,11 +194,10 @@ std::size_t foldPoint(std::string_view rest, std::size_t room) noexcept
 
 } // namespace
 
-CardFile splitCards(std::string_view bytes)
+FileProblem splitCards(std::string_view bytes, const std::function<void(CardText&&)>& take)
 {
     if (bytes.size() > kMaxFileOctets)
-        return {FileProblem::TooLarge, {}};
-    CardFile file;
+        return FileProblem::TooLarge;
     std::optional<CardText> open;
     bool version21 = false;
     std::size_t places = 0;
@@ -209,10 +208,10 @@ CardFile splitCards(std::string_view bytes)
         if (marker == Marker::Begin) {
             if (open) {
                 noteFault(*open, NotReadReason::NoEnd);
-                file.cards.push_back(std::move(*open));
+                take(std::move(*open));
             }
             if (++places > kMaxCards)
-                return {FileProblem::TooManyCards, {}};
+                return FileProblem::TooManyCards;
             open = CardText{places, {}, std::nullopt};
             version21 = false;
             continue;
@@ -220,7 +219,7 @@ CardFile splitCards(std::string_view bytes)
         if (!open)
             continue; // outside any card, a stray END among them
         if (marker == Marker::End) {
-            file.cards.push_back(std::move(*open));
+            take(std::move(*open));
             open.reset();
             continue;
         }
@@ -237,11 +236,9 @@ CardFile splitCards(std::string_view bytes)
     }
     if (open) {
         noteFault(*open, NotReadReason::NoEnd);
-        file.cards.push_back(std::move(*open));
+        take(std::move(*open));
     }
-    if (places == 0)
-        file.problem = FileProblem::NotAVCard;
-    return file;
+    return places == 0 ? FileProblem::NotAVCard : FileProblem::None;
 }
 
 void appendFoldedLine(std::string& out, std::string_view line)

@@ -3,6 +3,7 @@
 #include "circle/Reasons.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,11 +21,6 @@ struct CardText {
     std::optional<NotReadReason> fault; // the first fault in its structure, if any
 };
 
-struct CardFile {
-    FileProblem problem = FileProblem::None;
-    std::vector<CardText> cards; // empty when the file has a problem
-};
-
 // Splits a file into its cards, within the limits of Limits.h.
 //
 // Lines end with CR LF or LF; a UTF-8 byte order mark at the start of a line
@@ -40,7 +36,11 @@ struct CardFile {
 // card ends that card as not ended and begins the next one, so a card cut off
 // costs only itself; lines outside any card and END lines without a card are
 // passed over. A file without any BEGIN:VCARD line is not a vCard.
-CardFile splitCards(std::string_view bytes);
+//
+// Each card goes to `take` as soon as it ends, so no more than one card's
+// lines are held at once. The problem of the whole file is returned; with
+// one, the cards already taken are to be let go.
+FileProblem splitCards(std::string_view bytes, const std::function<void(CardText&&)>& take);
 
 // The longest line written, in octets, without its CR LF.
 inline constexpr std::size_t kFoldOctets = 75;
