@@ -21,19 +21,14 @@ int number(std::string_view digits) noexcept
     return value;
 }
 
-// The digits of each field of a date form, by their places in the text; '-'
-// stands where the form has a hyphen.
-struct DateForm {
-    std::string_view pattern; // Y year, M month, D day digits; '-' literal
+// The date forms: Y, M and D stand for the digits of the year, month and
+// day, '-' for a hyphen.
+constexpr std::array<std::string_view, 4> kDateForms = {
+    "YYYY-MM-DD",   // 1985-04-12
+    "YYYYMMDD",     // 19850412
+    "--MM-DD",      // --04-12
+    "--MMDD",       // --0412
 };
-
-// form             example
-constexpr std::array<DateForm, 4> kDateForms = {{
-    {"YYYY-MM-DD"}, // 1985-04-12
-    {"YYYYMMDD"},   // 19850412
-    {"--MM-DD"},    // --04-12
-    {"--MMDD"},     // --0412
-}};
 
 struct DateFields {
     std::string_view year; // empty without a year
@@ -45,7 +40,6 @@ std::optional<DateFields> matchForm(std::string_view text, std::string_view patt
 {
     if (text.size() != pattern.size())
         return std::nullopt;
-    DateFields fields;
     const auto field = [&](char letter) {
         const std::size_t first = pattern.find(letter);
         return first == std::string_view::npos ? std::string_view{}
@@ -55,10 +49,7 @@ std::optional<DateFields> matchForm(std::string_view text, std::string_view patt
         if (pattern[i] == '-' ? text[i] != '-' : !allDigits(text.substr(i, 1)))
             return std::nullopt;
     }
-    fields.year = field('Y');
-    fields.month = field('M');
-    fields.day = field('D');
-    return fields;
+    return DateFields{field('Y'), field('M'), field('D')};
 }
 
 // The time after "T": digits, separators and a zone, as ISO 8601 writes them.
@@ -80,8 +71,8 @@ std::variant<Birthday, NotReadReason> readBirthday(std::string_view text, std::o
     if (t != std::string_view::npos && !isTime(text.substr(t + 1)))
         return NotReadReason::BirthdayNotADate;
     std::optional<DateFields> fields;
-    for (const DateForm& form : kDateForms) {
-        if ((fields = matchForm(date, form.pattern)))
+    for (const std::string_view pattern : kDateForms) {
+        if ((fields = matchForm(date, pattern)))
             break;
     }
     if (!fields)
