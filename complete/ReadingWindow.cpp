@@ -105,7 +105,7 @@ ReadingWindow::Person ReadingWindow::createPerson(kit::Person person)
                      isUser ? 120 : 5460, 120, kFrameWidth, kFrameHeight);
     Person created{kit::PersonEntry(frame, isUser ? kUserLayout : kPartnerLayout, person, kit::NameForm::Trimmed),
                    nullptr};
-    created.entry.nameBox()->setMaxLength(static_cast<int>(western::kMaxNameLength));
+    created.entry.nameBox()->setMaxLength(static_cast<int>(kit::kMaxNameLength));
     created.bloodType = created.entry.addChoice(bloodTypeLayout(isUser), bloodTypeChoices());
     return created;
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <chrono>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,11 @@ struct BirthDetails {
     std::u16string name;
     std::chrono::year_month_day birthDate;
 };
+
+// The longest name an entry window takes, in UTF-16 code units: room for
+// 100,000 characters of any script, those outside the Basic Multilingual
+// Plane (two units each) included.
+inline constexpr std::size_t kMaxNameLength = 250'000;
 
 // The months as the month lists show them and the readings name them.
 inline constexpr std::array<std::string_view, 12> kMonthNames = {

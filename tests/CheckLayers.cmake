@@ -9,8 +9,8 @@
 #
 # Project headers are included by their path from the top of the tree,
 # quoted or in angle brackets ("kit/PersonEntry.h", <kit/PersonEntry.h>); a
-# quoted include that names no path of the tree is a fault, and so is one
-# that names a file no folder holds. Angle-bracket includes of other paths
+# quoted include by any other name (a bare "PersonEntry.h", a folder that is
+# not listed) is a fault, and so is one that names a file no folder holds. Angle-bracket includes of other paths
 # are system headers and pass.
 
 cmake_policy(VERSION 3.25)
@@ -64,7 +64,7 @@ foreach(folder IN LISTS folders)
             folder_of("${included}" target)
             if(target STREQUAL "")
                 if(bracket STREQUAL "\"")
-                    list(APPEND faults "${source} includes ${included}, not by its path from the top")
+                    list(APPEND faults "${source} includes ${included}, by no path of the layered folders")
                 endif()
                 continue()
             endif()

@@ -20,7 +20,7 @@ set(plants
     "western/IntoComplete.cpp|<complete/CompleteReading.h>|beside it and not used"
     "tests/support/IntoTools.h|\"tools/SampleReadings.h\"|a layer above"
     "shell/IntoBench.cpp|\"bench/ClosedWindows.h\"|a layer above"
-    "kit/Bare.cpp|\"PersonEntry.h\"|not by its path from the top"
+    "kit/Bare.cpp|\"PersonEntry.h\"|by no path of the layered folders"
     "kit/Missing.cpp|\"kit/NoSuchHeader.h\"|which kit/ does not hold"
     "complete/UsesWestern.cpp|\"western/Lookups.h\"|"
     "tests/western/AnyHeader.cpp|\"complete/CompleteReading.h\"|"

@@ -82,6 +82,7 @@ fuzz tests/western/saved_reading_fuzz tests/western/SavedReadingCorpus
 fuzz tests/ui/rtf_writer_fuzz
 fuzz tests/ui/windows1252_fuzz
 fuzz tests/ui/link_detection_fuzz
+fuzz tests/circle/circle_vcard_fuzz tests/circle/VCardCorpus
 cmake --preset sanitize
 cmake --build --preset sanitize
 ctest --preset sanitize

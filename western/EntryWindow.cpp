@@ -94,7 +94,7 @@ kit::PersonEntry EntryWindow::createPerson(QWidget* frame, kit::Person person)
 {
     ui::setColors(frame, {}, Qt::white);
     kit::PersonEntry entry(frame, personLayout(person == kit::Person::User), person, kit::NameForm::Trimmed);
-    entry.nameBox()->setMaxLength(static_cast<int>(kMaxNameLength));
+    entry.nameBox()->setMaxLength(static_cast<int>(kit::kMaxNameLength));
     return entry;
 }
 

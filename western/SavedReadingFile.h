@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kit/BirthDate.h"
+
 #include <array>
 #include <cstddef>
 #include <filesystem>
@@ -13,10 +15,6 @@
 namespace velmora::western {
 
 inline constexpr std::size_t kLineCount = 8;
-// The longest name the entry window accepts, in UTF-16 code units: room for
-// 100,000 characters of any script, those outside the Basic Multilingual
-// Plane (two units each) included.
-inline constexpr std::size_t kMaxNameLength = 250'000;
 // The largest file the reader accepts. A larger one is refused unread, so a
 // huge or endless file costs neither memory nor time.
 inline constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
@@ -26,7 +24,7 @@ inline constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
 // entries, and every line ends with two bytes.
 inline constexpr std::size_t kMaxBytesPerCodeUnit = 6;
 inline constexpr std::size_t kMaxDateFieldLength = 16;
-static_assert(2 * kMaxNameLength * kMaxBytesPerCodeUnit + 6 * kMaxDateFieldLength + 2 * kLineCount <= kMaxFileBytes);
+static_assert(2 * kit::kMaxNameLength * kMaxBytesPerCodeUnit + 6 * kMaxDateFieldLength + 2 * kLineCount <= kMaxFileBytes);
 
 using ReadingLines = std::array<std::u32string, kLineCount>;
 

@@ -145,7 +145,7 @@ TEST(SavedReadingFile, AFileUpToTheLimitIsReadWholeAndOneByteMoreNotAtAll)
 TEST(SavedReadingFile, TwoNamesOfTheLongestAcceptedLengthFitInAnyScript)
 {
     // The costliest characters: four escape digits for one UTF-16 unit.
-    const std::u32string name(velmora::western::kMaxNameLength, U'\uFFFD');
+    const std::u32string name(velmora::kit::kMaxNameLength, U'\uFFFD');
     const std::string file =
         velmora::western::FormatReadingFile({name, U"September", U"30", U"2050", name, U"September", U"30", U"2050"});
     EXPECT_LE(file.size(), velmora::western::kMaxFileBytes);
