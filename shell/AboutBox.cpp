@@ -3,6 +3,7 @@
 #include "kit/Pictures.h"
 #include "kit/SiteTexts.h"
 #include "kit/WebPages.h"
+#include "shell/Colours.h"
 #include "ui/Fonts.h"
 #include "ui/LinkLabel.h"
 #include "ui/Text.h"
@@ -15,8 +16,7 @@
 namespace velmora::shell {
 namespace {
 
-const QColor kWhite(255, 255, 255);
-const QColor kCyan(0, 255, 255);
+using namespace colours;
 
 template <class Label>
 Label* addLabel(QWidget* parent, const char* name, const QString& text, QRect twips, const QColor& color, bool bold)

@@ -5,6 +5,7 @@
 #include "kit/SiteTexts.h"
 #include "kit/WebPages.h"
 #include "shell/AboutBox.h"
+#include "shell/Colours.h"
 #include "ui/Accessibility.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
@@ -28,10 +29,7 @@
 namespace velmora::shell {
 namespace {
 
-const QColor kLavender(192, 192, 255);
-const QColor kLightGrey(192, 192, 192);
-const QColor kCyan(0, 255, 255);
-const QColor kRed(255, 0, 0);
+using namespace colours;
 
 // The background and the text of a band or control, for every role it draws
 // them with: a button's caption must not take a dark palette's light text.
