@@ -5,7 +5,6 @@
 #include <QColor>
 #include <QHelpEvent>
 #include <QKeyEvent>
-#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -843,16 +842,18 @@ void HeatMapLegend::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QFontMetrics metrics = fontMetrics();
     const QRect ramp = rampRect();
-    QLinearGradient gradient(ramp.topLeft(), ramp.topRight());
-    for (int value = 0; value <= kHighestScore; ++value)
-        gradient.setColorAt(value / double(kHighestScore), scoreColour(std::uint8_t(value)));
-    painter.fillRect(ramp, gradient);
+    // A band of each rating's own colour, as the cells show it.
+    const int ratings = kHighestScore + 1;
+    const auto bandLeft = [&](int score) { return ramp.left() + ramp.width() * score / ratings; };
+    for (int score = 0; score < ratings; ++score)
+        painter.fillRect(QRect(bandLeft(score), ramp.top(), bandLeft(score + 1) - bandLeft(score), ramp.height()),
+                         scoreColour(std::uint8_t(score)));
 
     const QColor text = palette().color(QPalette::WindowText);
     painter.setPen(text);
     painter.drawRect(ramp.adjusted(-1, -1, 0, 0));
     for (int value : kLegendTicks) {
-        const int x = ramp.left() + (ramp.width() - 1) * value / kHighestScore;
+        const int x = (bandLeft(value) + bandLeft(value + 1)) / 2;
         painter.drawLine(x, ramp.bottom() + 1, x, ramp.bottom() + kTickLength);
         const QString label = percent(value);
         const int width = metrics.horizontalAdvance(label);
