@@ -77,20 +77,16 @@ QColor colourOf(int score)
 
 TEST(ScoreColour, IsViridisAsPublished)
 {
-    // Viridis at 0, 1/4, 1/2, 3/4 and 1, as its authors' R package lists it
-    // (viridis(5)).
-    const struct {
-        int score;
-        QColor published;
-    } cases[] = {
-        {0, QColor(0x44, 0x01, 0x54)},  {25, QColor(0x3b, 0x52, 0x8b)},  {50, QColor(0x21, 0x90, 0x8c)},
-        {75, QColor(0x5d, 0xc8, 0x63)}, {100, QColor(0xfd, 0xe7, 0x25)},
-    };
-    for (const auto& row : cases) {
-        const QColor colour = colourOf(row.score);
-        EXPECT_LE(std::abs(colour.red() - row.published.red()), 2) << row.score;
-        EXPECT_LE(std::abs(colour.green() - row.published.green()), 2) << row.score;
-        EXPECT_LE(std::abs(colour.blue() - row.published.blue()), 2) << row.score;
+    // Viridis at every tenth of its range, as its authors' R package lists
+    // it (viridis(11)).
+    const char* const published[] = {"#440154", "#482576", "#414487", "#35608d", "#2a788e", "#21908c",
+                                     "#22a884", "#43bf71", "#7ad151", "#bbdf27", "#fde725"};
+    for (int tenth = 0; tenth <= 10; ++tenth) {
+        const QColor colour = colourOf(tenth * 10);
+        const QColor expected(QString::fromLatin1(published[tenth]));
+        EXPECT_LE(std::abs(colour.red() - expected.red()), 2) << tenth * 10;
+        EXPECT_LE(std::abs(colour.green() - expected.green()), 2) << tenth * 10;
+        EXPECT_LE(std::abs(colour.blue() - expected.blue()), 2) << tenth * 10;
     }
 }
 
