@@ -466,8 +466,10 @@ void HeatMap::ensureCurrentVisible()
         else if (start + size > bar->value() + room)
             bar->setValue(start + size - room);
     };
-    show(horizontalScrollBar(), currentColumn_ * cellSize_, cellSize_, area.width());
-    show(verticalScrollBar(), currentRow_ * cellSize_, cellSize_, area.height());
+    // With room for the frame around it.
+    const int frame = kFrameBlack + kFrameWhite;
+    show(horizontalScrollBar(), currentColumn_ * cellSize_ - frame, cellSize_ + 2 * frame, area.width());
+    show(verticalScrollBar(), currentRow_ * cellSize_ - frame, cellSize_ + 2 * frame, area.height());
 }
 
 void HeatMap::moveCurrentBy(int rows, int columns)
