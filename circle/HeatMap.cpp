@@ -279,7 +279,6 @@ HeatMap::HeatMap(QWidget* parent)
     static const bool accessible = (QAccessible::installFactory(heatMapAccessibility), true);
     Q_UNUSED(accessible);
     setFocusPolicy(Qt::StrongFocus);
-    viewport()->setMouseTracking(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     horizontalScrollBar()->setRange(0, 0);
     verticalScrollBar()->setRange(0, 0);
@@ -434,20 +433,22 @@ void HeatMap::fitToView()
     viewport()->update();
 }
 
-// Zooms by steps of kZoomSteps, keeping the point of the grid under `anchor`
-// where it is.
-void HeatMap::zoomBy(int steps, QPoint anchor)
+// Zooms one step of kZoomSteps in (direction > 0) or out, keeping the point
+// of the grid under `anchor` where it is.
+void HeatMap::zoomBy(int direction, QPoint anchor)
 {
-    if (count() == 0 || steps == 0)
+    if (count() == 0 || direction == 0)
         return;
-    const int* step = steps > 0 ? std::upper_bound(std::begin(kZoomSteps), std::end(kZoomSteps), cellSize_)
-                                : std::lower_bound(std::begin(kZoomSteps), std::end(kZoomSteps), cellSize_) - 1;
-    if (step < std::begin(kZoomSteps) || step >= std::end(kZoomSteps))
+    const int* first = std::begin(kZoomSteps);
+    const int* last = std::end(kZoomSteps);
+    const int* larger = std::upper_bound(first, last, cellSize_);
+    const int* smaller = std::lower_bound(first, last, cellSize_);
+    if (direction > 0 ? larger == last : smaller == first)
         return;
     const QPoint origin = gridOrigin();
     const double gridX = double(anchor.x() - origin.x()) / cellSize_;
     const double gridY = double(anchor.y() - origin.y()) / cellSize_;
-    cellSize_ = *step;
+    cellSize_ = direction > 0 ? *larger : *(smaller - 1);
     fitted_ = false;
     layOut();
     horizontalScrollBar()->setValue(int(axisExtent_ + gridX * cellSize_ - anchor.x()));

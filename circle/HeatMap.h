@@ -122,7 +122,7 @@ private:
     void measureNames();
     void layOut();
     void fitToView();
-    void zoomBy(int steps, QPoint anchor);
+    void zoomBy(int direction, QPoint anchor);
     void ensureCurrentVisible();
     void moveCurrentBy(int rows, int columns);
     void tellCurrentCell();

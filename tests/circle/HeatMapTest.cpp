@@ -35,9 +35,12 @@ struct Vision {
 };
 constexpr Vision kVisions[] = {
     {"normal vision", {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}},
-    {"protanopia", {{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}}},
-    {"deuteranopia", {{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}}},
-    {"tritanopia", {{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}}},
+    {"protanopia",
+     {{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}}},
+    {"deuteranopia",
+     {{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}}},
+    {"tritanopia",
+     {{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}}},
 };
 
 struct Lab {
@@ -54,8 +57,8 @@ Lab seenAs(const QColor& colour, const Vision& vision)
     const double rgb[3] = {linear(colour.red()), linear(colour.green()), linear(colour.blue())};
     double seen[3];
     for (int row = 0; row < 3; ++row) {
-        const double sum = vision.matrix[row][0] * rgb[0] + vision.matrix[row][1] * rgb[1] + vision.matrix[row][2] * rgb[2];
-        seen[row] = std::clamp(sum, 0.0, 1.0);
+        const double* weights = vision.matrix[row];
+        seen[row] = std::clamp(weights[0] * rgb[0] + weights[1] * rgb[1] + weights[2] * rgb[2], 0.0, 1.0);
     }
     const double x = (0.4124 * seen[0] + 0.3576 * seen[1] + 0.1805 * seen[2]) / 0.95047;
     const double y = 0.2126 * seen[0] + 0.7152 * seen[1] + 0.0722 * seen[2];
@@ -270,7 +273,8 @@ TEST_F(HeatMapTest, FitsTheWholeGridInViewWhenItCanAndNeverShrinksCellsBelowAFew
     for (const auto& row : cases) {
         showNumbered(row.people, row.size);
         const QRect view = map->viewport()->rect();
-        const bool whole = view.contains(map->cellRect(0, 0)) && view.contains(map->cellRect(row.people - 1, row.people - 1));
+        const int last = row.people - 1;
+        const bool whole = view.contains(map->cellRect(0, 0)) && view.contains(map->cellRect(last, last));
         EXPECT_EQ(whole, row.whole) << row.people;
         EXPECT_GE(map->cellSize(), 3) << row.people;
         EXPECT_EQ(map->horizontalScrollBar()->maximum() > 0, !row.whole) << row.people;
