@@ -289,6 +289,7 @@ HeatMap::~HeatMap() = default;
 void HeatMap::setPeople(QStringList names, std::vector<std::uint8_t> scores,
                         std::function<QString(int, int)> describe)
 {
+    const bool sameGrid = names.size() == names_.size();
     names_ = std::move(names);
     const int n = count();
     scores_ = std::move(scores);
@@ -303,9 +304,15 @@ void HeatMap::setPeople(QStringList names, std::vector<std::uint8_t> scores,
             pixels[column] = kCellColours[rowScores[column]];
     }
 
+    measureNames();
+    if (sameGrid) {
+        layOut();
+        viewport()->update();
+        tellCurrentCell();
+        return;
+    }
     currentRow_ = n == 0 ? -1 : 0;
     currentColumn_ = n == 0 ? -1 : std::min(1, n - 1);
-    measureNames();
     fitted_ = true;
     layOut();
     horizontalScrollBar()->setValue(0);

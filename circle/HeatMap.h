@@ -70,7 +70,9 @@ public:
     // The people in the order of rows and columns, their ratings row by row
     // (n * n values; missing ones count as kNoScore) and the text of a pair's
     // ratings, which the heat map asks only for pairs of two people. The
-    // current cell moves to the first pair.
+    // current cell moves to the first pair and the grid fits the view again,
+    // except for as many people as before (another system's ratings of the
+    // same circle, say), where the current cell, zoom and scroll stay.
     void setPeople(QStringList names, std::vector<std::uint8_t> scores,
                    std::function<QString(int row, int column)> describe);
 

@@ -433,6 +433,35 @@ TEST_F(HeatMapTest, ShowsACellsPairAndRatingsOrAWholeNameOnHover)
     }
 }
 
+// Another system's ratings of the same people keep the reader's place; a
+// new circle starts at its first pair, fitted to the view.
+TEST_F(HeatMapTest, KeepsItsPlaceForNewRatingsOfAsManyPeopleAndStartsAgainForOthers)
+{
+    showNumbered(1000, {900, 700});
+    map->setCurrentCell(700, 650);
+    QTest::keyClick(map, Qt::Key_Plus, Qt::ControlModifier);
+    const int zoomed = map->cellSize();
+    const int scrolled = map->verticalScrollBar()->value();
+    QSignalSpy moved(map, &HeatMap::currentCellChanged);
+
+    std::vector<std::uint8_t> otherSystem(1000 * 1000, 42);
+    map->setPeople(numberedPeople(1000), otherSystem, describeByPlace);
+    EXPECT_EQ(map->currentRow(), 700);
+    EXPECT_EQ(map->currentColumn(), 650);
+    EXPECT_EQ(map->cellSize(), zoomed);
+    EXPECT_EQ(map->verticalScrollBar()->value(), scrolled);
+    EXPECT_EQ(moved.count(), 0);
+    EXPECT_EQ(pixel(map->cellRect(697, 646).center()), colourOf(42));
+
+    map->setPeople(numberedPeople(999), patternScores(999), describeByPlace);
+    EXPECT_EQ(map->currentRow(), 0);
+    EXPECT_EQ(map->currentColumn(), 1);
+    EXPECT_EQ(map->cellSize(), 3);
+    EXPECT_EQ(map->verticalScrollBar()->value(), 0);
+    ASSERT_EQ(moved.count(), 1);
+    EXPECT_EQ(moved.front(), (QList<QVariant>{0, 1}));
+}
+
 TEST_F(HeatMapTest, TakesMissingRatingsAsUnratedAndNobodyAsAnEmptyGrid)
 {
     showPeople({QStringLiteral("Ann"), QStringLiteral("Bob")}, {kNoScore, 40});
