@@ -1,7 +1,7 @@
 // Every calculator's windows, from its declaration: one whole calculation
-// (the compute button to the reading filled and shown) and, where it has a
-// report, opening the report. The sample reading of the declaration is the
-// one calculated.
+// (the last step of its sample reading, where it is the button that shows the
+// reading, to the reading filled and shown) and, where it has a report,
+// opening the report.
 #include "bench/ClosedWindows.h"
 #include "kit/Calculator.h"
 #include "kit/CalculatorWindow.h"
@@ -44,7 +44,7 @@ struct Session {
     // (valgrind --tool=callgrind --toggle-collect='*Session::calculate*').
     [[gnu::noinline]] void calculate()
     {
-        button(*entry, calculator.sample.computeButton).click();
+        tools::takeStep(*entry, calculator.sample.steps.back());
         QApplication::processEvents();
     }
 
@@ -95,8 +95,9 @@ void openReport(benchmark::State& state, const kit::Calculator* calculator)
 const bool kRegistered = [] {
     for (const kit::Calculator* calculator : shell::calculators()) {
         const std::string key(calculator->key);
-        benchmark::RegisterBenchmark((key + "/WholeCalculation").c_str(), wholeCalculation, calculator)
-            ->Unit(benchmark::kMillisecond);
+        if (calculator->sample.steps.back().value.empty())
+            benchmark::RegisterBenchmark((key + "/WholeCalculation").c_str(), wholeCalculation, calculator)
+                ->Unit(benchmark::kMillisecond);
         if (!calculator->sample.reportButton.empty())
             benchmark::RegisterBenchmark((key + "/OpenReport").c_str(), openReport, calculator)
                 ->Unit(benchmark::kMillisecond);

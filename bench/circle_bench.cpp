@@ -1,53 +1,31 @@
-// The circle's address book: a generated export of 1,000 and of 100,000
-// cards read into people, and the 1,000 people written again. Each card is
-// as a contacts program writes one: name lines, telephone, e-mail, address,
-// note and birthday, in versions 2.1 (quoted-printable), 3.0 (groups) and
-// 4.0 (a folded note), so every path of the reader takes its share.
+// The circle: reading an address book and rating every pair of its people,
+// writing it again, and the window showing a whole circle once its file is
+// chosen.
+#include "bench/AddressBookExport.h"
 #include "circle/AddressBook.h"
+#include "circle/Calculator.h"
+#include "circle/CircleWindow.h"
+#include "circle/Ratings.h"
+#include "shell/Calculators.h"
+#include "shell/LauncherFrame.h"
+#include "tests/support/RecordingPlatform.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <array>
+#include <stdexcept>
 #include <string>
 
-namespace circle = velmora::circle;
+using namespace velmora;
 
 namespace {
 
-std::string number(std::size_t value, std::size_t width)
-{
-    std::string digits = std::to_string(value);
-    return std::string(width > digits.size() ? width - digits.size() : 0, '0') + digits;
-}
-
-std::string exportOf(std::size_t cards)
-{
-    constexpr std::array<std::string_view, 3> kVersions = {"2.1", "3.0", "4.0"};
-    std::string file;
-    for (std::size_t i = 0; i < cards; ++i) {
-        const std::string id = std::to_string(i);
-        const std::string_view version = kVersions[i % kVersions.size()];
-        const std::string date = number(1900 + i % 150, 4) + "-" + number(1 + i % 12, 2) + "-" + number(1 + i % 28, 2);
-        file += "BEGIN:VCARD\r\nVERSION:" + std::string(version) + "\r\n";
-        if (version == "2.1") {
-            file += "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller" + id + ";J=C3=B6rg;;;\r\n";
-            file += "TEL;CELL;VOICE:+49 30 " + id + "\r\nBDAY:" + date + "\r\n";
-        } else if (version == "3.0") {
-            file += "N:Berg" + id + ";Anna;;;\r\nFN:Anna Berg" + id + "\r\n";
-            file += "item1.TEL;TYPE=cell:+46 8 " + id + "\r\nitem1.X-ABLabel:mobile\r\nBDAY:" + date + "\r\n";
-        } else {
-            file += "FN:\xE6\x9D\x8E\xE5\xB0\x8F\xE9\xBE\x99 " + id + "\r\nBDAY:--" + date.substr(5, 2) + date.substr(8, 2) + "\r\n";
-            file += "NOTE:Met at the conference in Lisbon\\, later a friend of the family; ask about th\r\n e garden\r\n";
-        }
-        file += "EMAIL;TYPE=INTERNET:person" + id + "@example.org\r\nADR;TYPE=home:;;Main Street " + id +
-                ";Springfield;;12345;Country\r\nEND:VCARD\r\n";
-    }
-    return file;
-}
-
 void BM_ReadAddressBook(benchmark::State& state)
 {
-    const std::string file = exportOf(static_cast<std::size_t>(state.range(0)));
+    const std::string file = bench::addressBookExport(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(circle::readAddressBook(file));
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * file.size()));
@@ -56,14 +34,62 @@ void BM_ReadAddressBook(benchmark::State& state)
 BENCHMARK(BM_ReadAddressBook)->Arg(1'000)->Repetitions(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadAddressBook)->Arg(100'000)->Repetitions(5)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// Reading the cards and rating every pair of their people by each system and
+// overall, both ways round: the tables the ranking and the picture show.
+void BM_ReadAndRateEveryPair(benchmark::State& state)
+{
+    const std::string file = bench::addressBookExport(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        const circle::AddressBook book = circle::readAddressBook(file);
+        const circle::CircleRatings ratings(book.people);
+        for (const circle::System system : circle::kSystems)
+            benchmark::DoNotOptimize(ratings.matrix(system));
+        benchmark::DoNotOptimize(ratings.matrix(std::nullopt));
+    }
+    const auto people = static_cast<double>(state.range(0));
+    state.counters["pairs"] = people * (people - 1) / 2;
+}
+BENCHMARK(BM_ReadAndRateEveryPair)->Arg(1'000)->Repetitions(10)->Unit(benchmark::kMillisecond);
+
 void BM_WriteAddressBook(benchmark::State& state)
 {
-    const circle::AddressBook book = circle::readAddressBook(exportOf(static_cast<std::size_t>(state.range(0))));
+    const circle::AddressBook book =
+        circle::readAddressBook(bench::addressBookExport(static_cast<std::size_t>(state.range(0))));
     for (auto _ : state)
         benchmark::DoNotOptimize(circle::writeAddressBook(book.people));
 }
 BENCHMARK(BM_WriteAddressBook)->Arg(1'000)->Repetitions(10)->Unit(benchmark::kMillisecond);
 
-} // namespace
+// From the file chosen in the Open dialog to the window showing the circle:
+// reading, rating, the ranking, the picture and its summary, painted.
+void BM_ShowCircleFromFile(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("circle.vcf"));
+    const std::string file = bench::addressBookExport(static_cast<std::size_t>(state.range(0)));
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(file.data(), static_cast<qint64>(file.size())) < 0)
+        throw std::runtime_error("the address book could not be written");
+    out.close();
 
-BENCHMARK_MAIN();
+    testing::RecordingPlatform platform;
+    shell::LauncherFrame frame(platform, shell::calculators());
+    frame.showMaximized();
+    frame.open(circle::kCalculator);
+    QWidget& window = *frame.findWindow(circle::CircleWindow::kWindowName);
+    auto& open = *window.findChild<QAbstractButton*>(QStringLiteral("cmdOpen"));
+    QApplication::processEvents();
+    for (auto _ : state) {
+        platform.fileDialogAnswers = {path};
+        open.click();
+        window.repaint();
+        QApplication::processEvents();
+    }
+    state.counters["people"] = static_cast<double>(state.range(0));
+    state.SetLabel(window.findChild<QLabel*>(QStringLiteral("lblRead"))->text().toStdString());
+    if (!platform.messages.empty())
+        state.SkipWithError("the window refused the file");
+}
+BENCHMARK(BM_ShowCircleFromFile)->Arg(1'000)->Repetitions(5)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -2,11 +2,21 @@
 // bare Qt main window started the same way. Each sample starts this program
 // again as a child ("--child=bare" or "--child=suite") that shows its window
 // on the offscreen platform, reports its peak resident size and ends.
+//
+// The circle's memory is measured the same way: a child ("--child=circle
+// <file>") starts the launcher, opens the Circle and reads an address book of
+// 1,000 cards into it; the counter gives its peak over the launcher's alone.
+#include "bench/AddressBookExport.h"
+#include "circle/Calculator.h"
+#include "circle/CircleWindow.h"
+#include "shell/LauncherFrame.h"
 #include "shell/StartApplication.h"
+#include "tests/support/RecordingPlatform.h"
 #include "ui/Fonts.h"
 #include "ui/QtPlatform.h"
 #include "ui/SingleInstance.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -17,6 +27,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -40,12 +52,24 @@ long peakResidentKiB()
     return usage.ru_maxrss;
 }
 
-int runChild(const char* which, int argc, char* argv[])
+// The launcher with the Circle open and the address book the platform answers with read.
+std::unique_ptr<QWidget> startWithCircle(velmora::ui::Platform& platform)
+{
+    using namespace velmora;
+    auto frame = shell::StartApplication(platform, {});
+    frame->open(circle::kCalculator);
+    QWidget& window = *frame->findWindow(circle::CircleWindow::kWindowName);
+    window.findChild<QAbstractButton*>(QStringLiteral("cmdOpen"))->click();
+    return frame;
+}
+
+int runChild(const char* which, const char* file, int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     std::unique_ptr<QWidget> window;
     velmora::ui::QtPlatform platform;
+    velmora::testing::RecordingPlatform answeringPlatform;
     if (std::strcmp(which, "bare") == 0) {
         auto bare = std::make_unique<QMainWindow>();
         bare->setCentralWidget(new QLabel(QStringLiteral("Hello")));
@@ -56,7 +80,12 @@ int runChild(const char* which, int argc, char* argv[])
         velmora::ui::SingleInstance lock(QDir::temp().filePath(QStringLiteral("velmora-bench.lock")));
         if (lock.anotherCopyRunning())
             return 1;
-        window = velmora::shell::StartApplication(platform, {});
+        if (std::strcmp(which, "circle") == 0) {
+            answeringPlatform.fileDialogAnswers = {QString::fromLocal8Bit(file)};
+            window = startWithCircle(answeringPlatform);
+        } else {
+            window = velmora::shell::StartApplication(platform, {});
+        }
     }
     waitUntilShown(*window);
     std::printf("%ld\n", peakResidentKiB());
@@ -68,7 +97,7 @@ struct Sample {
     long peakKiB;
 };
 
-Sample startChild(const char* which)
+Sample startChild(const char* which, const std::string& file = {})
 {
     int pipeFds[2];
     if (pipe(pipeFds) != 0)
@@ -79,7 +108,7 @@ Sample startChild(const char* which)
         dup2(pipeFds[1], STDOUT_FILENO);
         close(pipeFds[0]);
         const std::string arg = std::string("--child=") + which;
-        execl(selfPath.c_str(), selfPath.c_str(), arg.c_str(), static_cast<char*>(nullptr));
+        execl(selfPath.c_str(), selfPath.c_str(), arg.c_str(), file.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     close(pipeFds[1]);
@@ -103,16 +132,38 @@ void startUp(benchmark::State& state, const char* which)
     state.counters["peak_rss_KiB"] = static_cast<double>(peak);
 }
 
+// Start-up to the launcher with a circle of `state.range(0)` people read,
+// beside the launcher alone.
+void startUpWithCircle(benchmark::State& state)
+{
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "velmora-bench-circle.vcf";
+    std::ofstream(file, std::ios::binary) << velmora::bench::addressBookExport(static_cast<std::size_t>(state.range(0)));
+    long circlePeak = 0;
+    long launcherPeak = 0;
+    for (auto _ : state) {
+        const Sample sample = startChild("circle", file.string());
+        state.SetIterationTime(sample.seconds);
+        circlePeak = std::max(circlePeak, sample.peakKiB);
+        state.PauseTiming();
+        launcherPeak = std::max(launcherPeak, startChild("suite").peakKiB);
+        state.ResumeTiming();
+    }
+    std::filesystem::remove(file);
+    state.counters["peak_rss_KiB"] = static_cast<double>(circlePeak);
+    state.counters["over_launcher_KiB"] = static_cast<double>(circlePeak - launcherPeak);
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(startUp, bare_main_window, "bare")->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
 BENCHMARK_CAPTURE(startUp, suite_launcher, "suite")->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+BENCHMARK(startUpWithCircle)->Arg(1'000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--child=", 8) == 0)
-            return runChild(argv[i] + 8, argc, argv);
+            return runChild(argv[i] + 8, i + 1 < argc ? argv[i + 1] : "", argc, argv);
     }
     selfPath = argv[0];
     benchmark::Initialize(&argc, argv);

@@ -24,12 +24,13 @@ constexpr auto kLinks = std::to_array<kit::LinkControl>({
 static_assert(kit::eachLinkControlOnce(kLinks));
 static_assert(kit::linksNameItsWindows(kLinks, kWindows));
 
-constexpr auto kSampleEntries = std::to_array<kit::SampleEntry>({
+constexpr auto kSampleSteps = std::to_array<kit::SampleStep>({
     {"txtName", "HANA MORI"},
     {"cboSex", "Female"},
     {"cboBloodType", "B-"},
     {"txtPartnerName", "KENJI ARAI"},
     {"cboPartnerBloodType", "AB+"},
+    {"cmdProceed", {}},
 });
 constexpr auto kSampleViews = std::to_array<kit::SampleView>({
     {"result-compatibility", 1},
@@ -54,8 +55,7 @@ const kit::Calculator kCalculator{
     .windows = kWindows,
     .links = kLinks,
     .open = [](kit::WindowHost& host) { host.instance<EntryWindow>().showWindow(); },
-    .sample = {.entries = kSampleEntries,
-               .computeButton = "cmdProceed",
+    .sample = {.steps = kSampleSteps,
                .resultWindow = ResultWindow::kWindowName,
                .tabs = "SSTab1",
                .views = kSampleViews,

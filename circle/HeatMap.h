@@ -1,5 +1,7 @@
 #pragma once
 
+#include "circle/Ratings.h"
+
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QString>
@@ -19,13 +21,8 @@ class QPainter;
 // mean.
 namespace velmora::circle {
 
-// A rating is a percentage, 0 to 100; any other value (kNoScore by
-// convention) is a pair the system cannot rate, and the diagonal, which is no
-// pair at all.
-inline constexpr std::uint8_t kNoScore = 255;
-inline constexpr std::uint8_t kHighestScore = 100;
-
-// The colour of a rating: viridis, a sequential palette that runs from dark
+// The colour of a rating (0 to kHighestScore; kNoScore for a pair the
+// system cannot rate and for the diagonal, which is no pair at all): viridis, a sequential palette that runs from dark
 // purple (0%) through blue, teal and green to yellow (100%), lighter as the
 // rating rises, and reads so under each common kind of colour blindness. Any
 // other value gives the no-rating colour, a light grey that no rating's colour

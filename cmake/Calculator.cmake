@@ -7,9 +7,10 @@
 #   plain cores of the calculators it USES, so the build proves they need
 #   nothing of the windows; the libc++ build (VELMORA_LOOKUPS_ONLY) builds
 #   and tests only these;
-# - velmora_<name>: its windows on the window kit, and its declaration
-#   (Calculator.h, Calculator.cpp), which tells the launcher, the tests, the
-#   benchmarks and the tools that it exists.
+# - velmora_<name>: its windows on the window kit (and on the windows of the
+#   calculators it USES), and its declaration (Calculator.h, Calculator.cpp),
+#   which tells the launcher, the tests, the benchmarks and the tools that it
+#   exists.
 # The layering test allows a calculator to include another's headers only
 # where it USES that calculator.
 function(velmora_add_calculator name)
@@ -30,4 +31,7 @@ function(velmora_add_calculator name)
     endif()
     add_library(velmora_${name} STATIC ${ARG_WINDOWS} Calculator.h Calculator.cpp)
     target_link_libraries(velmora_${name} PUBLIC ${core} velmora_kit)
+    foreach(used IN LISTS ARG_USES)
+        target_link_libraries(velmora_${name} PUBLIC velmora_${used})
+    endforeach()
 endfunction()

@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::array<std::string_view, 1> kWindows = {ReadingWindow::kWindowName};
 
-constexpr auto kSampleEntries = std::to_array<kit::SampleEntry>({
+constexpr auto kSampleSteps = std::to_array<kit::SampleStep>({
     {"txtName", "Anna Lindqvist"},
     {"cboDay", "5"},
     {"cboMonth", "March"},
@@ -21,6 +21,7 @@ constexpr auto kSampleEntries = std::to_array<kit::SampleEntry>({
     {"cboPartnerMonth", "August"},
     {"cboPartnerYear", "1978"},
     {"cboPartnerBloodType", "O-"},
+    {"cmdRead", {}},
 });
 constexpr auto kSampleViews = std::to_array<kit::SampleView>({{"reading", 0}});
 
@@ -35,8 +36,7 @@ const kit::Calculator kCalculator{
     .windows = kWindows,
     .links = {},
     .open = [](kit::WindowHost& host) { host.instance<ReadingWindow>().showWindow(); },
-    .sample = {.entries = kSampleEntries,
-               .computeButton = "cmdRead",
+    .sample = {.steps = kSampleSteps,
                .resultWindow = {},
                .tabs = {},
                .views = kSampleViews,

@@ -39,39 +39,6 @@ std::string bloodTypeText(std::string_view bloodType)
     return text(bloodType.empty() ? kBloodTypeNotKnown : bloodType);
 }
 
-SummaryRow westernRow(const western::WesternReadingRecord& reading)
-{
-    SummaryRow row{kSystemHeadings[0], text(reading.UserSign), text(reading.PartnerSign), {}};
-    if (!reading.Pair.MatchCode.empty())
-        row.pairLines = {text(reading.Pair.MatchComment), westernPercentageLine(reading)};
-    return row;
-}
-
-SummaryRow chineseRow(const chinese::ChineseReadingRecord& reading)
-{
-    SummaryRow row{kSystemHeadings[1], chineseSign(reading.UserAnimal, reading.UserElement),
-                   chineseSign(reading.PartnerAnimal, reading.PartnerElement), {}};
-    if (reading.CompatibilityNumber != 0)
-        row.pairLines = {"Chinese Compatibility Number " + std::to_string(reading.CompatibilityNumber),
-                         text(reading.Percentage), text(reading.Rating)};
-    return row;
-}
-
-SummaryRow egyptianRow(const egyptian::EgyptianReadingRecord& reading)
-{
-    SummaryRow row{kSystemHeadings[2], text(reading.User.SignName), text(reading.Partner.SignName), {}};
-    if (!reading.Verdict.empty())
-        row.pairLines = {"By your sign: " + text(reading.Verdict),
-                         "By your partner's sign: " + text(reading.PartnerVerdict)};
-    return row;
-}
-
-SummaryRow japaneseRow(const bloodtype::JapaneseReadingRecord& reading)
-{
-    return {kSystemHeadings[3], bloodTypeText(reading.UserBloodType), bloodTypeText(reading.PartnerBloodType),
-            {text(reading.MatchLabel.empty() ? kBloodTypesNotGiven : reading.MatchLabel)}};
-}
-
 PersonSection westernPerson(std::string_view sign, const western::SignProfile& profile)
 {
     if (sign.empty())
@@ -134,10 +101,43 @@ CompleteReadingRecord CalculateCompleteReading(const CompletePerson& user, const
                                                 {partner.details.name, bloodtype::Sex::Male, partner.bloodType})};
 }
 
+SummaryRow WesternSummary(const western::WesternReadingRecord& reading)
+{
+    SummaryRow row{kSystemHeadings[0], text(reading.UserSign), text(reading.PartnerSign), {}};
+    if (!reading.Pair.MatchCode.empty())
+        row.pairLines = {text(reading.Pair.MatchComment), westernPercentageLine(reading)};
+    return row;
+}
+
+SummaryRow ChineseSummary(const chinese::ChineseReadingRecord& reading)
+{
+    SummaryRow row{kSystemHeadings[1], chineseSign(reading.UserAnimal, reading.UserElement),
+                   chineseSign(reading.PartnerAnimal, reading.PartnerElement), {}};
+    if (reading.CompatibilityNumber != 0)
+        row.pairLines = {"Chinese Compatibility Number " + std::to_string(reading.CompatibilityNumber),
+                         text(reading.Percentage), text(reading.Rating)};
+    return row;
+}
+
+SummaryRow EgyptianSummary(const egyptian::EgyptianReadingRecord& reading)
+{
+    SummaryRow row{kSystemHeadings[2], text(reading.User.SignName), text(reading.Partner.SignName), {}};
+    if (!reading.Verdict.empty())
+        row.pairLines = {"By your sign: " + text(reading.Verdict),
+                         "By your partner's sign: " + text(reading.PartnerVerdict)};
+    return row;
+}
+
+SummaryRow JapaneseSummary(const bloodtype::JapaneseReadingRecord& reading)
+{
+    return {kSystemHeadings[3], bloodTypeText(reading.UserBloodType), bloodTypeText(reading.PartnerBloodType),
+            {text(reading.MatchLabel.empty() ? kBloodTypesNotGiven : reading.MatchLabel)}};
+}
+
 std::array<SummaryRow, 4> SummaryRows(const CompleteReadingRecord& reading)
 {
-    return {westernRow(reading.Western), chineseRow(reading.Chinese), egyptianRow(reading.Egyptian),
-            japaneseRow(reading.Japanese)};
+    return {WesternSummary(reading.Western), ChineseSummary(reading.Chinese), EgyptianSummary(reading.Egyptian),
+            JapaneseSummary(reading.Japanese)};
 }
 
 std::array<SystemSection, 4> Sections(const CompleteReadingRecord& reading)

@@ -57,6 +57,11 @@ struct SummaryRow {
     bool operator==(const SummaryRow&) const = default;
 };
 std::array<SummaryRow, 4> SummaryRows(const CompleteReadingRecord& reading);
+// Each system's row, from that calculator's own reading.
+SummaryRow WesternSummary(const western::WesternReadingRecord& reading);
+SummaryRow ChineseSummary(const chinese::ChineseReadingRecord& reading);
+SummaryRow EgyptianSummary(const egyptian::EgyptianReadingRecord& reading);
+SummaryRow JapaneseSummary(const bloodtype::JapaneseReadingRecord& reading);
 
 // One person's part of a system's section: the sign, the compiled-in picture
 // of it (a resource path, empty where the system has none), and the short

@@ -5,10 +5,6 @@
 #include "ui/Platform.h"
 #include "ui/Text.h"
 
-#include <QBuffer>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -192,22 +188,6 @@ void composeReading(QTextDocument& document, const CompleteReadingRecord& readin
     for (const SystemSection& section : Sections(reading))
         writeSection(cursor, section, reading, pictures);
     cursor.endEditBlock();
-}
-
-QByteArray readingAsPdf(const QTextDocument& document, const QString& title)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(title);
-        writer.setCreator(ui::kApplicationTitle);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                         QPageLayout::Millimeter));
-        document.print(&writer);
-    }
-    return bytes;
 }
 
 } // namespace velmora::complete

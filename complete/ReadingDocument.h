@@ -2,7 +2,6 @@
 
 #include "complete/CompleteReading.h"
 
-#include <QByteArray>
 #include <QString>
 
 class QTextDocument;
@@ -21,9 +20,5 @@ enum class Pictures { Shown, LeftOut };
 // and, side by side, each person's sign, its picture and their facts.
 // Names are written as typed, never read as markup.
 void composeReading(QTextDocument& document, const CompleteReadingRecord& reading, Pictures pictures);
-
-// The document as a PDF file of A4 pages: text as text, so that it can be
-// searched and copied, and the pictures at print resolution.
-QByteArray readingAsPdf(const QTextDocument& document, const QString& title);
 
 } // namespace velmora::complete

@@ -177,6 +177,34 @@ CompletePerson ReadingWindow::entries(const Person& person) const
     return {person.entry.details(), person.bloodType->currentIndex() - 1};
 }
 
+void ReadingWindow::enterAndRead(const Entries& user, const Entries& partner)
+{
+    const Entries* missingYear = nullptr;
+    for (const auto& [person, entries] : {std::pair{&user_, &user}, std::pair{&partner_, &partner}}) {
+        const kit::PersonEntry& entry = person->entry;
+        entry.showEntries(ui::toQString(entries->name), ui::toQString(kit::MonthName(entries->month)),
+                          QString::number(static_cast<unsigned>(entries->day)),
+                          entries->year ? QString::number(static_cast<int>(*entries->year)) : QString());
+        person->bloodType->setCurrentIndex(entries->bloodType + 1);
+        if (!entries->year && !missingYear) {
+            missingYear = entries;
+            entry.list(kit::DatePart::Year)->setFocus();
+        }
+    }
+    if (missingYear) {
+        // What is shown is no reading of these two.
+        reading_.reset();
+        view_->clear();
+        enableReadingCommands(false);
+        platform().showMessage(this,
+                               QStringLiteral("Please choose the birth year of %1: it is not known.")
+                                   .arg(ui::toQString(missingYear->name)),
+                               ui::MessageIcon::Information);
+        return;
+    }
+    cmdRead_Click();
+}
+
 void ReadingWindow::cmdRead_Click()
 {
     if (!ValidateEntries())
@@ -205,7 +233,7 @@ void ReadingWindow::cmdSave_Click()
     if (!reading_)
         return;
     if (const std::optional<QString> path = askFileName(kPdfFilter, QStringLiteral("pdf")))
-        platform().saveFile(this, *path, readingAsPdf(*view_->document(), kReadingTitle));
+        platform().saveFile(this, *path, kit::documentAsPdf(*view_->document(), kReadingTitle));
 }
 
 // Rich text holds the reading's text; the pictures stay in the PDF.

@@ -4,9 +4,10 @@
 #include "kit/CalculatorWindow.h"
 #include "kit/PersonEntry.h"
 
-#include <string_view>
-
+#include <chrono>
 #include <optional>
+#include <string>
+#include <string_view>
 
 class QComboBox;
 class QPushButton;
@@ -27,6 +28,20 @@ public:
     explicit ReadingWindow(kit::WindowHost& host);
 
     void Form_Load() override;
+
+    // Two people as another window hands them over: a birthday, with the year
+    // where it is known, and a blood type (kNoBloodType for not known).
+    struct Entries {
+        std::u16string name;
+        std::chrono::month month;
+        std::chrono::day day;
+        std::optional<std::chrono::year> year;
+        int bloodType = kNoBloodType;
+    };
+    // Fills in both people and shows their reading. A year that is not known
+    // is left for the user to choose: the window says so and puts the focus
+    // on that year's list, and reads nothing yet.
+    void enterAndRead(const Entries& user, const Entries& partner);
 
     // Checks the entries and shows the reading of them.
     void cmdRead_Click();

@@ -22,7 +22,7 @@ constexpr auto kLinks = std::to_array<kit::LinkControl>({
 static_assert(kit::eachLinkControlOnce(kLinks));
 static_assert(kit::linksNameItsWindows(kLinks, kWindows));
 
-constexpr auto kSampleEntries = std::to_array<kit::SampleEntry>({
+constexpr auto kSampleSteps = std::to_array<kit::SampleStep>({
     {"txtName", "NADIA FARES"},
     {"cmbDate", "15"},
     {"cmbMonth", "May"},
@@ -31,6 +31,7 @@ constexpr auto kSampleEntries = std::to_array<kit::SampleEntry>({
     {"cmbPartnerDate", "20"},
     {"cmbPartnerMonth", "October"},
     {"cmbPartnerYear", "1981"},
+    {"Command1", {}},
 });
 constexpr auto kSampleViews = std::to_array<kit::SampleView>({
     {"result-user", 0},
@@ -56,8 +57,7 @@ const kit::Calculator kCalculator{
     .windows = kWindows,
     .links = kLinks,
     .open = [](kit::WindowHost& host) { host.instance<EntryWindow>().showWindow(); },
-    .sample = {.entries = kSampleEntries,
-               .computeButton = "Command1",
+    .sample = {.steps = kSampleSteps,
                .resultWindow = ResultWindow::kWindowName,
                .tabs = "tabSelect",
                .views = kSampleViews,

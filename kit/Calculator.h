@@ -39,11 +39,13 @@ struct FileMenuItem {
 };
 
 // A sample reading, for the tools and tests that look at every window with a
-// reading in it: what is typed or picked in each named input of the first
-// window, the button that computes the reading, and the views of the reading
-// to look at: each a tab of the result window's tab control, by position.
-// Where the first window shows the reading itself it names no result window.
-struct SampleEntry {
+// reading in it: the steps a user takes in the first window, each typing or
+// picking a value in a named input or, without a value, pressing a named
+// button, the last of them showing the reading; then the views of the
+// reading to look at, each a tab of the result window's tab control by
+// position. Where the first window shows the reading itself it names no
+// result window.
+struct SampleStep {
     std::string_view control;
     std::string_view value;
 };
@@ -52,8 +54,7 @@ struct SampleView {
     int tab;
 };
 struct SampleReading {
-    std::span<const SampleEntry> entries;
-    std::string_view computeButton;
+    std::span<const SampleStep> steps;
     std::string_view resultWindow;
     std::string_view tabs;
     std::span<const SampleView> views;

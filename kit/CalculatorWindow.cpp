@@ -122,7 +122,10 @@ bool CalculatorWindow::showsReadingOf(std::string_view) const
 void CalculatorWindow::closeEvent(QCloseEvent* event)
 {
     Form_Unload();
-    if (restoresWelcomePanel_)
+    CalculatorWindow* opener = returnsTo_.empty() ? nullptr : host_.findWindow(returnsTo_);
+    if (opener && opener != this)
+        opener->showWindow();
+    else if (restoresWelcomePanel_)
         host_.setWelcomePanelVisible(true);
     host_.forget(*this);
     event->accept();

@@ -46,6 +46,12 @@ public:
     void hideWindow();
     void closeWindow();
     bool isOnScreen() const;
+    // The window this one was opened from, brought back when this one closes
+    // if it is still loaded (a report's result window, the circle a pair's
+    // reading was opened from); then the welcome panel stays hidden. A window
+    // closed in the meantime is not made again: it would be empty.
+    void returnsTo(std::string_view window) { returnsTo_ = window; }
+
     // Whether this window shows the reading of the window named `window`, as
     // a report shows its result window's.
     virtual bool showsReadingOf(std::string_view window) const;
@@ -55,6 +61,7 @@ protected:
     virtual void Form_Unload();
     // A report window neither hides nor shows the welcome panel.
     void keepWelcomePanelOnClose() { restoresWelcomePanel_ = false; }
+
     // Puts the links after the inputs and buttons in the tab order; a window
     // that makes controls after it is loaded calls it again.
     void putLinksLastInTabOrder();
@@ -96,6 +103,7 @@ private:
     WindowHost& host_;
     QList<QAction*> menuBar_;
     bool restoresWelcomePanel_ = true;
+    std::string_view returnsTo_;
     // Where the focus was when the window was last hidden.
     QPointer<QWidget> lastFocus_;
 };

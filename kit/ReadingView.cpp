@@ -4,6 +4,10 @@
 #include "ui/RichTextBox.h"
 #include "ui/Twips.h"
 
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
 #include <QPrinter>
 
 namespace velmora::kit {
@@ -32,6 +36,22 @@ void printReading(ui::Platform& platform, QWidget* window, const ui::RichTextBox
 {
     if (const std::unique_ptr<QPrinter> printer = platform.choosePrinter(window, view.textCursor().hasSelection()))
         platform.print(view, *printer);
+}
+
+QByteArray documentAsPdf(const QTextDocument& document, const QString& title)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title);
+        writer.setCreator(ui::kApplicationTitle);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                                         QPageLayout::Millimeter));
+        document.print(&writer);
+    }
+    return bytes;
 }
 
 } // namespace velmora::kit

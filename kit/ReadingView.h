@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
+class QTextDocument;
 class QWidget;
 
 namespace velmora::ui {
@@ -27,5 +29,10 @@ void saveAsRichText(ui::Platform& platform, QWidget* window, const ui::RichTextB
 // The print dialog, offering the selection when there is one; prints the
 // selection or the whole reading. Cancelling ends silently.
 void printReading(ui::Platform& platform, QWidget* window, const ui::RichTextBox& view);
+
+// The document as a PDF file of A4 pages: text as text, so that it can be
+// searched and copied, and pictures at print resolution. The window writes
+// it through the platform, as every file.
+QByteArray documentAsPdf(const QTextDocument& document, const QString& title);
 
 } // namespace velmora::kit

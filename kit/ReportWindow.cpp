@@ -22,6 +22,7 @@ ReportWindow::ReportWindow(WindowHost& host, std::string_view name, const QStrin
     , resultWindow_(resultWindow)
 {
     keepWelcomePanelOnClose();
+    returnsTo(resultWindow);
     auto* forum = ui::addLinkLabel(this, "Label14", texts::kForumBanner, 1747, 0, 5800, 195);
     auto* site = ui::addLinkLabel(this, "Label1", texts::kSiteInvitation, 1867, 180, 5800, 195);
     for (ui::LinkLabel* label : {forum, site}) {
@@ -64,10 +65,6 @@ bool ReportWindow::showsReadingOf(std::string_view window) const
 void ReportWindow::Form_Unload()
 {
     ui::DisableLinkDetection();
-    // A result window closed in the meantime is not made again: it would
-    // show no reading.
-    if (CalculatorWindow* result = host().findWindow(resultWindow_))
-        result->showWindow();
 }
 
 } // namespace velmora::kit

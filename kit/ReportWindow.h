@@ -30,7 +30,7 @@ public:
     virtual void cmdPrint_Click() = 0;
 
 protected:
-    // Detaches link detection and brings the result window back.
+    // Detaches link detection; closing then brings the result window back.
     void Form_Unload() override;
     virtual void composeReport() = 0;
 

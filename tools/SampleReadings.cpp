@@ -77,16 +77,23 @@ void useDarkDesktop()
     QApplication::setPalette(darkPalette());
 }
 
+void takeStep(QWidget& window, const kit::SampleStep& step)
+{
+    if (step.value.empty())
+        child<QAbstractButton>(window, step.control)->click();
+    else if (auto* box = child<QLineEdit>(window, step.control))
+        box->setText(ui::toQString(step.value));
+    else
+        child<QComboBox>(window, step.control)->setCurrentText(ui::toQString(step.value));
+}
+
 QWidget& enterSample(shell::LauncherFrame& launcher, const kit::Calculator& calculator)
 {
     launcher.open(calculator);
     QWidget& window = *firstWindowOnScreen(launcher, calculator);
-    for (const kit::SampleEntry& entry : calculator.sample.entries) {
-        if (auto* box = child<QLineEdit>(window, entry.control))
-            box->setText(ui::toQString(entry.value));
-        else
-            child<QComboBox>(window, entry.control)->setCurrentText(ui::toQString(entry.value));
-    }
+    const std::span<const kit::SampleStep> steps = calculator.sample.steps;
+    for (const kit::SampleStep& step : steps.first(steps.size() - 1))
+        takeStep(window, step);
     return window;
 }
 
@@ -95,7 +102,7 @@ void showSampleReading(shell::LauncherFrame& launcher, const kit::Calculator& ca
     const kit::SampleReading& sample = calculator.sample;
     QWidget& entry = enterSample(launcher, calculator);
     show(visit, viewName(calculator, "entry"), entry);
-    child<QAbstractButton>(entry, sample.computeButton)->click();
+    takeStep(entry, sample.steps.back());
     QWidget& result = sample.resultWindow.empty() ? entry : *launcher.findWindow(sample.resultWindow);
     auto* tabs = sample.tabs.empty() ? nullptr : child<QTabWidget>(result, sample.tabs);
     for (const kit::SampleView& view : sample.views) {

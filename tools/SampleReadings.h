@@ -8,6 +8,7 @@ class QWidget;
 
 namespace velmora::kit {
 struct Calculator;
+struct SampleStep;
 }
 
 namespace velmora::shell {
@@ -30,8 +31,11 @@ void showEveryWindow(shell::LauncherFrame& launcher, const WindowVisitor& visit)
 void showSampleReading(shell::LauncherFrame& launcher, const kit::Calculator& calculator,
                        const WindowVisitor& visit);
 
-// Opens the calculator and fills its first window with the sample entries.
+// Opens the calculator and takes every step of its sample but the last, the
+// one that shows the reading; gives the calculator's first window.
 QWidget& enterSample(shell::LauncherFrame& launcher, const kit::Calculator& calculator);
+// Types, picks or presses as the step says.
+void takeStep(QWidget& window, const kit::SampleStep& step);
 
 // The Fusion style with a dark palette of Adwaita-Dark's colours, as a dark
 // desktop theme gives the application; call before windows are made.

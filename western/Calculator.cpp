@@ -30,7 +30,7 @@ constexpr auto kLinks = std::to_array<kit::LinkControl>({
 static_assert(kit::eachLinkControlOnce(kLinks));
 static_assert(kit::linksNameItsWindows(kLinks, kWindows));
 
-constexpr auto kSampleEntries = std::to_array<kit::SampleEntry>({
+constexpr auto kSampleSteps = std::to_array<kit::SampleStep>({
     {"txtNameM", "Anna Lindqvist"},
     {"cboMonthM", "March"},
     {"cboDateM", "5"},
@@ -39,6 +39,7 @@ constexpr auto kSampleEntries = std::to_array<kit::SampleEntry>({
     {"cboMonthF", "August"},
     {"cboDateF", "2"},
     {"cboYearF", "1978"},
+    {"cmdSunSign", {}},
 });
 constexpr auto kSampleViews = std::to_array<kit::SampleView>({
     {"result-compatibility", 0},
@@ -64,8 +65,7 @@ const kit::Calculator kCalculator{
     .windows = kWindows,
     .links = kLinks,
     .open = [](kit::WindowHost& host) { host.instance<EntryWindow>().showWindow(); },
-    .sample = {.entries = kSampleEntries,
-               .computeButton = "cmdSunSign",
+    .sample = {.steps = kSampleSteps,
                .resultWindow = ResultWindow::kWindowName,
                .tabs = "TS",
                .views = kSampleViews,

@@ -72,7 +72,7 @@ TEST_F(Menus, TheFrameShowsFileHelpAndAnUnavailableMakeMoneyItem)
     EXPECT_EQ(texts(bar().at(1)->menu()->actions()),
               QStringList({"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
                            "&About Software"}));
-    EXPECT_EQ(texts(bar().at(0)->menu()->actions()), (QStringList{"&Complete Reading...", "E&xit"}));
+    EXPECT_EQ(texts(bar().at(0)->menu()->actions()), (QStringList{"&Complete Reading...", "C&ircle...", "E&xit"}));
 }
 
 TEST_F(Menus, HelpItemsOpenTheirPagesEveryTime)

@@ -3,6 +3,7 @@
 // item, closing windows. After every step the launcher's promises must hold.
 // VELMORA_WALK_STEPS and VELMORA_WALK_SEED set the walk's length and seed.
 #include "kit/CalculatorWindow.h"
+#include "kit/ReportWindow.h"
 #include "shell/Calculators.h"
 #include "shell/LauncherFrame.h"
 #include "tests/support/Controls.h"
@@ -52,11 +53,12 @@ enum class Role { Entry, Result, Report };
 
 Role roleOf(const kit::CalculatorWindow& window)
 {
-    const QString name = window.objectName();
-    // The complete reading holds its entries and its reading in one window.
-    if (name.endsWith(QLatin1String("Main")) || name == QLatin1String("frmCompleteReading"))
-        return Role::Entry;
-    return name.endsWith(QLatin1String("Display")) ? Role::Result : Role::Report;
+    if (qobject_cast<const kit::ReportWindow*>(&window))
+        return Role::Report;
+    // The windows a calculator opens with hold their entries (the complete
+    // reading and the circle hold their readings too); the others show a
+    // reading.
+    return window.objectName().endsWith(QLatin1String("Display")) ? Role::Result : Role::Entry;
 }
 
 // What a hidden entry window must still hold when it comes back.
