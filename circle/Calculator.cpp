@@ -22,7 +22,7 @@ constexpr auto kSampleSteps = std::to_array<kit::SampleStep>({
     {"txtName", "Nadia Fares"},    {"cboDay", "29"},  {"cboMonth", "February"}, {"cboYear", "1984"},
     {"cboBloodType", "AB-"},       {"cmdAdd", {}},    {"cboYou", "Anna Lindqvist"},
 });
-constexpr auto kSampleViews = std::to_array<kit::SampleView>({{"ranking", 0}, {"picture", 1}});
+constexpr auto kSampleViews = std::to_array<kit::SampleView>({{"ranking", 0}, {"picture", 1}, {"people", 2}});
 
 } // namespace
 

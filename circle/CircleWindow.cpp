@@ -122,6 +122,16 @@ QImage printedPicture(const std::vector<std::uint8_t>& scores, const QStringList
     return image;
 }
 
+// A page of the circle's tabs, in the desktop's colours: the picture's
+// palette is chosen to read on light and dark desktops alike.
+QWidget* addPage(QTabWidget* tabs, const char* name, const QString& caption)
+{
+    auto* page = new QWidget;
+    page->setObjectName(QLatin1String(name));
+    tabs->addTab(page, caption);
+    return page;
+}
+
 } // namespace
 
 CircleWindow::CircleWindow(kit::WindowHost& host)
@@ -140,9 +150,9 @@ CircleWindow::CircleWindow(kit::WindowHost& host)
     });
 
     tabs_ = kit::addReadingTabs(this, "tabsCircle", 120, 1080, 12480, 7680);
-    createRankingPage(kit::addReadingPage(tabs_, "picRanking", QStringLiteral("Ranking"), Qt::white, Qt::black));
-    createPicturePage(kit::addReadingPage(tabs_, "picPicture", QStringLiteral("Picture"), Qt::white, Qt::black));
-    createPeoplePage(kit::addReadingPage(tabs_, "picPeople", QStringLiteral("People"), Qt::white, Qt::black));
+    createRankingPage(addPage(tabs_, "picRanking", QStringLiteral("Ranking")));
+    createPicturePage(addPage(tabs_, "picPicture", QStringLiteral("Picture")));
+    createPeoplePage(addPage(tabs_, "picPeople", QStringLiteral("People")));
 
     // The people's page is filled in from the form first, its lists after.
     setTabOrder(cboYou_, tabs_);
@@ -262,10 +272,12 @@ void CircleWindow::createRankingPage(QWidget* page)
     tblRanking_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblRanking_->setSelectionMode(QAbstractItemView::SingleSelection);
     tblRanking_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Each rating in the calculator's own words, wrapped within its column.
+    // Each rating in the calculator's own words, wrapped within its column;
+    // the longest, the Egyptian verdict both ways, takes four lines.
+    constexpr int kRowLines = 4;
     tblRanking_->setWordWrap(true);
     tblRanking_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tblRanking_->verticalHeader()->setDefaultSectionSize(3 * tblRanking_->fontMetrics().lineSpacing() + 8);
+    tblRanking_->verticalHeader()->setDefaultSectionSize(kRowLines * tblRanking_->fontMetrics().lineSpacing() + 8);
     tblRanking_->setSortingEnabled(true);
     tblRanking_->verticalHeader()->hide();
     tblRanking_->horizontalHeader()->setStretchLastSection(true);
