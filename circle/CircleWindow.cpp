@@ -24,6 +24,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
+#include <QPalette>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
@@ -35,6 +36,8 @@
 #include <QTextTable>
 
 #include <algorithm>
+#include <array>
+#include <numeric>
 
 namespace velmora::circle {
 namespace {
@@ -47,6 +50,12 @@ const QString kPdfFilter = QStringLiteral("PDF Document|*.pdf");
 // A birthday without a year is checked in a leap year: 29 February is a
 // birthday.
 constexpr int kLeapYear = 2000;
+
+// The ranking's columns: in twips on screen, and in percent of the page's
+// width on paper, where a longest word of each column fits a line.
+constexpr std::array<int, RankingModel::ColumnCount> kRankingColumnWidths = {1920, 2280, 2100, 3000, 1860, 900};
+constexpr std::array<int, RankingModel::ColumnCount> kPrintedColumnPercents = {13, 17, 19, 24, 15, 12};
+static_assert(std::accumulate(kPrintedColumnPercents.begin(), kPrintedColumnPercents.end(), 0) == 100);
 
 // The form of one person, in the People page's frame.
 constexpr kit::PersonEntryLayout kFormLayout = {
@@ -119,6 +128,24 @@ QImage printedPicture(const std::vector<std::uint8_t>& scores, const QStringList
             painter.restore();
         }
     }
+    return image;
+}
+
+// The colour key as the printed page shows it: dark text on white whatever
+// the desktop's colours, drawn at three times the screen's density.
+QImage printedKey()
+{
+    HeatMapLegend key(scoreText(kNoScore));
+    QPalette printed = key.palette();
+    printed.setColor(QPalette::Window, Qt::white);
+    printed.setColor(QPalette::WindowText, Qt::black);
+    key.setPalette(printed);
+    key.resize(key.sizeHint());
+    constexpr int kDensity = 3;
+    QImage image(key.size() * kDensity, QImage::Format_RGB32);
+    image.setDevicePixelRatio(kDensity);
+    image.fill(Qt::white);
+    key.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     return image;
 }
 
@@ -281,9 +308,8 @@ void CircleWindow::createRankingPage(QWidget* page)
     tblRanking_->setSortingEnabled(true);
     tblRanking_->verticalHeader()->hide();
     tblRanking_->horizontalHeader()->setStretchLastSection(true);
-    const int widths[] = {1920, 2280, 2100, 3000, 1860, 900};
     for (int column = 0; column < RankingModel::ColumnCount; ++column)
-        tblRanking_->setColumnWidth(column, ui::twipsToPixels(widths[column]));
+        tblRanking_->setColumnWidth(column, ui::twipsToPixels(kRankingColumnWidths[static_cast<std::size_t>(column)]));
 
     // The list sorts by a column from the keyboard as the headings do with
     // the mouse: names from A, ratings from the best.
@@ -311,18 +337,20 @@ void CircleWindow::createPicturePage(QWidget* page)
         cboSystem_->addItem(systemHeading(system));
     connect(cboSystem_, &QComboBox::currentIndexChanged, this, &CircleWindow::showPicture);
 
-    auto* legend = new HeatMapLegend(QStringLiteral("No rating"), page);
+    // The key beside the list, at the size its ramp, ticks and no-rating
+    // swatch take in the desktop's font.
+    auto* legend = new HeatMapLegend(scoreText(kNoScore), page);
     legend->setObjectName(QStringLiteral("picLegend"));
-    legend->setGeometry(ui::twipsRect(8160, 120, 4080, 720));
+    legend->setGeometry(QRect(QPoint(ui::twipsToPixels(3960), ui::twipsToPixels(60)), legend->sizeHint()));
 
     picture_ = new HeatMap(page);
     picture_->setObjectName(QStringLiteral("picCircle"));
-    picture_->setGeometry(ui::twipsRect(120, 540, 7920, 6600));
+    picture_->setGeometry(ui::twipsRect(120, 900, 7920, 6240));
     connect(picture_, &HeatMap::cellActivated, this, [this](int row, int column) {
         openPair(static_cast<std::size_t>(row), static_cast<std::size_t>(column));
     });
 
-    lblSummary_ = ui::addValueLabel(page, "lblSummary", 8160, 1020, 4080, 6120);
+    lblSummary_ = ui::addValueLabel(page, "lblSummary", 8160, 900, 4080, 6240);
     lblSummary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblSummary_->setFocusPolicy(Qt::StrongFocus);
     lblSummary_->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
@@ -634,8 +662,11 @@ void CircleWindow::composeDocument(QTextDocument& document) const
     heading.setFont(ui::verdana(12, true));
     QTextCharFormat plain;
     plain.setFont(ui::verdana(9.75));
-    QTextCharFormat bold;
-    bold.setFont(ui::verdana(9.75, true));
+    // The table in a smaller size, so that six columns fit the page's width.
+    QTextCharFormat cell;
+    cell.setFont(ui::verdana(8.25));
+    QTextCharFormat columnHeading;
+    columnHeading.setFont(ui::verdana(8.25, true));
 
     cursor.insertText(kTitle, title);
     cursor.insertBlock();
@@ -648,20 +679,28 @@ void CircleWindow::composeDocument(QTextDocument& document) const
     QTextTableFormat tableFormat;
     tableFormat.setCellPadding(3);
     tableFormat.setBorder(0.5);
+    tableFormat.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    QList<QTextLength> columnWidths;
+    for (const int percent : kPrintedColumnPercents)
+        columnWidths.append(QTextLength(QTextLength::PercentageLength, percent));
+    tableFormat.setColumnWidthConstraints(columnWidths);
     QTextTable* table = cursor.insertTable(rows + 1, RankingModel::ColumnCount, tableFormat);
     for (int column = 0; column < RankingModel::ColumnCount; ++column)
-        table->cellAt(0, column).firstCursorPosition().insertText(RankingModel::heading(column), bold);
+        table->cellAt(0, column).firstCursorPosition().insertText(RankingModel::heading(column), columnHeading);
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < RankingModel::ColumnCount; ++column)
             table->cellAt(row + 1, column)
                 .firstCursorPosition()
-                .insertText(sorted_->index(row, column).data().toString(), plain);
+                .insertText(sorted_->index(row, column).data().toString(), cell);
     }
     cursor.movePosition(QTextCursor::End);
-    cursor.insertBlock();
+    // The picture, its key and its summary on a page of their own.
+    QTextBlockFormat newPage;
+    newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    cursor.insertBlock(newPage);
     const std::optional<System> system = pictureSystem(cboSystem_->currentIndex());
     cursor.insertText(QStringLiteral("Picture: ") + systemHeading(system), heading);
-    cursor.insertBlock();
+    cursor.insertBlock(QTextBlockFormat());
     QStringList names;
     for (const Person& person : people_)
         names.append(ui::toQString(person.name));
@@ -673,6 +712,14 @@ void CircleWindow::composeDocument(QTextDocument& document) const
     picture.setWidth(kPrintedSide);
     picture.setHeight(kPrintedSide * image.height() / std::max(1, image.width()));
     cursor.insertImage(picture);
+    cursor.insertBlock(QTextBlockFormat());
+    const QImage key = printedKey();
+    document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("circle-key")), key);
+    QTextImageFormat keyFormat;
+    keyFormat.setName(QStringLiteral("circle-key"));
+    keyFormat.setWidth(key.width() / key.devicePixelRatio());
+    keyFormat.setHeight(key.height() / key.devicePixelRatio());
+    cursor.insertImage(keyFormat);
     cursor.insertBlock();
     cursor.insertText(pictureSummary(), plain);
 }
