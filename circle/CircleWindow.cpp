@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
@@ -173,7 +174,7 @@ CircleWindow::CircleWindow(kit::WindowHost& host)
     cboYou_->setAccessibleName(QStringLiteral("You are"));
     connect(cboYou_, &QComboBox::currentIndexChanged, this, [this] {
         showRanking();
-        lblSummary_->setText(pictureSummary());
+        txtSummary_->setPlainText(pictureSummary());
     });
 
     tabs_ = kit::addReadingTabs(this, "tabsCircle", 120, 1080, 12480, 7680);
@@ -299,6 +300,8 @@ void CircleWindow::createRankingPage(QWidget* page)
     tblRanking_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblRanking_->setSelectionMode(QAbstractItemView::SingleSelection);
     tblRanking_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Arrows move within the ranking, Tab on to the next control.
+    tblRanking_->setTabKeyNavigation(false);
     // Each rating in the calculator's own words, wrapped within its column;
     // the longest, the Egyptian verdict both ways, takes four lines.
     constexpr int kRowLines = 4;
@@ -350,11 +353,14 @@ void CircleWindow::createPicturePage(QWidget* page)
         openPair(static_cast<std::size_t>(row), static_cast<std::size_t>(column));
     });
 
-    lblSummary_ = ui::addValueLabel(page, "lblSummary", 8160, 900, 4080, 6240);
-    lblSummary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblSummary_->setFocusPolicy(Qt::StrongFocus);
-    lblSummary_->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
-    lblSummary_->setAccessibleDescription(QStringLiteral("Summary of the picture"));
+    // The picture in words, read only, as text a screen reader reads line by
+    // line; on the page's own background, as a caption of the picture.
+    txtSummary_ = ui::addMultiLineBox(page, "txtSummary", 8160, 900, 4080, 6240);
+    txtSummary_->setReadOnly(true);
+    txtSummary_->setFrameShape(QFrame::NoFrame);
+    txtSummary_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    txtSummary_->viewport()->setAutoFillBackground(false);
+    txtSummary_->setAccessibleName(QStringLiteral("Summary of the picture"));
 }
 
 void CircleWindow::createMenus()
@@ -484,8 +490,20 @@ void CircleWindow::cmdAdd_Click()
 {
     if (std::optional<Person> person = personInForm()) {
         people_.push_back(std::move(*person));
-        circleChanged(people_.size() - 1);
+        clearForm();
+        circleChanged(std::nullopt);
     }
+}
+
+void CircleWindow::clearForm()
+{
+    // Ready for the next person, with nothing of the last one carried over
+    // and no one chosen in the list for Change or Remove. The name box takes
+    // the focus first, so that a screen reader hears it move there before
+    // the form's texts change.
+    form_.nameBox()->setFocus(Qt::OtherFocusReason);
+    form_.showEntries(QString(), ui::toQString(kit::MonthName(std::chrono::January)), QStringLiteral("1"), kNotKnown);
+    cboBloodType_->setCurrentIndex(0);
 }
 
 void CircleWindow::cmdChange_Click()
@@ -578,8 +596,8 @@ void CircleWindow::showPicture()
         names.append(ui::toQString(person.name));
     picture_->setAccessibleName(systemHeading(system) + QStringLiteral(" ratings of every pair"));
     picture_->setPeople(names, ratings_->matrix(system), [this](int row, int column) {
-        QStringList lines{ui::toQString(people_[static_cast<std::size_t>(row)].name) + QStringLiteral(" with ")
-                          + ui::toQString(people_[static_cast<std::size_t>(column)].name)};
+        // The heat map names the pair before these lines.
+        QStringList lines;
         for (int column_ = RankingModel::Western; column_ <= RankingModel::Japanese; ++column_) {
             const System each = kSystems[static_cast<std::size_t>(column_ - RankingModel::Western)];
             QStringList rating;
@@ -592,7 +610,7 @@ void CircleWindow::showPicture()
                      + scoreText(ratings_->overall(static_cast<std::size_t>(row), static_cast<std::size_t>(column))));
         return lines.join(QLatin1Char('\n'));
     });
-    lblSummary_->setText(pictureSummary());
+    txtSummary_->setPlainText(pictureSummary());
 }
 
 QString CircleWindow::pictureSummary() const

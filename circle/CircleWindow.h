@@ -13,6 +13,7 @@
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QPlainTextEdit;
 class QSortFilterProxyModel;
 class QTabWidget;
 class QTableView;
@@ -67,6 +68,7 @@ private:
     void showPicture();
     void showNotRead(const AddressBook& book);
     void showPersonInForm(std::size_t person);
+    void clearForm();
     // The person of the form, or nothing when it is refused (and said why).
     std::optional<Person> personInForm();
     std::optional<std::size_t> you() const;
@@ -92,7 +94,7 @@ private:
     QSortFilterProxyModel* sorted_ = nullptr;
     QComboBox* cboSystem_ = nullptr;
     HeatMap* picture_ = nullptr;
-    QLabel* lblSummary_ = nullptr;
+    QPlainTextEdit* txtSummary_ = nullptr;
     QList<QWidget*> circleCommands_;
     QList<QAction*> circleMenuItems_;
 };

@@ -101,12 +101,16 @@ void CalculatorWindow::buildPageOnScreen(QWidget* page, const std::function<void
 QWidget* CalculatorWindow::firstInput() const
 {
     const QList<QWidget*> chain = tabChainOf(*this);
+    // Inputs on a page of tabs that is not shown are passed over.
+    const auto canTakeFocus = [this](const QWidget* widget) {
+        return widget->isEnabled() && widget->isVisibleTo(this);
+    };
     for (QWidget* widget : chain) {
-        if (const auto* box = qobject_cast<QLineEdit*>(widget); box && !box->isReadOnly() && box->isEnabled())
+        if (const auto* box = qobject_cast<QLineEdit*>(widget); box && !box->isReadOnly() && canTakeFocus(box))
             return widget;
     }
     for (QWidget* widget : chain) {
-        if (widget->isEnabled() && !widget->isHidden() && !qobject_cast<ui::LinkLabel*>(widget))
+        if (canTakeFocus(widget) && !qobject_cast<ui::LinkLabel*>(widget))
             return widget;
     }
     return nullptr;

@@ -301,7 +301,10 @@ void LauncherFrame::createMenus()
             continue;
         QAction* item = file->addAction(ui::toQString(calculator->menuItem->text));
         item->setObjectName(ui::toQString(calculator->menuItem->name));
-        connect(item, &QAction::triggered, this, [this, calculator] { open(*calculator); });
+        // Opened once the menu has closed and given the focus back, so that
+        // a screen reader's last word is the new window's first input and
+        // not the frame the menu returns to.
+        connect(item, &QAction::triggered, this, [this, calculator] { open(*calculator); }, Qt::QueuedConnection);
     }
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));

@@ -4,7 +4,6 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QMdiArea>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -132,11 +131,13 @@ private:
     double ownFraction_;
 };
 
-// The window area: a container without a name of its own.
-class AccessibleWindowArea : public QAccessibleWidget {
+// The window area and the stack of a tab widget's pages: containers without
+// a name of their own, which Qt would give the role of a layered pane that
+// screen readers say aloud, nameless, whenever the focus enters them.
+class AccessibleContainer : public QAccessibleWidget {
 public:
-    explicit AccessibleWindowArea(QMdiArea* area)
-        : QAccessibleWidget(area, QAccessible::Client)
+    explicit AccessibleContainer(QWidget* container)
+        : QAccessibleWidget(container, QAccessible::Client)
     {
     }
 };
@@ -147,8 +148,8 @@ QAccessibleInterface* suiteAccessibility(const QString& className, QObject* obje
         return new AccessibleFrame(static_cast<QGroupBox*>(object));
     if (className == QLatin1String("QComboBox") && !static_cast<QComboBox*>(object)->isEditable())
         return new AccessibleList(static_cast<QComboBox*>(object));
-    if (className == QLatin1String("QMdiArea"))
-        return new AccessibleWindowArea(static_cast<QMdiArea*>(object));
+    if (className == QLatin1String("QMdiArea") || className == QLatin1String("QStackedWidget"))
+        return new AccessibleContainer(static_cast<QWidget*>(object));
     return nullptr;
 }
 

@@ -119,7 +119,8 @@ TEST_F(CircleWindowTest, OpensFromTheFileMenuBelowTheCompleteReadingUnderTheCalc
     ASSERT_TRUE(onScreen(window()));
     EXPECT_EQ(window()->windowTitle(), "Velmora Circle");
     EXPECT_FALSE(frame.isWelcomePanelVisible());
-    EXPECT_EQ(QApplication::focusWidget(), part("txtName"));
+    // The first input on view: the name box waits on the People page behind.
+    EXPECT_EQ(QApplication::focusWidget(), part("cmdOpen"));
 
     frame.lblCaption_Click(0);
     EXPECT_EQ(window(), nullptr);
@@ -183,6 +184,13 @@ TEST_F(CircleWindowTest, PeopleAreAddedChangedAndRemovedInTheWindow)
     EXPECT_EQ(listed("lstPeople"),
               (QStringList{"Ann, 29 February, blood type not known", "Bo, 30 April 1990, B+"}));
     EXPECT_EQ(ranking().size(), 1);
+    // The form is ready for the next person, and no one is chosen to change.
+    EXPECT_EQ(QApplication::focusWidget(), part("txtName"));
+    EXPECT_EQ((QStringList{part<QLineEdit>("txtName")->text(), part<QComboBox>("cboDay")->currentText(),
+                           part<QComboBox>("cboMonth")->currentText(), part<QComboBox>("cboYear")->currentText(),
+                           part<QComboBox>("cboBloodType")->currentText()}),
+              (QStringList{"", "1", "January", "Not known", "Not known"}));
+    EXPECT_EQ(part<QListWidget>("lstPeople")->currentRow(), -1);
 
     part<QListWidget>("lstPeople")->setCurrentRow(0);
     EXPECT_EQ(part<QLineEdit>("txtName")->text(), "Ann") << "choosing a person shows them in the form";

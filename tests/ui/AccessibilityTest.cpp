@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QStackedWidget>
+#include <QTabWidget>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -118,13 +120,18 @@ TEST(TextBox, TakesTheFocusByTabWithoutMovingItsCaret)
     EXPECT_EQ(moves, 0);
 }
 
-TEST(WindowArea, IsAPlainContainerWithoutAName)
+TEST(WindowAreaAndTabPages, ArePlainContainersWithoutAName)
 {
     ui::installAccessibleInterfaces();
     QMdiArea area;
-    QAccessibleInterface* areaFace = face(&area);
-    EXPECT_EQ(areaFace->role(), QAccessible::Client);
-    EXPECT_TRUE(areaFace->text(QAccessible::Name).isEmpty());
+    QTabWidget tabs;
+    tabs.addTab(new QWidget, QStringLiteral("Ranking"));
+    for (QWidget* container : std::initializer_list<QWidget*>{&area, tabs.findChild<QStackedWidget*>()}) {
+        ASSERT_NE(container, nullptr);
+        QAccessibleInterface* containerFace = face(container);
+        EXPECT_EQ(containerFace->role(), QAccessible::Client) << container->metaObject()->className();
+        EXPECT_TRUE(containerFace->text(QAccessible::Name).isEmpty());
+    }
 }
 
 } // namespace

@@ -1,7 +1,7 @@
-# Listens to the suite with the Orca screen reader: walks every entry window
-# and the Complete Reading by keyboard, as a blind user would, and compares
-# what Orca says with heard.txt beside this file. Each step waits on what is
-# said, up to a time limit, never for a fixed time.
+# Listens to the suite with the Orca screen reader: walks every entry window,
+# the Complete Reading and the Circle by keyboard, as a blind user would, and
+# compares what Orca says with heard.txt beside this file. Each step waits on
+# what is said, up to a time limit, never for a fixed time.
 #
 # usage: orca_check.py <velmora-suite> [--table FILE] [--transcript FILE]
 # Needs orca, speech-dispatcher, speech-dispatcher-espeak-ng, xvfb, openbox,
