@@ -34,7 +34,7 @@ const kit::Calculator kCalculator{
     .menuItem = kit::FileMenuItem{"C&ircle...", "mnuCircle"},
     .windows = kWindows,
     .links = {},
-    .open = [](kit::WindowHost& host) { host.instance<CircleWindow>().showWindow(); },
+    .open = kit::openWindow<CircleWindow>,
     .sample = {.steps = kSampleSteps,
                .resultWindow = {},
                .tabs = "tabsCircle",

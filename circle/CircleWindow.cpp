@@ -508,12 +508,9 @@ void CircleWindow::clearForm()
 
 void CircleWindow::cmdChange_Click()
 {
-    const std::optional<std::size_t> chosen = chosenPerson();
-    if (!chosen) {
-        platform().showMessage(this, QStringLiteral("Please choose the person to change in the circle's list."),
-                               ui::MessageIcon::Information);
+    const std::optional<std::size_t> chosen = personChosenTo(QStringLiteral("change"));
+    if (!chosen)
         return;
-    }
     if (std::optional<Person> person = personInForm()) {
         // What the suite does not use of the person's card stays as read.
         person->keptProperties = std::move(people_[*chosen].keptProperties);
@@ -524,12 +521,9 @@ void CircleWindow::cmdChange_Click()
 
 void CircleWindow::cmdRemove_Click()
 {
-    const std::optional<std::size_t> chosen = chosenPerson();
-    if (!chosen) {
-        platform().showMessage(this, QStringLiteral("Please choose the person to remove in the circle's list."),
-                               ui::MessageIcon::Information);
+    const std::optional<std::size_t> chosen = personChosenTo(QStringLiteral("remove"));
+    if (!chosen)
         return;
-    }
     people_.erase(people_.begin() + static_cast<std::ptrdiff_t>(*chosen));
     circleChanged(people_.empty() ? std::nullopt : std::optional(std::min(*chosen, people_.size() - 1)));
 }
@@ -550,11 +544,14 @@ std::optional<std::size_t> CircleWindow::you() const
     return index < 0 ? std::nullopt : std::optional(static_cast<std::size_t>(index));
 }
 
-std::optional<std::size_t> CircleWindow::chosenPerson() const
+std::optional<std::size_t> CircleWindow::personChosenTo(const QString& action)
 {
     const int row = lstPeople_->currentRow();
-    return row < 0 || static_cast<std::size_t>(row) >= people_.size() ? std::nullopt
-                                                                       : std::optional(static_cast<std::size_t>(row));
+    if (row >= 0 && static_cast<std::size_t>(row) < people_.size())
+        return static_cast<std::size_t>(row);
+    platform().showMessage(this, QStringLiteral("Please choose the person to %1 in the circle's list.").arg(action),
+                           ui::MessageIcon::Information);
+    return std::nullopt;
 }
 
 void CircleWindow::circleChanged(std::optional<std::size_t> chosen)

@@ -72,7 +72,9 @@ private:
     // The person of the form, or nothing when it is refused (and said why).
     std::optional<Person> personInForm();
     std::optional<std::size_t> you() const;
-    std::optional<std::size_t> chosenPerson() const;
+    // The person chosen in the list, or nothing, said as the one to `action`
+    // ("change", "remove") that must be chosen first.
+    std::optional<std::size_t> personChosenTo(const QString& action);
     // The ranking and the picture as one document, to print or save.
     void composeDocument(QTextDocument& document) const;
     // The picture's text for screen readers, and the printed page.

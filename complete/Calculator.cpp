@@ -35,7 +35,7 @@ const kit::Calculator kCalculator{
     .menuItem = kit::FileMenuItem{"&Complete Reading...", "mnuCompleteReading"},
     .windows = kWindows,
     .links = {},
-    .open = [](kit::WindowHost& host) { host.instance<ReadingWindow>().showWindow(); },
+    .open = kit::openWindow<ReadingWindow>,
     .sample = {.steps = kSampleSteps,
                .resultWindow = {},
                .tabs = {},

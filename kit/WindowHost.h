@@ -97,4 +97,11 @@ W& WindowHost::freshInstance(Arguments&&... arguments)
     return instance<W>(std::forward<Arguments>(arguments)...);
 }
 
+// How most calculators open: their first window, made once, shown.
+template <class W>
+void openWindow(WindowHost& host)
+{
+    host.instance<W>().showWindow();
+}
+
 } // namespace velmora::kit

@@ -64,7 +64,7 @@ const kit::Calculator kCalculator{
     .menuItem = std::nullopt,
     .windows = kWindows,
     .links = kLinks,
-    .open = [](kit::WindowHost& host) { host.instance<EntryWindow>().showWindow(); },
+    .open = kit::openWindow<EntryWindow>,
     .sample = {.steps = kSampleSteps,
                .resultWindow = ResultWindow::kWindowName,
                .tabs = "TS",

@@ -191,6 +191,12 @@ TEST_F(CircleWindowTest, PeopleAreAddedChangedAndRemovedInTheWindow)
                            part<QComboBox>("cboBloodType")->currentText()}),
               (QStringList{"", "1", "January", "Not known", "Not known"}));
     EXPECT_EQ(part<QListWidget>("lstPeople")->currentRow(), -1);
+    window()->cmdChange_Click();
+    window()->cmdRemove_Click();
+    EXPECT_EQ(messages().mid(messages().size() - 2),
+              (QStringList{"Please choose the person to change in the circle's list.",
+                           "Please choose the person to remove in the circle's list."}));
+    EXPECT_EQ(listed("lstPeople").size(), 2);
 
     part<QListWidget>("lstPeople")->setCurrentRow(0);
     EXPECT_EQ(part<QLineEdit>("txtName")->text(), "Ann") << "choosing a person shows them in the form";

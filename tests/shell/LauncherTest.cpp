@@ -38,19 +38,13 @@ using WesternSave = FakeWindow<"frmZodiacCompatibilitySave", Role::Report, Weste
 
 using CompleteReading = FakeWindow<"frmCompleteReading", Role::Entry>;
 
-template <class W>
-void openEntry(kit::WindowHost& host)
-{
-    host.instance<W>().showWindow();
-}
-
 // The suite's calculators as the launcher offers them, each opening a fake
 // window of its entry window's name.
 template <class Entry>
 kit::Calculator withFakeWindows(const kit::Calculator& calculator)
 {
     kit::Calculator fake = calculator;
-    fake.open = openEntry<Entry>;
+    fake.open = kit::openWindow<Entry>;
     return fake;
 }
 
