@@ -37,9 +37,10 @@ inline std::string addressBookExport(std::size_t cards)
             file += "N:Berg" + id + ";Anna;;;\r\nFN:Anna Berg" + id + "\r\n";
             file += "item1.TEL;TYPE=cell:+46 8 " + id + "\r\nitem1.X-ABLabel:mobile\r\nBDAY:" + date + "\r\n";
         } else {
-            file += "FN:\xE6\x9D\x8E\xE5\xB0\x8F\xE9\xBE\x99 " + id + "\r\nBDAY:--" + date.substr(5, 2) + date.substr(8, 2) +
-                    "\r\n";
-            file += "NOTE:Met at the conference in Lisbon\\, later a friend of the family; ask about th\r\n e garden\r\n";
+            file += "FN:\xE6\x9D\x8E\xE5\xB0\x8F\xE9\xBE\x99 " + id + "\r\n";
+            file += "BDAY:--" + date.substr(5, 2) + date.substr(8, 2) + "\r\n";
+            file += "NOTE:Met at the conference in Lisbon\\, later a friend of the family; ask about th\r\n"
+                    " e garden\r\n";
         }
         if (i % 8 != 7)
             file += std::string(circle::kBloodTypeProperty) + ":" +

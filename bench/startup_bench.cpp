@@ -137,7 +137,8 @@ void startUp(benchmark::State& state, const char* which)
 void startUpWithCircle(benchmark::State& state)
 {
     const std::filesystem::path file = std::filesystem::temp_directory_path() / "velmora-bench-circle.vcf";
-    std::ofstream(file, std::ios::binary) << velmora::bench::addressBookExport(static_cast<std::size_t>(state.range(0)));
+    const auto people = static_cast<std::size_t>(state.range(0));
+    std::ofstream(file, std::ios::binary) << velmora::bench::addressBookExport(people);
     long circlePeak = 0;
     long launcherPeak = 0;
     for (auto _ : state) {

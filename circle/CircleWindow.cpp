@@ -265,7 +265,8 @@ void CircleWindow::createPeoplePage(QWidget* page)
         {"cmdRemove", "&Remove", 3120, &Self::cmdRemove_Click},
     };
     for (const auto& button : buttons) {
-        QPushButton* made = ui::addButton(frame, button.name, QLatin1String(button.caption), button.left, 1800, 1320, 375);
+        QPushButton* made =
+            ui::addButton(frame, button.name, QLatin1String(button.caption), button.left, 1800, 1320, 375);
         connect(made, &QPushButton::clicked, this, button.handler);
     }
 
@@ -401,7 +402,8 @@ void CircleWindow::cmdOpen_Click()
     }
     QFile input(*path);
     if (!input.open(QIODevice::ReadOnly)) {
-        platform().showMessage(this, QStringLiteral("The file %1 could not be read: %2.").arg(*path, input.errorString()),
+        platform().showMessage(this,
+                               QStringLiteral("The file %1 could not be read: %2.").arg(*path, input.errorString()),
                                ui::MessageIcon::Error);
         return;
     }

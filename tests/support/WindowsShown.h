@@ -40,10 +40,15 @@ public:
 
     complete::SummaryRow western(const Person& u, const Person& p)
     {
-        open<western::EntryWindow>(
-            western::kCalculator, {{"txtNameM", u.name}, {"cboMonthM", month(u.birthDate)}, {"cboDateM", day(u.birthDate)},
-                {"cboYearM", year(u.birthDate)}, {"txtNameF", p.name}, {"cboMonthF", month(p.birthDate)},
-                {"cboDateF", day(p.birthDate)}, {"cboYearF", year(p.birthDate)}})
+        open<western::EntryWindow>(western::kCalculator,
+                                   {{"txtNameM", u.name},
+                                    {"cboMonthM", month(u.birthDate)},
+                                    {"cboDateM", day(u.birthDate)},
+                                    {"cboYearM", year(u.birthDate)},
+                                    {"txtNameF", p.name},
+                                    {"cboMonthF", month(p.birthDate)},
+                                    {"cboDateF", day(p.birthDate)},
+                                    {"cboYearF", year(p.birthDate)}})
             .cmdSunSign_Click();
         auto& shown = frame_.instance<western::ResultWindow>();
         turnEveryPage(shown);
@@ -53,10 +58,15 @@ public:
 
     complete::SummaryRow chinese(const Person& u, const Person& p)
     {
-        open<chinese::EntryWindow>(
-            chinese::kCalculator, {{"txtMaleName", u.name}, {"CboMaleDate", day(u.birthDate)}, {"cboMaleMonth", month(u.birthDate)},
-                {"cboMaleYear", year(u.birthDate)}, {"txtFemaleName", p.name}, {"cboFemaleDate", day(p.birthDate)},
-                {"cboFemaleMonth", month(p.birthDate)}, {"cboFemaleYear", year(p.birthDate)}})
+        open<chinese::EntryWindow>(chinese::kCalculator,
+                                   {{"txtMaleName", u.name},
+                                    {"CboMaleDate", day(u.birthDate)},
+                                    {"cboMaleMonth", month(u.birthDate)},
+                                    {"cboMaleYear", year(u.birthDate)},
+                                    {"txtFemaleName", p.name},
+                                    {"cboFemaleDate", day(p.birthDate)},
+                                    {"cboFemaleMonth", month(p.birthDate)},
+                                    {"cboFemaleYear", year(p.birthDate)}})
             .cmdProceed_Click();
         auto& shown = frame_.instance<chinese::ResultWindow>();
         turnEveryPage(shown);
@@ -86,9 +96,11 @@ public:
                                  typeName(p.bloodType), {std::string(complete::kBloodTypesNotGiven)}};
         if (u.bloodType.isEmpty() || p.bloodType.isEmpty())
             return row;
-        open<bloodtype::EntryWindow>(
-            bloodtype::kCalculator, {{"txtName", u.name}, {"cboBloodType", ui::toQString(row.userSign)}, {"txtPartnerName", p.name},
-                {"cboPartnerBloodType", ui::toQString(row.partnerSign)}})
+        open<bloodtype::EntryWindow>(bloodtype::kCalculator,
+                                     {{"txtName", u.name},
+                                      {"cboBloodType", ui::toQString(row.userSign)},
+                                      {"txtPartnerName", p.name},
+                                      {"cboPartnerBloodType", ui::toQString(row.partnerSign)}})
             .cmdProceed_Click();
         auto& shown = frame_.instance<bloodtype::ResultWindow>();
         return {"Japanese Astrology", str(text(shown, "lblYourBloodType")), str(text(shown, "lblPartnerBloodType")),
@@ -156,10 +168,15 @@ private:
     };
     EgyptianShown egyptianWindow(const Person& u, const Person& p)
     {
-        open<egyptian::EntryWindow>(
-            egyptian::kCalculator, {{"txtName", u.name}, {"cmbDate", day(u.birthDate)}, {"cmbMonth", month(u.birthDate)}, {"cmbYear", year(u.birthDate)},
-                {"txtPartnerName", p.name}, {"cmbPartnerDate", day(p.birthDate)}, {"cmbPartnerMonth", month(p.birthDate)},
-                {"cmbPartnerYear", year(p.birthDate)}})
+        open<egyptian::EntryWindow>(egyptian::kCalculator,
+                                    {{"txtName", u.name},
+                                     {"cmbDate", day(u.birthDate)},
+                                     {"cmbMonth", month(u.birthDate)},
+                                     {"cmbYear", year(u.birthDate)},
+                                     {"txtPartnerName", p.name},
+                                     {"cmbPartnerDate", day(p.birthDate)},
+                                     {"cmbPartnerMonth", month(p.birthDate)},
+                                     {"cmbPartnerYear", year(p.birthDate)}})
             .Command1_Click();
         auto& shown = frame_.instance<egyptian::ResultWindow>();
         return {text(shown, "lblYourEgyptianSign"), text(shown, "lblYourPartnerEgyptianSign"),
