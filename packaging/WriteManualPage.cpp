@@ -80,8 +80,8 @@ std::string manualPage(std::string_view releaseDate, std::string_view descriptio
     page += ".TP\n.B " + std::to_string(kUsageError) + "\nAn unknown argument, or more than one.\n";
 
     page += ".SH FILES\n" + product +
-            " keeps no settings and writes no file of its own accord: it saves readings and reports only where "
-            "the user chooses in a save dialog.\n";
+            " keeps no settings and writes no file of its own accord: it saves readings, reports and circles "
+            "only where the user chooses in a save dialog.\n";
     page += ".TP\n.I $XDG_RUNTIME_DIR/" + program + ".lock\n"
             "Held while the suite runs, so that a second copy started by the same user finds the first; "
             "removed when the suite ends. Answering an option takes no lock.\n";
