@@ -40,8 +40,8 @@ def open_debug_file_line_buffered(path):
 
 def load_orca():
     loader = importlib.machinery.SourceFileLoader("orca_command", ORCA)
-    spec = importlib.util.spec_from_loader("orca_command", loader)
-    module = importlib.util.module_from_spec(spec)
+    found = importlib.util.spec_from_loader("orca_command", loader)
+    module = importlib.util.module_from_spec(found)
     loader.exec_module(module)
     return module
 
