@@ -25,6 +25,15 @@ inline constexpr int kFirstYear = 1900;
 inline constexpr int kLastYear = 2050;
 static_assert(kFirstYear == 1900 && kLastYear == 2050);
 
+// The birthday as a date: one without a year is read in a leap year, so that
+// 29 February is a date; the Western and Egyptian signs go by month and day
+// alone. Not ok() for a day the month does not have.
+constexpr std::chrono::year_month_day DateOf(const Birthday& birthday) noexcept
+{
+    constexpr std::chrono::year kLeapYear{2000};
+    return {birthday.year.value_or(kLeapYear), birthday.month, birthday.day};
+}
+
 // Reads a BDAY value, already decoded: 1985-04-12, 19850412, either with a
 // time after "T" (1985-04-12T10:00:00Z, 19850412T100000; the date is taken as
 // written, whatever the time zone), or without a year: --0412, --04-12.

@@ -48,10 +48,6 @@ const QString kNotKnown = QStringLiteral("Not known");
 const QString kVCardFilter = QStringLiteral("vCard Address Book|*.vcf");
 const QString kPdfFilter = QStringLiteral("PDF Document|*.pdf");
 
-// A birthday without a year is checked in a leap year: 29 February is a
-// birthday.
-constexpr int kLeapYear = 2000;
-
 // The ranking's columns: in twips on screen, and in percent of the page's
 // width on paper, where a longest word of each column fits a line.
 constexpr std::array<int, RankingModel::ColumnCount> kRankingColumnWidths = {1920, 2280, 2100, 3000, 1860, 900};
@@ -171,7 +167,6 @@ CircleWindow::CircleWindow(kit::WindowHost& host)
     QLabel* youCaption = ui::addLabel(this, "lblYou", QStringLiteral("You are"), 6000, 690);
     cboYou_ = ui::addList(this, "cboYou", 7140, 630, 3600, 315);
     ui::labelInput(youCaption, cboYou_);
-    cboYou_->setAccessibleName(QStringLiteral("You are"));
     connect(cboYou_, &QComboBox::currentIndexChanged, this, [this] {
         showRanking();
         txtSummary_->setPlainText(pictureSummary());
@@ -229,7 +224,6 @@ void CircleWindow::createPeoplePage(QWidget* page)
     lstPeople_->setObjectName(QStringLiteral("lstPeople"));
     lstPeople_->setGeometry(ui::twipsRect(120, 480, 6000, 6660));
     ui::labelInput(listCaption, lstPeople_);
-    lstPeople_->setAccessibleName(QStringLiteral("The circle"));
     connect(lstPeople_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             showPersonInForm(static_cast<std::size_t>(row));
@@ -275,7 +269,6 @@ void CircleWindow::createPeoplePage(QWidget* page)
     lstNotRead_->setObjectName(QStringLiteral("lstNotRead"));
     lstNotRead_->setGeometry(ui::twipsRect(6360, 3060, 5880, 4080));
     ui::labelInput(notReadCaption, lstNotRead_);
-    lstNotRead_->setAccessibleName(QStringLiteral("Cards not read"));
 }
 
 void CircleWindow::createRankingPage(QWidget* page)
@@ -283,7 +276,6 @@ void CircleWindow::createRankingPage(QWidget* page)
     QLabel* sortCaption = ui::addLabel(page, "lblSortBy", QStringLiteral("Sort by"), 120, 180);
     cboSortBy_ = ui::addList(page, "cboSortBy", 1080, 120, 2640, 315);
     ui::labelInput(sortCaption, cboSortBy_);
-    cboSortBy_->setAccessibleName(QStringLiteral("Sort by"));
     for (int column = RankingModel::Overall; column >= RankingModel::Name; --column)
         cboSortBy_->addItem(RankingModel::heading(column), column);
 
@@ -375,7 +367,7 @@ void CircleWindow::createMenus()
         addMenuItem(file, QStringLiteral("Save As P&DF..."), "mnuSavePdf", &Self::cmdSavePdf_Click),
     };
     file->addSeparator();
-    addMenuItem<CalculatorWindow>(file, QStringLiteral("E&xit"), "mnuExit", &CalculatorWindow::closeWindow);
+    addMenuItem(file, QStringLiteral("E&xit"), "mnuExit", &CalculatorWindow::closeWindow);
     setMenuBar(file);
 }
 
@@ -468,21 +460,18 @@ std::optional<Person> CircleWindow::personInForm()
         return std::nullopt;
     }
     QComboBox* years = form_.list(kit::DatePart::Year);
-    const bool yearKnown = years->currentIndex() > 0;
-    const int monthPosition = form_.list(kit::DatePart::Month)->currentIndex();
-    const int dayPosition = form_.list(kit::DatePart::Day)->currentIndex();
-    if (kit::CheckBirthDate(yearKnown ? years->currentText().toInt() : kLeapYear, monthPosition, dayPosition)
-        != kit::DateProblem::None) {
+    Person person;
+    person.name = form_.name();
+    person.birthday = {
+        std::chrono::month(static_cast<unsigned>(form_.list(kit::DatePart::Month)->currentIndex() + 1)),
+        std::chrono::day(static_cast<unsigned>(form_.list(kit::DatePart::Day)->currentIndex() + 1)),
+        years->currentIndex() > 0 ? std::optional(std::chrono::year(years->currentText().toInt())) : std::nullopt};
+    if (!DateOf(person.birthday).ok()) {
         platform().showMessage(this, QStringLiteral("Please choose a day that the month has."),
                                ui::MessageIcon::Information);
         form_.list(kit::DatePart::Day)->setFocus();
         return std::nullopt;
     }
-    Person person;
-    person.name = form_.name();
-    person.birthday = {std::chrono::month(static_cast<unsigned>(monthPosition + 1)),
-                       std::chrono::day(static_cast<unsigned>(dayPosition + 1)),
-                       yearKnown ? std::optional(std::chrono::year(years->currentText().toInt())) : std::nullopt};
     if (cboBloodType_->currentIndex() > 0)
         person.bloodType = cboBloodType_->currentIndex() - 1;
     return person;
@@ -596,17 +585,12 @@ void CircleWindow::showPicture()
     picture_->setAccessibleName(systemHeading(system) + QStringLiteral(" ratings of every pair"));
     picture_->setPeople(names, ratings_->matrix(system), [this](int row, int column) {
         // The heat map names the pair before these lines.
+        const auto user = static_cast<std::size_t>(row);
+        const auto partner = static_cast<std::size_t>(column);
         QStringList lines;
-        for (int column_ = RankingModel::Western; column_ <= RankingModel::Japanese; ++column_) {
-            const System each = kSystems[static_cast<std::size_t>(column_ - RankingModel::Western)];
-            QStringList rating;
-            for (const std::string& line : ratings_->ratingLines(each, static_cast<std::size_t>(row),
-                                                                 static_cast<std::size_t>(column)))
-                rating.append(ui::toQString(line));
-            lines.append(systemHeading(each) + QStringLiteral(": ") + rating.join(QStringLiteral(", ")));
-        }
-        lines.append(QStringLiteral("Overall: ")
-                     + scoreText(ratings_->overall(static_cast<std::size_t>(row), static_cast<std::size_t>(column))));
+        for (const System system : kSystems)
+            lines.append(systemHeading(system) + QStringLiteral(": ") + ratingText(*ratings_, system, user, partner));
+        lines.append(QStringLiteral("Overall: ") + scoreText(ratings_->overall(user, partner)));
         return lines.join(QLatin1Char('\n'));
     });
     txtSummary_->setPlainText(pictureSummary());
@@ -618,15 +602,13 @@ QString CircleWindow::pictureSummary() const
     const std::size_t n = people_.size();
     if (n < 2)
         return QStringLiteral("The picture needs at least two people in the circle.");
-    const auto scoreOf = [&](std::size_t a, std::size_t b) {
-        return system ? ratings_->score(*system, a, b) : ratings_->overall(a, b);
-    };
+    const auto scoreOf = [&](std::size_t a, std::size_t b) { return ratings_->score(system, a, b); };
     struct Pair {
         std::size_t a = 0, b = 0;
         int score = -1;
     };
     Pair best;
-    Pair weakest{0, 0, 101};
+    Pair weakest{0, 0, kHighestScore + 1};
     std::size_t unrated = 0;
     for (std::size_t a = 0; a < n; ++a) {
         for (std::size_t b = 0; b < n; ++b) {

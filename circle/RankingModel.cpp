@@ -21,6 +21,14 @@ QString scoreText(std::uint8_t score)
     return score == kNoScore ? QStringLiteral("No rating") : QString::number(score) + QLatin1Char('%');
 }
 
+QString ratingText(const CircleRatings& ratings, System system, std::size_t user, std::size_t partner)
+{
+    QStringList lines;
+    for (const std::string& line : ratings.ratingLines(system, user, partner))
+        lines.append(ui::toQString(line));
+    return lines.join(QStringLiteral(", "));
+}
+
 void RankingModel::showRanking(const std::vector<Person>* people, const CircleRatings* ratings,
                                std::optional<std::size_t> user)
 {
@@ -54,10 +62,7 @@ QString RankingModel::cellText(std::size_t partner, int column) const
         return ui::toQString((*people_)[partner].name);
     if (column == Overall)
         return scoreText(ratings_->overall(user_, partner));
-    QStringList lines;
-    for (const std::string& line : ratings_->ratingLines(*systemOf(column), user_, partner))
-        lines.append(ui::toQString(line));
-    return lines.join(QStringLiteral(", "));
+    return ratingText(*ratings_, *systemOf(column), user_, partner);
 }
 
 QVariant RankingModel::data(const QModelIndex& index, int role) const
@@ -71,8 +76,7 @@ QVariant RankingModel::data(const QModelIndex& index, int role) const
     case ScoreRole: {
         if (index.column() == Name)
             return ui::toQString((*people_)[partner].name);
-        const std::optional<System> system = systemOf(index.column());
-        const std::uint8_t score = system ? ratings_->score(*system, user_, partner) : ratings_->overall(user_, partner);
+        const std::uint8_t score = ratings_->score(systemOf(index.column()), user_, partner);
         return score == kNoScore ? -1 : static_cast<int>(score);
     }
     case PersonRole: return static_cast<qulonglong>(partner);

@@ -47,5 +47,8 @@ private:
 
 // A score as the ranking and the picture write it: "85%", or "No rating".
 QString scoreText(std::uint8_t score);
+// A pair's rating by one system in that calculator's words, its lines joined
+// by commas, as the ranking and the picture write it.
+QString ratingText(const CircleRatings& ratings, System system, std::size_t user, std::size_t partner);
 
 } // namespace velmora::circle

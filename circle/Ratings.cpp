@@ -12,18 +12,9 @@
 namespace velmora::circle {
 namespace {
 
-// The Western and Egyptian signs go by month and day alone; a birthday
-// without a year is read in a leap year, so that 29 February is a date.
-constexpr std::chrono::year kLeapYear{2000};
-
-std::chrono::year_month_day dateOf(const Birthday& birthday)
-{
-    return {birthday.year.value_or(kLeapYear), birthday.month, birthday.day};
-}
-
 kit::BirthDetails detailsOf(const Birthday& birthday)
 {
-    return {u"", dateOf(birthday)};
+    return {u"", DateOf(birthday)};
 }
 
 std::uint8_t westernScore(std::string_view user, std::string_view partner)
@@ -100,7 +91,7 @@ CircleRatings::CircleRatings(std::span<const Person> people)
     signs_[static_cast<std::size_t>(System::Western)] = lookUp<std::string_view>(
         n,
         [this](std::size_t p) -> std::optional<std::string_view> {
-            const std::string_view sign = western::GetSunSign(dateOf(birthdays_[p]));
+            const std::string_view sign = western::GetSunSign(DateOf(birthdays_[p]));
             return sign.empty() ? std::nullopt : std::optional(sign);
         },
         westernScore);
@@ -109,14 +100,14 @@ CircleRatings::CircleRatings(std::span<const Person> people)
         [this](std::size_t p) -> std::optional<std::string_view> {
             if (!birthdays_[p].year)
                 return std::nullopt;
-            const std::string_view animal = chinese::FindYearAnimal(dateOf(birthdays_[p]));
+            const std::string_view animal = chinese::FindYearAnimal(DateOf(birthdays_[p]));
             return animal.empty() ? std::nullopt : std::optional(animal);
         },
         [](std::string_view user, std::string_view partner) {
             return static_cast<std::uint8_t>(10 * chinese::GetCompatibilityNumber(user, partner));
         });
     signs_[static_cast<std::size_t>(System::Egyptian)] = lookUp<egyptian::EgyptianSign>(
-        n, [this](std::size_t p) { return egyptian::FindEgyptianSign(dateOf(birthdays_[p])); }, egyptianScore);
+        n, [this](std::size_t p) { return egyptian::FindEgyptianSign(DateOf(birthdays_[p])); }, egyptianScore);
     signs_[static_cast<std::size_t>(System::Japanese)] =
         lookUp<int>(n, [this](std::size_t p) { return bloodTypes_[p]; }, japaneseScore);
 }
@@ -153,7 +144,7 @@ std::vector<std::uint8_t> CircleRatings::matrix(std::optional<System> system) co
     std::vector<std::uint8_t> scores(n * n);
     for (std::size_t user = 0; user < n; ++user) {
         for (std::size_t partner = 0; partner < n; ++partner)
-            scores[user * n + partner] = system ? score(*system, user, partner) : overall(user, partner);
+            scores[user * n + partner] = score(system, user, partner);
     }
     return scores;
 }
@@ -176,28 +167,6 @@ std::vector<std::string> CircleRatings::ratingLines(System system, std::size_t u
     return complete::JapaneseSummary(
                bloodtype::CalculateJapaneseReading(japanesePerson(bloodTypes_[user]), japanesePerson(bloodTypes_[partner])))
         .pairLines;
-}
-
-std::string CircleRatings::sign(System system, std::size_t person) const
-{
-    const Birthday& birthday = birthdays_[person];
-    switch (system) {
-    case System::Western: return std::string(western::GetSunSign(dateOf(birthday)));
-    case System::Chinese: {
-        if (!birthday.year)
-            return {};
-        const std::string_view animal = chinese::FindYearAnimal(dateOf(birthday));
-        return animal.empty() ? std::string()
-                              : std::string(chinese::FindYearElement(dateOf(birthday))) + " " + std::string(animal);
-    }
-    case System::Egyptian: {
-        const std::optional<egyptian::EgyptianSign> sign = egyptian::FindEgyptianSign(dateOf(birthday));
-        return sign ? std::string(egyptian::DisplayName(*sign)) : std::string();
-    }
-    case System::Japanese: break;
-    }
-    const std::optional<int> bloodType = bloodTypes_[person];
-    return bloodType ? std::string(bloodtype::kBloodTypes[static_cast<std::size_t>(*bloodType)]) : std::string();
 }
 
 } // namespace velmora::circle

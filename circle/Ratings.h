@@ -51,6 +51,11 @@ public:
 
     std::uint8_t score(System system, std::size_t user, std::size_t partner) const;
     std::uint8_t overall(std::size_t user, std::size_t partner) const;
+    // By one system, or overall without one.
+    std::uint8_t score(std::optional<System> system, std::size_t user, std::size_t partner) const
+    {
+        return system ? score(*system, user, partner) : overall(user, partner);
+    }
     // Every pair's score by one system, or overall without one, row by row:
     // row `user`, column `partner`.
     std::vector<std::uint8_t> matrix(std::optional<System> system) const;
@@ -58,9 +63,6 @@ public:
     // The pair's rating by one system as that calculator shows it, a line
     // each, the user's side first; what the system lacks where it cannot.
     std::vector<std::string> ratingLines(System system, std::size_t user, std::size_t partner) const;
-    // The person's sign by the system ("Aries", "Earth Snake", "Amon Ra",
-    // "AB-"); empty where the system has none for them.
-    std::string sign(System system, std::size_t person) const;
 
 private:
     // A system's signs: each person's, as a position among the distinct

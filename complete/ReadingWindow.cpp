@@ -145,7 +145,7 @@ void ReadingWindow::createMenus()
         addMenuItem(file, QStringLiteral("Save As Rich &Text..."), "mnuSaveRichText", &Self::cmdSaveRichText_Click),
     };
     file->addSeparator();
-    addMenuItem<CalculatorWindow>(file, QStringLiteral("E&xit"), "mnuExit", &CalculatorWindow::closeWindow);
+    addMenuItem(file, QStringLiteral("E&xit"), "mnuExit", &CalculatorWindow::closeWindow);
     setMenuBar(file);
 }
 

@@ -203,7 +203,7 @@ void ResultWindow::createMenus()
     addMenuItem(file, QStringLiteral("&Save"), "mnuSave", &Self::cmdSave_Click)->setEnabled(false);
     addMenuItem(file, QStringLiteral("&Print"), "mnuPrint", &Self::cmdPrint_Click)->setEnabled(false);
     addMenuItem(file, QStringLiteral("&Back"), "mnuBack", &Self::cmdBack_Click);
-    addMenuItem<CalculatorWindow>(file, QStringLiteral("E&xit"), "mnuExit", &CalculatorWindow::closeWindow);
+    addMenuItem(file, QStringLiteral("E&xit"), "mnuExit", &CalculatorWindow::closeWindow);
     setMenuBar(file, helpMenu(kit::UpdateItemWording::CheckFirst));
 }
 

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 class QMdiSubWindow;
@@ -103,7 +104,7 @@ private:
     WindowHost& host_;
     QList<QAction*> menuBar_;
     bool restoresWelcomePanel_ = true;
-    std::string_view returnsTo_;
+    std::string returnsTo_;
     // Where the focus was when the window was last hidden.
     QPointer<QWidget> lastFocus_;
 };
