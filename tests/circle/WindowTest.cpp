@@ -311,7 +311,10 @@ TEST_F(CircleWindowTest, EveryRatingIsWhatItsCalculatorsWindowShows)
 {
     const std::vector<velmora::testing::Person> people = {
         {"Anna", 1980y / March / 20, "A+"}, {"Tom", 1980y / March / 21, "O-"}, {"Mei", 1985y / February / 19, "B+"},
-        {"Dev", 1990y / January / 25, "AB-"}, {"Kai", 1900y / January / 1, "O+"}};
+        {"Dev", 1990y / January / 25, "AB-"}, {"Kai", 1900y / January / 1, "O+"},
+        // Amon Ra, whom Dev's Mut names as very highly compatible, but not
+        // the other way round.
+        {"Ra", 1950y / January / 8, "A-"}};
     for (const auto& person : people)
         add(person.name, static_cast<int>(static_cast<unsigned>(person.birthDate.day())),
             ui::toQString(kit::MonthName(person.birthDate.month())),
@@ -323,7 +326,7 @@ TEST_F(CircleWindowTest, EveryRatingIsWhatItsCalculatorsWindowShows)
         std::array<std::vector<std::string>, 4> lines;
     };
     std::vector<Sample> samples;
-    for (const auto& [user, partner] : {std::pair<std::size_t, std::size_t>{0, 1}, {1, 0}, {2, 3}, {3, 4}, {4, 2}}) {
+    for (const auto& [user, partner] : {std::pair<std::size_t, std::size_t>{0, 1}, {1, 0}, {2, 3}, {3, 4}, {4, 2}, {3, 5}, {5, 3}}) {
         Sample sample{user, partner, {}};
         for (std::size_t s = 0; s < circle::kSystems.size(); ++s)
             sample.lines[s] = ratings.ratingLines(circle::kSystems[s], user, partner);
